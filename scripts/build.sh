@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Configures and builds one build tree. Usage: scripts/build.sh [normal|asan]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+kind=${1:-normal}
+jobs=$(nproc)
+case "$kind" in
+  normal) dir="$top/build"
+          cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null ;;
+  asan)   dir="$top/build-asan"
+          CC=clang CXX=clang++ cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+            -DORVANE_SANITIZE=ON -DORVANE_BUILD_BENCH=OFF >/dev/null ;;
+  *) echo "usage: $0 [normal|asan]" >&2; exit 2 ;;
+esac
+cmake --build "$dir" -j "$jobs"

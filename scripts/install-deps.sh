@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds, tests and runs with. Idempotent, non-interactive.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-l10n-tools qt6-tools-dev-tools
+  libcups2-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libpugixml-dev zlib1g-dev
+  clang libclang-rt-14-dev
+  xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,84 @@
+#include "named_object.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orvane {
+namespace {
+
+class NamedObjectTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = std::filesystem::temp_directory_path() / ("orvane-named-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(root_ / "machine");
+        std::filesystem::create_directories(root_ / "session");
+        ::setenv("ORVANE_OBJECT_DIR", (root_ / "machine").c_str(), 1);
+        ::setenv("ORVANE_SESSION_DIR", (root_ / "session").c_str(), 1);
+    }
+    void TearDown() override { std::filesystem::remove_all(root_); }
+    std::filesystem::path root_;
+};
+
+TEST_F(NamedObjectTest, SecondCreateSeesTheFirstUntilReleased) {
+    NamedObjectStatus status{};
+    NamedObject first = NamedObject::Create("Global\\orvkitMutex", &status);
+    ASSERT_EQ(status, NamedObjectStatus::Created);
+    EXPECT_TRUE(first.IsHeld());
+    EXPECT_TRUE(NamedObject::Exists("Global\\orvkitMutex"));
+
+    NamedObject second = NamedObject::Create("Global\\orvkitMutex", &status);
+    EXPECT_EQ(status, NamedObjectStatus::AlreadyExists);
+    EXPECT_FALSE(second.IsHeld());
+
+    first.Release();
+    EXPECT_FALSE(NamedObject::Exists("Global\\orvkitMutex"));
+    second = NamedObject::Create("Global\\orvkitMutex", &status);
+    EXPECT_EQ(status, NamedObjectStatus::Created);
+}
+
+TEST_F(NamedObjectTest, ScopeComesFromTheGlobalPrefix) {
+    EXPECT_EQ(NamedObject::PathFor("Global\\orvkitMutex"), (root_ / "machine" / "orvkitMutex").string());
+    EXPECT_EQ(NamedObject::PathFor("orvkitCommunicateMutex"),
+              (root_ / "session" / "orvkitCommunicateMutex").string());
+    NamedObjectStatus status{};
+    NamedObject session = NamedObject::Create("orvkitMutex", &status);
+    ASSERT_EQ(status, NamedObjectStatus::Created);
+    EXPECT_FALSE(NamedObject::Exists("Global\\orvkitMutex"));
+}
+
+TEST_F(NamedObjectTest, NamesNeverLeaveTheirFolder) {
+    EXPECT_EQ(NamedObject::PathFor("Global\\../x/y%"), (root_ / "machine" / "..%2Fx%2Fy%25").string());
+    EXPECT_EQ(NamedObject::PathFor(".."), (root_ / "session" / "%2E.").string());
+    EXPECT_EQ(NamedObject::PathFor("Global\\"), "");
+}
+
+TEST_F(NamedObjectTest, ObjectOfAKilledHolderIsFree) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        NamedObjectStatus status{};
+        NamedObject held = NamedObject::Create("Global\\held-by-child", &status);
+        const char byte = status == NamedObjectStatus::Created ? 'y' : 'n';
+        (void)!::write(ready[1], &byte, 1);
+        ::pause();
+        std::_Exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ASSERT_EQ(byte, 'y');
+    EXPECT_TRUE(NamedObject::Exists("Global\\held-by-child"));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_FALSE(NamedObject::Exists("Global\\held-by-child"));
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,61 @@
+// Named kernel objects on POSIX: the machine-wide and session-wide mutexes that programs use to
+// signal each other and to claim resources.
+//
+// An object is a lock file. A name that begins with "Global\" lives in the machine-wide folder
+// (default /run/lock/velor, ORVANE_OBJECT_DIR overrides); any other name lives in the session folder
+// (default $XDG_RUNTIME_DIR/velor, ORVANE_SESSION_DIR overrides). "Created" means the file was
+// opened and an exclusive flock taken on it; "already exists" means another handle holds that
+// flock. The kernel drops the flock when its holder dies, so a crashed program never keeps an
+// object alive.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// Outcome of NamedObject::Create.
+enum class NamedObjectStatus {
+    Created = 0,        // this handle now holds the object
+    AlreadyExists = 1,  // another handle holds it; nothing is held
+    Failed = 2,         // the folder or file could not be made or opened; nothing is held
+};
+
+// One held named object. Move-only; the destructor releases it.
+class NamedObject {
+public:
+    NamedObject() = default;
+    NamedObject(NamedObject&& other) noexcept;
+    NamedObject& operator=(NamedObject&& other) noexcept;
+    NamedObject(const NamedObject&) = delete;
+    NamedObject& operator=(const NamedObject&) = delete;
+    ~NamedObject();
+
+    // Creates the object without waiting. `status` tells whether it was created, already held by
+    // someone else, or could not be made; the returned handle is valid only when Created.
+    static NamedObject Create(std::string_view name, NamedObjectStatus* status);
+
+    // Creates or opens the object and waits without a time-out until this handle holds it, as a
+    // mutex guard. Returns an invalid handle only when the file cannot be made or opened.
+    static NamedObject Acquire(std::string_view name);
+
+    // True when some handle (in any process) holds the object right now.
+    static bool Exists(std::string_view name);
+
+    // The lock file that stands for `name`: the folder of its scope and the name without the
+    // "Global\" prefix, with "/" and "%" percent-encoded so that a name never leaves its folder.
+    // Returns an empty string when the folder cannot be determined.
+    static std::string PathFor(std::string_view name);
+
+    // The folder of a scope, created on demand (machine-wide with mode 1777).
+    static std::string FolderFor(bool machine_wide);
+
+    bool IsHeld() const { return fd_ >= 0; }
+    void Release();
+
+private:
+    explicit NamedObject(int fd) : fd_(fd) {}
+    int fd_ = -1;
+};
+
+}  // namespace orvane
