@@ -1,0 +1,135 @@
+// orvane-printer-sim: a virtual fax printer for tests, the demo and the benchmarks.
+#include <sys/stat.h>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <thread>
+
+#include "options.h"
+#include "state_file.h"
+#include "tcp_server.h"
+#include "usb_device.h"
+
+namespace {
+
+using namespace orvane::sim;
+
+void RequestStop(int) {
+    gStopRequested = true;
+}
+
+void InstallSignalHandlers() {
+    struct sigaction action {};
+    action.sa_handler = RequestStop;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+// The directory at start: the state file when there is one, else the profile's sample entries.
+std::string InitialDirectory(const Options& options, Directory& directory) {
+    const Widths widths = Widths::From(options.printer.capability);
+    directory = ShapeDirectory(widths, options.printer.order);
+    const std::string& path = options.printer.statePath;
+    struct stat info {};
+    if (!path.empty() && ::stat(path.c_str(), &info) == 0) {
+        Directory stored;
+        if (std::string error = LoadStateFile(path, stored); !error.empty()) return error;
+        if (const int dropped = FitDirectory(directory, stored); dropped > 0) {
+            std::cerr << "orvane-printer-sim: " << dropped
+                      << " stored entries have no slot on this printer\n";
+        }
+        return "";
+    }
+    FillSampleEntries(directory, widths, options.printer.capability.Text("keycode_type") == "type1");
+    return path.empty() ? "" : SaveStateFile(path, directory);
+}
+
+bool WriteReadyFile(const std::string& path, const std::string& text) {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream file(temporary, std::ios::trunc);
+        file << text;
+        if (!file.flush()) return false;
+    }
+    return std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
+void ServeUsb(UsbDevice& usb, Responder& responder, OperationLog& log) {
+    while (!gStopRequested) {
+        ServeLink(usb, responder);
+        if (gStopRequested) break;
+        log.Event("device node unplugged");
+        if (std::string error = usb.Replug(); !error.empty()) {
+            log.Event("device node not published again: " + error);
+            return;
+        }
+        log.Event("device node plugged in again");
+    }
+}
+
+int Run(Options& options) {
+    OperationLog log;
+    if (!options.logPath.empty() && !log.Open(options.logPath)) {
+        std::cerr << "orvane-printer-sim: cannot open log " << options.logPath << "\n";
+        return 1;
+    }
+    Directory directory;
+    if (std::string error = InitialDirectory(options, directory); !error.empty()) {
+        std::cerr << "orvane-printer-sim: " << error << "\n";
+        return 1;
+    }
+    Printer printer(options.printer, std::move(directory), log);
+    Responder responder(printer, options.faults, log);
+    InstallSignalHandlers();
+
+    UsbDevice usb;
+    TcpServer tcp;
+    std::string ready;
+    std::string error;
+    if (!options.usbDirectory.empty()) {
+        error = usb.Publish(options.usbDirectory, options.usbIndex);
+        ready += "usb " + usb.path() + "\n";
+    }
+    if (error.empty() && !options.tcpAddress.empty()) {
+        error = tcp.Listen(options.tcpAddress);
+        ready += "tcp " + tcp.bound() + "\n";
+    }
+    if (!error.empty()) {
+        std::cerr << "orvane-printer-sim: " << error << "\n";
+        return 1;
+    }
+    if (!options.readyPath.empty() && !WriteReadyFile(options.readyPath, ready)) {
+        std::cerr << "orvane-printer-sim: cannot write " << options.readyPath << "\n";
+        return 1;
+    }
+    std::string line = "orvane-printer-sim ready";
+    if (!options.usbDirectory.empty()) line += " usb=" + usb.path();
+    if (!options.tcpAddress.empty()) line += " tcp=" + tcp.bound();
+    std::cout << line << std::endl;
+
+    std::thread usbThread;
+    if (!options.usbDirectory.empty()) usbThread = std::thread([&] { ServeUsb(usb, responder, log); });
+    if (!options.tcpAddress.empty()) tcp.Run(responder);
+    if (usbThread.joinable()) usbThread.join();
+    while (!gStopRequested) SleepUnlessStopped(100);
+    usb.Unpublish();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    const std::string error = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), options);
+    if (!error.empty()) {
+        std::cerr << "orvane-printer-sim: " << error << "\n(try --help)\n";
+        return 2;
+    }
+    if (options.help) {
+        std::cout << UsageText();
+        return 0;
+    }
+    return Run(options);
+}

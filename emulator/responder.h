@@ -1,0 +1,70 @@
+#pragma once
+
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "printer.h"
+
+namespace orvane::sim {
+
+// The request operations a fault applies to: a comma-separated list, or "all".
+struct OperationScope {
+    bool all = false;
+    std::set<std::string> operations;
+
+    // Reads "all" or "StartJob,ReceiveData"; false for an empty list.
+    bool Parse(const std::string& text);
+    bool Covers(const std::string& operation) const { return all || operations.count(operation) > 0; }
+};
+
+// Transport faults shown on demand.
+struct Faults {
+    std::size_t staleBytes = 0;  // stray bytes ahead of the answer's `<?xml`
+    OperationScope staleScope;
+    OperationScope unrelatedBefore;  // a GetStatusResponse as its own transfer before the answer
+    long splitPayload = -1;          // ReceiveData: answer alone, this many status documents, payload
+    bool strayStartJob = false;      // ReceiveData: a StartJobResponse between answer and payload
+    OperationScope pad4096;          // pad each transfer to a multiple of 4096 bytes
+    long delayMs = 0;                // wait before answering
+    OperationScope delayScope;
+    long silentAfter = -1;           // answer nothing once this many requests were answered
+    long disconnectAt = 0;           // break the link in the middle of this request's answer (1 = first)
+    std::string status = "STA:10;";  // network status text
+    long statusCount = 0;            // status replies that use `status` before "STA:10;"; 0 all
+};
+
+// How one answer goes out: wait, then each transfer apart from the next; with `breakLink` only the first
+// half of the first transfer goes out before the link drops.
+struct Delivery {
+    long delayMs = 0;
+    std::vector<std::string> transfers;
+    bool breakLink = false;
+};
+
+// Puts the printer's answers on the wire with the faults asked for. Shared by every link.
+class Responder {
+  public:
+    Responder(Printer& printer, Faults faults, OperationLog& log)
+        : printer_(printer), faults_(std::move(faults)), log_(log) {}
+
+    // The delivery of one request's answer, or nothing when the printer stays silent.
+    std::optional<Delivery> Respond(const ReceivedRequest& received);
+
+    // The text of the next network status reply.
+    std::string NextStatus();
+
+  private:
+    std::vector<std::string> Transfers(const Answer& answer) const;
+
+    std::mutex mutex_;
+    Printer& printer_;
+    Faults faults_;
+    OperationLog& log_;
+    long requests_ = 0;
+    long statusReplies_ = 0;
+};
+
+}  // namespace orvane::sim

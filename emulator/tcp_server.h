@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "link.h"
+
+namespace orvane::sim {
+
+// The printer's network side: a listening socket, one thread per connection, speaking the framed
+// wire convention of the network port library.
+class TcpServer {
+  public:
+    ~TcpServer();
+
+    // Binds "HOST:PORT" or "[IPv6]:PORT" (port 0 picks a free one); empty on success, else the reason.
+    std::string Listen(const std::string& address);
+    // The address actually bound, as "host:port" ("[::1]:port" for IPv6).
+    const std::string& bound() const { return bound_; }
+    // Accepts and serves connections until a stop is requested, then waits for their threads.
+    void Run(Responder& responder);
+
+  private:
+    int listener_ = -1;
+    std::string bound_;
+    std::vector<std::thread> connections_;
+};
+
+// One network connection: frames of 1 type byte, 4-byte big-endian length and the bytes.
+class TcpLink : public Link {
+  public:
+    TcpLink(int socket, Responder& responder) : socket_(socket), responder_(responder) {}
+    ~TcpLink() override;
+
+    bool Receive(std::string& bytes, int timeoutMs) override;
+    bool Send(std::string_view transfer) override;
+    void Separate() override {}
+    void Break(std::string_view transfer) override;
+
+  private:
+    bool SendFrame(char type, std::string_view bytes, std::size_t announced);
+    bool TakeFrames(std::string& bytes);
+
+    int socket_;
+    Responder& responder_;
+    std::string input_;
+};
+
+}  // namespace orvane::sim

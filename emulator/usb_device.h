@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "link.h"
+
+namespace orvane::sim {
+
+// The printer's USB device node: a pseudo-terminal in raw mode published as the symlink `<dir>/lp<N>`
+// to its slave. The printer keeps a slave descriptor open itself so that the node and the bytes queued
+// in it survive the computer opening and closing it around every read and write.
+class UsbDevice : public Link {
+  public:
+    ~UsbDevice() override;
+
+    // Creates the pseudo-terminal and the symlink (replacing a stale symlink); empty on success, else
+    // the reason.
+    std::string Publish(const std::string& directory, int index);
+    // Removes the symlink and closes the pseudo-terminal.
+    void Unpublish();
+    // The symlink's path.
+    const std::string& path() const { return path_; }
+    // Publishes a fresh node under the same name after a Break.
+    std::string Replug();
+
+    bool Receive(std::string& bytes, int timeoutMs) override;
+    bool Send(std::string_view transfer) override;
+    void Separate() override;
+    void Break(std::string_view transfer) override;
+
+  private:
+    std::string Open();
+
+    std::string path_;
+    int master_ = -1;
+    int slave_ = -1;
+};
+
+}  // namespace orvane::sim
