@@ -81,7 +81,7 @@ void FillRealistic(Directory& d, const Widths& w, bool kana) {
     PutGroup(d, TwoDigitId(3), "Sales", {"01", "02", "*01"}, w);
     PutGroup(d, CodedId(0), "Office", {"01", "*05", "*09", "04"}, w);
     d.senderName = Clip(Device(kana ? "ｵﾙｳﾞｪｲﾝ ｼｮｳｼﾞ" : "Orvane Société"), w.userNameMax);
-    d.senderNumber = Clip("+49 30 1234567", w.userTelMax);
+    d.senderNumber = Clip("030 1234567", w.userTelMax);
     const char* rejected[] = {"0900123456", "0190666666", "0043800123", "555"};
     for (std::size_t i = 0; i < d.rejects.size() && i < std::size(rejected) * 2; i += 2) {
         d.rejects[i] = Clip(rejected[i / 2], w.rejectTelMax);
