@@ -78,8 +78,8 @@ void FillRealistic(Directory& d, const Widths& w, bool kana) {
     for (long n = 0; n < w.nc; ++n) {
         if (n % 4 == 1) PutIndividual(d, CodedId(n), kPeople[(n + 3) % people], kana, w);
     }
-    PutGroup(d, TwoDigitId(3), "Sales", {"01", "02", "*01"}, w);
-    PutGroup(d, CodedId(0), "Office", {"01", "*05", "*09", "04"}, w);
+    PutGroup(d, TwoDigitId(3), "Sales", {"*01", "01", "02"}, w);
+    PutGroup(d, CodedId(0), "Office", {"*05", "*09", "01", "04"}, w);
     d.senderName = Clip(Device(kana ? "ｵﾙｳﾞｪｲﾝ ｼｮｳｼﾞ" : "Orvane Société"), w.userNameMax);
     d.senderNumber = Clip("030 1234567", w.userTelMax);
     const char* rejected[] = {"0900123456", "0190666666", "0043800123", "555"};
