@@ -9,7 +9,9 @@ namespace {
 
 using namespace std::literals;
 
-Widths SmallWidths() { return Widths::From(*ProfileCapability("small")); }
+Widths SmallWidths() {
+    return Widths::From(*ProfileCapability("small"));
+}
 
 // The directory of the smallest printer: "*00" empty, "01" Bo 12, "02" group G of "01", Al 5, reject 99.
 Directory SmallDirectory() {
@@ -37,7 +39,8 @@ TEST(PayloadEncode, NoRejectSlotsSendsEmptyRecordsUpToTheMaximum) {
     const Widths w = Widths::From(c);
     Directory d = ShapeDirectory(w, SlotOrder::CodedFirst);
     const std::string payload = EncodePayload(d, w);
-    EXPECT_EQ(payload.substr(payload.size() - 42), "RI01\r\nRT\0\0\0\0\r\nRI02\r\nRT\0\0\0\0\r\nRI03\r\nRT\0\0\0\0\r\n"s);
+    EXPECT_EQ(payload.substr(payload.size() - 42),
+              "RI01\r\nRT\0\0\0\0\r\nRI02\r\nRT\0\0\0\0\r\nRI03\r\nRT\0\0\0\0\r\n"s);
     EXPECT_EQ(PayloadSize(d, w), payload.size());
     EXPECT_EQ(DecodePayload(payload, w, d), "");
 }
@@ -88,7 +91,8 @@ TEST(PayloadDecode, ReadsBackWhatWasEncoded) {
 
 TEST(PayloadDecode, AcceptsRecordsInAnyOrderAndDropsIndividualsWithoutNumber) {
     const std::string payload =
-        "DI01\r\nDNAnn\0\r\nDT\0\0\0\0\r\nDI*00\r\nDNCy\0\0\r\nDT7\0\0\0\r\nGI02\r\nGN\0\0\0\0\r\nGT\x03\0\0\0\r\n"
+        "DI01\r\nDNAnn\0\r\nDT\0\0\0\0\r\nDI*"
+        "00\r\nDNCy\0\0\r\nDT7\0\0\0\r\nGI02\r\nGN\0\0\0\0\r\nGT\x03\0\0\0\r\n"
         "KN\0\0\0\0\r\nKT\0\0\0\0\r\nRI01\r\nRT\0\0\0\0\r\n"s;
     Directory d = SmallDirectory();
     ASSERT_EQ(DecodePayload(payload, SmallWidths(), d), "");

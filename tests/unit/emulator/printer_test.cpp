@@ -14,15 +14,15 @@ ReceivedRequest Make(const std::string& op, const std::string& job, const std::s
     std::string params = job == "-" ? "" : "<ivec:jobID>" + job + "</ivec:jobID>";
     const std::string doc = "<?xml version=\"1.0\" encoding=\"utf-8\" ?><cmd xmlns:ivec=\"" + kUri +
                             "\"><ivec:contents><ivec:operation>" + op +
-                            "</ivec:operation><ivec:param_set servicetype=\"" + service + "\">" + params + extra +
-                            "</ivec:param_set></ivec:contents></cmd>";
+                            "</ivec:operation><ivec:param_set servicetype=\"" + service + "\">" + params +
+                            extra + "</ivec:param_set></ivec:contents></cmd>";
     ReceivedRequest r;
     r.request = ParseRequest(doc);
     return r;
 }
 
 class PrinterTest : public ::testing::Test {
-protected:
+  protected:
     PrinterTest() : printer_(Settings(), Shape(), log_) {}
 
     static PrinterSettings Settings() {
@@ -86,7 +86,8 @@ TEST_F(PrinterTest, StoresTheSentDirectoryAndHandsOutFreshJobIds) {
     changed.dials[1].name = "Bob";
     changed.rejects[0] = "";
     const Widths w = Widths::From(*ProfileCapability("small"));
-    ReceivedRequest send = Make("SendData", "00004711", "<ivec:format>rsd1</ivec:format><ivec:datasize>97</ivec:datasize>");
+    ReceivedRequest send =
+        Make("SendData", "00004711", "<ivec:format>rsd1</ivec:format><ivec:datasize>97</ivec:datasize>");
     send.payload = EncodePayload(changed, w);
     EXPECT_EQ(Outcome(send), "OK");
     EXPECT_EQ(printer_.directory(), changed);

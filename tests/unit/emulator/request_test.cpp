@@ -11,12 +11,14 @@ std::string Document(const std::string& op, const std::string& params, const std
     const std::string p = prefix + ":";
     return "<?xml version=\"1.0\" encoding=\"utf-8\" ?><cmd xmlns:" + prefix + "=\"" + kUri + "\"><" + p +
            "contents><" + p + "operation>" + op + "</" + p + "operation><" + p +
-           "param_set servicetype=\"remotesetup\">" + params + "</" + p + "param_set></" + p + "contents></cmd>";
+           "param_set servicetype=\"remotesetup\">" + params + "</" + p + "param_set></" + p +
+           "contents></cmd>";
 }
 
 TEST(ParseRequest, ReadsTheFieldsOfAWellFormedRequest) {
     const Request r = ParseRequest(Document(
-        "SendData", "<ivec:jobID>12345678</ivec:jobID><ivec:format>rsd1</ivec:format><ivec:datasize>97</ivec:datasize>"));
+        "SendData",
+        "<ivec:jobID>12345678</ivec:jobID><ivec:format>rsd1</ivec:format><ivec:datasize>97</ivec:datasize>"));
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(r.operation, "SendData");
     EXPECT_EQ(r.serviceType, "remotesetup");
@@ -52,8 +54,15 @@ TEST(ParseRequest, ReportsMalformedDocuments) {
 
 TEST(AnnouncedDataSize, AcceptsOnlyPlainDecimalNumbers) {
     const std::pair<const char*, std::optional<std::size_t>> rows[] = {
-        {"0", 0}, {"97", 97}, {"9999999", 9999999}, {"", std::nullopt}, {"10000000", std::nullopt},
-        {"012", std::nullopt}, {"-1", std::nullopt}, {"+5", std::nullopt}, {"1e3", std::nullopt},
+        {"0", 0},
+        {"97", 97},
+        {"9999999", 9999999},
+        {"", std::nullopt},
+        {"10000000", std::nullopt},
+        {"012", std::nullopt},
+        {"-1", std::nullopt},
+        {"+5", std::nullopt},
+        {"1e3", std::nullopt},
     };
     for (const auto& [text, expected] : rows) {
         Request r;

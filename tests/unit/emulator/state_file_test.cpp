@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 
 #include "charset.h"
 #include "state_file.h"

@@ -1,0 +1,87 @@
+#pragma once
+
+// A minimal computer side for the virtual printer: starts the program, and talks to it through the
+// device node or a TCP socket with a few system calls, independent of the project's own layers.
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace simtest {
+
+// The common namespace URI the test documents declare.
+inline const std::string kUri = "http://www.velor.jp/ns/cmd/2008/07/common/";
+
+// A request document on one line; `params` are the elements inside param_set.
+std::string Request(const std::string& op, const std::string& params);
+
+// The text of `<ivec:name>` in a document, or "" (prefix as given).
+std::string Element(const std::string& doc, const std::string& name, const std::string& prefix = "ivec");
+
+// One running orvane-printer-sim in its own temporary folder.
+class SimProcess {
+  public:
+    // Starts the program with the arguments ("@DIR@" stands for the run's folder; --ready-file and --log
+    // are added) and waits for the ready file; the test fails when it does not appear.
+    explicit SimProcess(std::vector<std::string> arguments);
+    ~SimProcess();
+
+    // Sends SIGTERM and returns the exit status (-1 when it did not end).
+    int Stop();
+    // The folder of this run.
+    const std::string& dir() const { return dir_; }
+    // The value of the ready file's "usb" or "tcp" line.
+    std::string Ready(const std::string& key) const;
+    // The operation log so far.
+    std::string Log() const;
+    // Waits until the log holds `text`; false after a generous time-out.
+    bool WaitForLog(const std::string& text) const;
+
+  private:
+    std::string dir_;
+    pid_t pid_ = -1;
+};
+
+// The device node as the client uses it: opened around every write and read.
+class NodeClient {
+  public:
+    explicit NodeClient(std::string path) : path_(std::move(path)) {}
+    // Opens, writes everything, closes.
+    bool Write(const std::string& bytes);
+    // Opens, gathers one transfer (waits up to `firstMs` for the first byte, ends after the node has
+    // been quiet for a settle interval), closes.
+    std::string Read(int firstMs = 10000);
+    // Write then Read.
+    std::string Exchange(const std::string& bytes) { return Write(bytes) ? Read() : std::string(); }
+
+  private:
+    std::string path_;
+};
+
+// One TCP connection speaking the framed convention.
+class FrameClient {
+  public:
+    explicit FrameClient(const std::string& hostPort);
+    ~FrameClient();
+    bool connected() const { return fd_ >= 0; }
+    bool Send(char type, const std::string& bytes);
+    // Reads one frame; false at end of connection or after `timeoutMs`. `announced` gets the header's
+    // length even when the frame is cut short.
+    bool Receive(char& type, std::string& bytes, int timeoutMs = 10000, std::size_t* announced = nullptr);
+    // Sends a 'D' frame and returns the next 'D' frame.
+    std::string Exchange(const std::string& bytes);
+
+  private:
+    int fd_ = -1;
+};
+
+// Runs StartJob and returns the job ID handed out.
+template <typename Client>
+std::string StartJob(Client& client) {
+    return Element(
+        client.Exchange(Request("StartJob", "<ivec:jobID>00000001</ivec:jobID><ivec:bidi>1</ivec:bidi>")),
+        "jobID");
+}
+
+}  // namespace simtest
