@@ -62,7 +62,7 @@ void CRSUMain::CreateControls() {
     tree_->setToolTip(LoadString(ids::kIdsTreeTip));
     page_heading_ = Named(new QLabel(this), ids::kIdcPageHeading);
     page_placeholder_ = Named(new QFrame(this), ids::kIdcPagePlaceholder);
-    page_placeholder_->setFrameShape(QFrame::StyledPanel);
+    page_placeholder_->setFrameShape(QFrame::NoFrame);
 
     write_ = AddButton(ids::kIdOk);
     write_->setToolTip(LoadString(ids::kIdsWriteTip));
