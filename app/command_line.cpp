@@ -21,9 +21,15 @@ QString PrinterNameIn(const QString& command_line) {
 
 }  // namespace
 
-const LaunchState& TheLaunchState() { return ProcessLaunchState(); }
-int LaunchSource() { return TheLaunchState().launch_source; }
-const QString& CommandLinePrinterName() { return TheLaunchState().printer_name; }
+const LaunchState& TheLaunchState() {
+    return ProcessLaunchState();
+}
+int LaunchSource() {
+    return TheLaunchState().launch_source;
+}
+const QString& CommandLinePrinterName() {
+    return TheLaunchState().printer_name;
+}
 
 CORVCommandLineInfo::CORVCommandLineInfo(LaunchState* state)
     : state_(state != nullptr ? state : &ProcessLaunchState()) {}

@@ -30,7 +30,7 @@ const QString& CommandLinePrinterName();
 // empty flag); after "DS" the printer name is taken from the whole command line as the text
 // between "/PrinterName," and the next ",".
 class CORVCommandLineInfo {
-public:
+  public:
     // Parser states.
     static constexpr int kStateFirstFlag = 0;    // no flag seen yet
     static constexpr int kStatePrinterName = 1;  // the flag after "DS" is due
@@ -49,7 +49,7 @@ public:
     int ParseState() const { return parse_state_; }
     const QString& PrinterName() const { return state_->printer_name; }
 
-private:
+  private:
     void ParseFirstFlag(const QString& flag);
 
     LaunchState* state_;

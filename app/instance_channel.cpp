@@ -16,7 +16,9 @@ constexpr int kReplyTimeoutMs = 10000;
 
 }  // namespace
 
-QString InstanceChannelPath() { return SessionEndpointPath(QStringLiteral("orvkitWindow")); }
+QString InstanceChannelPath() {
+    return SessionEndpointPath(QStringLiteral("orvkitWindow"));
+}
 
 void BringWindowForward(QWidget* window) {
     if (window->isMinimized()) window->showNormal();

@@ -18,7 +18,7 @@ void BringWindowForward(QWidget* window);
 // Listens on the channel for the running instance and brings its window forward on request.
 class InstanceServer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit InstanceServer(QObject* parent = nullptr);
 
     // Starts listening on `path`, replacing a leftover endpoint of a dead instance. Call only
@@ -28,7 +28,7 @@ public:
     // The window that requests bring forward; until one is set, requests are answered "none".
     void SetWindow(QWidget* window) { window_ = window; }
 
-private:
+  private:
     void OnNewConnection();
 
     QLocalServer server_;

@@ -30,7 +30,9 @@ std::uint16_t LanguageIdFromText(const QString& text) {
     return static_cast<std::uint16_t>(value);
 }
 
-QString LanguageIdText(std::uint16_t id) { return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')); }
+QString LanguageIdText(std::uint16_t id) {
+    return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0'));
+}
 
 std::optional<QString> DefaultLanguageString(std::uint16_t ui_language) {
     const std::string_view text = DefaultLanguageText(ui_language);
@@ -38,7 +40,9 @@ std::optional<QString> DefaultLanguageString(std::uint16_t ui_language) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool IsRightToLeftLanguage(std::uint16_t language) { return language == kLanguageArabic; }
+bool IsRightToLeftLanguage(std::uint16_t language) {
+    return language == kLanguageArabic;
+}
 
 bool ModuleExists(std::uint16_t language) {
     const LanguageRow* row = FindLanguageRow(language);
@@ -47,14 +51,16 @@ bool ModuleExists(std::uint16_t language) {
     return QFileInfo(QDir(ProgramDirectory()).filePath(file)).isFile();
 }
 
-LanguageSetting::LanguageSetting(SettingsStore settings, SettingsStore installation, std::uint16_t ui_language,
-                                 std::optional<QString> default_language, ModuleCheck module_exists)
+LanguageSetting::LanguageSetting(SettingsStore settings, SettingsStore installation,
+                                 std::uint16_t ui_language, std::optional<QString> default_language,
+                                 ModuleCheck module_exists)
     : settings_(std::move(settings)),
       installation_(std::move(installation)),
       ui_language_(ui_language),
       default_language_(std::move(default_language)),
       module_exists_(std::move(module_exists)) {
-    if (default_language_ && (default_language_->isEmpty() || default_language_->size() > kLanguageTextMaxLength)) {
+    if (default_language_ &&
+        (default_language_->isEmpty() || default_language_->size() > kLanguageTextMaxLength)) {
         default_language_.reset();
     }
 }
@@ -66,7 +72,8 @@ LanguageSetting LanguageSetting::ForThisUser() {
 }
 
 void LanguageSetting::Sync() {
-    const QString install_id = installation_.ReadString(kInstallIdValue).value_or(QString()).left(kInstallIdMaxLength);
+    const QString install_id =
+        installation_.ReadString(kInstallIdValue).value_or(QString()).left(kInstallIdMaxLength);
     const std::uint32_t previous_ui_language = settings_.ReadNumber(kOsLanguageValue).value_or(0);
     settings_.WriteNumber(kOsLanguageValue, ui_language_);
 
@@ -112,16 +119,25 @@ void LanguageSetting::WriteDefaultLanguage() {
 }
 
 std::uint16_t LanguageSetting::Current() const {
-    if (const std::optional<QString> stored = settings_.ReadString(kLanguageValue)) return LanguageIdFromText(*stored);
+    if (const std::optional<QString> stored = settings_.ReadString(kLanguageValue))
+        return LanguageIdFromText(*stored);
     return default_language_ ? LanguageIdFromText(*default_language_) : 0;
 }
 
-void LanguageSetting::Store(std::uint16_t id) { settings_.WriteString(kLanguageValue, LanguageIdText(id)); }
+void LanguageSetting::Store(std::uint16_t id) {
+    settings_.WriteString(kLanguageValue, LanguageIdText(id));
+}
 
-void SyncLanguageSetting() { LanguageSetting::ForThisUser().Sync(); }
+void SyncLanguageSetting() {
+    LanguageSetting::ForThisUser().Sync();
+}
 
-std::uint16_t CurrentLanguage() { return LanguageSetting::ForThisUser().Current(); }
+std::uint16_t CurrentLanguage() {
+    return LanguageSetting::ForThisUser().Current();
+}
 
-void StoreLanguage(std::uint16_t id) { LanguageSetting::ForThisUser().Store(id); }
+void StoreLanguage(std::uint16_t id) {
+    LanguageSetting::ForThisUser().Store(id);
+}
 
 }  // namespace orvane

@@ -35,7 +35,7 @@ bool ModuleExists(std::uint16_t language);
 // The language setting over one pair of stores, with the user's UI language and module lookup
 // given from outside.
 class LanguageSetting {
-public:
+  public:
     using ModuleCheck = std::function<bool(std::uint16_t)>;
 
     // `default_language` is string 10000 for `ui_language` (nothing when missing).
@@ -55,7 +55,7 @@ public:
     // Writes `id` as "%04x" into "Language"; does nothing when the settings cannot be written.
     void Store(std::uint16_t id);
 
-private:
+  private:
     bool StoredLanguageHasModule() const;
     void TakeInstallationLanguage();
     void WriteDefaultLanguage();

@@ -32,7 +32,9 @@ bool LoadLanguageModule(std::uint16_t language, const QString& directory) {
     return true;
 }
 
-QString LoadString(int id) { return Lookup(QString::number(id)); }
+QString LoadString(int id) {
+    return Lookup(QString::number(id));
+}
 
 QString LoadTemplateText(int template_id, int control_id) {
     return Lookup(QStringLiteral("%1.%2").arg(template_id).arg(control_id));

@@ -11,7 +11,9 @@ namespace orvane {
 
 COrvaneApp::COrvaneApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
-COrvaneApp::~COrvaneApp() { ExitInstance(); }
+COrvaneApp::~COrvaneApp() {
+    ExitInstance();
+}
 
 ExitCode COrvaneApp::Run() {
     ExitCode exit_code = ExitCode::Normal;
@@ -59,6 +61,8 @@ void COrvaneApp::RunMainWindow() {
     main_window_ = nullptr;
 }
 
-void COrvaneApp::ExitInstance() { instance_object_.Release(); }
+void COrvaneApp::ExitInstance() {
+    instance_object_.Release();
+}
 
 }  // namespace orvane

@@ -19,14 +19,14 @@ enum class ExitCode {
 // Owns the process: language, language module, single instance, command line, main window.
 class COrvaneApp : public QApplication {
     Q_OBJECT
-public:
+  public:
     COrvaneApp(int& argc, char** argv);
     ~COrvaneApp() override;
 
     // Runs start-up, shows the main window modally until it closes, then exits.
     ExitCode Run();
 
-private:
+  private:
     // Start-up up to the main window; false ends it (with `exit_code` as the outcome).
     bool InitInstance(ExitCode* exit_code);
     // Releases the single-instance object.

@@ -26,7 +26,9 @@ Control* Named(Control* control, int id) {
     return control;
 }
 
-QString TemplateText(int control_id) { return LoadTemplateText(ids::kIddMain, control_id); }
+QString TemplateText(int control_id) {
+    return LoadTemplateText(ids::kIddMain, control_id);
+}
 
 }  // namespace
 
@@ -56,7 +58,8 @@ void CRSUMain::CreateControls() {
     read_ = AddButton(ids::kIdcRead);
     read_->setToolTip(LoadString(ids::kIdsReadTip));
 
-    directory_static_ = Named(new QLabel(TemplateText(ids::kIdcDirectoryStatic), this), ids::kIdcDirectoryStatic);
+    directory_static_ =
+        Named(new QLabel(TemplateText(ids::kIdcDirectoryStatic), this), ids::kIdcDirectoryStatic);
     tree_ = Named(new QTreeWidget(this), ids::kIdcTree);
     tree_->setHeaderHidden(true);
     tree_->setToolTip(LoadString(ids::kIdsTreeTip));
@@ -104,8 +107,8 @@ void CRSUMain::CreateControls() {
 }
 
 void CRSUMain::ShowNoDirectoryState() {
-    for (QWidget* hidden : std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_,
-                                                           catalogue_}) {
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_, catalogue_}) {
         hidden->hide();
     }
     write_->setEnabled(false);

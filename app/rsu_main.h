@@ -16,7 +16,7 @@ namespace orvane {
 // ID as objectName.
 class CRSUMain : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CRSUMain(QWidget* parent = nullptr);
 
     // Runs before the window closes; false keeps it open. Stores the pending language.
@@ -28,10 +28,10 @@ public:
     // Closes through PrepareExit (Close button, close box).
     void reject() override;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void CreateControls();
     QPushButton* AddButton(int id);
     void ShowNoDirectoryState();

@@ -1,10 +1,10 @@
 #include "instance_object.h"
 
-#include <QFile>
-#include <QTextStream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#include <QFile>
+#include <QTextStream>
 
 namespace orvane {
 namespace {

@@ -2,10 +2,10 @@
 // runs, and whether it runs for this user or for another one.
 #pragma once
 
+#include <sys/types.h>
 #include <QString>
 #include <optional>
 #include <string_view>
-#include <sys/types.h>
 
 #include "named_object.h"
 

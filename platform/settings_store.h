@@ -14,7 +14,7 @@ namespace orvane {
 // One opened settings store. A store that could not be opened reads every value as missing and
 // skips every write.
 class SettingsStore {
-public:
+  public:
     // The user's settings, created on demand; read only when the file cannot be written.
     static SettingsStore OpenUser();
     // The installer's settings; not open when the installer wrote none.
@@ -38,7 +38,7 @@ public:
     // Delete one value; false when the store is not open or the file could not be written.
     bool Remove(const QString& name);
 
-private:
+  private:
     explicit SettingsStore(std::unique_ptr<QSettings> settings, bool writable);
     bool Flush();
 

@@ -13,17 +13,39 @@ struct PrimaryLanguage {
 };
 
 constexpr std::array<PrimaryLanguage, 33> kPrimaries = {{
-    {QLocale::Arabic, 0x0401},     {QLocale::Bulgarian, 0x0402},       {QLocale::Chinese, 0x0804},
-    {QLocale::Czech, 0x0405},      {QLocale::Danish, 0x0406},          {QLocale::German, 0x0407},
-    {QLocale::Greek, 0x0408},      {QLocale::English, 0x0409},         {QLocale::Spanish, 0x0C0A},
-    {QLocale::Finnish, 0x040B},    {QLocale::French, 0x040C},          {QLocale::Hebrew, 0x040D},
-    {QLocale::Hungarian, 0x040E},  {QLocale::Italian, 0x0410},         {QLocale::Japanese, 0x0411},
-    {QLocale::Korean, 0x0412},     {QLocale::Dutch, 0x0413},           {QLocale::NorwegianBokmal, 0x0414},
-    {QLocale::NorwegianNynorsk, 0x0814}, {QLocale::Polish, 0x0415},    {QLocale::Portuguese, 0x0416},
-    {QLocale::Romanian, 0x0418},   {QLocale::Russian, 0x0419},         {QLocale::Slovak, 0x041B},
-    {QLocale::Swedish, 0x041D},    {QLocale::Thai, 0x041E},            {QLocale::Turkish, 0x041F},
-    {QLocale::Indonesian, 0x0421}, {QLocale::Ukrainian, 0x0422},       {QLocale::Slovenian, 0x0424},
-    {QLocale::Estonian, 0x0425},   {QLocale::Latvian, 0x0426},          {QLocale::Lithuanian, 0x0427},
+    {QLocale::Arabic, 0x0401},
+    {QLocale::Bulgarian, 0x0402},
+    {QLocale::Chinese, 0x0804},
+    {QLocale::Czech, 0x0405},
+    {QLocale::Danish, 0x0406},
+    {QLocale::German, 0x0407},
+    {QLocale::Greek, 0x0408},
+    {QLocale::English, 0x0409},
+    {QLocale::Spanish, 0x0C0A},
+    {QLocale::Finnish, 0x040B},
+    {QLocale::French, 0x040C},
+    {QLocale::Hebrew, 0x040D},
+    {QLocale::Hungarian, 0x040E},
+    {QLocale::Italian, 0x0410},
+    {QLocale::Japanese, 0x0411},
+    {QLocale::Korean, 0x0412},
+    {QLocale::Dutch, 0x0413},
+    {QLocale::NorwegianBokmal, 0x0414},
+    {QLocale::NorwegianNynorsk, 0x0814},
+    {QLocale::Polish, 0x0415},
+    {QLocale::Portuguese, 0x0416},
+    {QLocale::Romanian, 0x0418},
+    {QLocale::Russian, 0x0419},
+    {QLocale::Slovak, 0x041B},
+    {QLocale::Swedish, 0x041D},
+    {QLocale::Thai, 0x041E},
+    {QLocale::Turkish, 0x041F},
+    {QLocale::Indonesian, 0x0421},
+    {QLocale::Ukrainian, 0x0422},
+    {QLocale::Slovenian, 0x0424},
+    {QLocale::Estonian, 0x0425},
+    {QLocale::Latvian, 0x0426},
+    {QLocale::Lithuanian, 0x0427},
 }};
 
 // Variants whose ID differs from the language's default.
@@ -65,6 +87,8 @@ std::uint16_t LanguageIdForLocale(const QLocale& locale) {
     return found == kPrimaries.end() ? kEnglish : found->default_id;
 }
 
-std::uint16_t UserUiLanguage() { return LanguageIdForLocale(QLocale::system()); }
+std::uint16_t UserUiLanguage() {
+    return LanguageIdForLocale(QLocale::system());
+}
 
 }  // namespace orvane

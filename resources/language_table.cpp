@@ -67,21 +67,26 @@ constexpr std::uint16_t kChineseTraditional = 0x0404;
 // Hong Kong (sublanguage 3) and Macao (sublanguage 5) write Traditional Chinese.
 bool WritesTraditionalChinese(std::uint16_t id) {
     const int sublanguage = id >> 10;
-    return (id & kPrimaryMask) == (kChineseTraditional & kPrimaryMask) && (sublanguage == 3 || sublanguage == 5);
+    return (id & kPrimaryMask) == (kChineseTraditional & kPrimaryMask) &&
+           (sublanguage == 3 || sublanguage == 5);
 }
 
 std::string_view TableTextFor(std::uint16_t ui_language) {
-    const auto found = std::find_if(kDefaultTables.begin(), kDefaultTables.end(),
-                                    [&](const DefaultLanguageTable& t) { return t.ui_language == ui_language; });
+    const auto found =
+        std::find_if(kDefaultTables.begin(), kDefaultTables.end(),
+                     [&](const DefaultLanguageTable& t) { return t.ui_language == ui_language; });
     return found == kDefaultTables.end() ? std::string_view() : found->text;
 }
 
 }  // namespace
 
-std::span<const LanguageRow> LanguageModuleTable() { return kRows; }
+std::span<const LanguageRow> LanguageModuleTable() {
+    return kRows;
+}
 
 const LanguageRow* FindLanguageRow(std::uint16_t id) {
-    const auto found = std::find_if(kRows.begin(), kRows.end(), [&](const LanguageRow& r) { return r.id == id; });
+    const auto found =
+        std::find_if(kRows.begin(), kRows.end(), [&](const LanguageRow& r) { return r.id == id; });
     return found == kRows.end() ? nullptr : &*found;
 }
 

@@ -10,10 +10,10 @@ namespace orvane {
 
 // One row of the language module table.
 struct LanguageRow {
-    std::uint16_t id;             // Windows language ID
-    std::string_view module;      // language module file name in the program's directory
-    std::string_view englishName; // application string 11000 + row number
-    std::string_view nativeName;  // application string 12000 + row number (UTF-8)
+    std::uint16_t id;              // Windows language ID
+    std::string_view module;       // language module file name in the program's directory
+    std::string_view englishName;  // application string 11000 + row number
+    std::string_view nativeName;   // application string 12000 + row number (UTF-8)
 };
 
 // The 32 rows in their fixed order (row number n = index + 1); the language dialog lists them in

@@ -12,6 +12,7 @@ void MessageBoxWatcher::Check() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
     timer_.stop();
-    seen_ = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->layoutDirection()};
+    seen_ = {true,        box->windowTitle(),     box->text(),
+             box->icon(), box->standardButtons(), box->layoutDirection()};
     box->button(answer_)->click();
 }

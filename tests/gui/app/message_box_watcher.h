@@ -18,11 +18,11 @@ struct SeenMessageBox {
 // Watches the event loop for a modal message box and presses `answer` on it.
 class MessageBoxWatcher : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit MessageBoxWatcher(QMessageBox::StandardButton answer);
     const SeenMessageBox& Seen() const { return seen_; }
 
-private:
+  private:
     void Check();
 
     QMessageBox::StandardButton answer_;

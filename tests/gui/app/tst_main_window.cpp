@@ -16,7 +16,7 @@ namespace ids = orvane::ids;
 // The first main window: its controls by ID, its state without a directory, and closing.
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void carriesEveryControlById();
@@ -26,7 +26,7 @@ private slots:
     void escapeNeverCloses();
     void closeStoresThePendingLanguage();
 
-private:
+  private:
     template <typename Control>
     static Control* Find(CRSUMain& window, int id) {
         return window.findChild<Control*>(QString::number(id));
@@ -97,10 +97,14 @@ void MainWindowTest::takesItsTextsFromTheModule_data() {
     QTest::addColumn<int>("module");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("read");
-    QTest::newRow("English") << 0x0409 << "Orvane Fax Directory" << "&Read";
-    QTest::newRow("German") << 0x0407 << "Orvane Faxverzeichnis" << "&Lesen";
-    QTest::newRow("Japanese") << 0x0411 << "Orvane ファクス電話帳" << "読み込み(&R)";
-    QTest::newRow("Arabic") << 0x0401 << "دليل فاكس Orvane" << "قراءة";
+    QTest::newRow("English") << 0x0409 << "Orvane Fax Directory"
+                             << "&Read";
+    QTest::newRow("German") << 0x0407 << "Orvane Faxverzeichnis"
+                            << "&Lesen";
+    QTest::newRow("Japanese") << 0x0411 << "Orvane ファクス電話帳"
+                              << "読み込み(&R)";
+    QTest::newRow("Arabic") << 0x0401 << "دليل فاكس Orvane"
+                            << "قراءة";
 }
 
 void MainWindowTest::takesItsTextsFromTheModule() {

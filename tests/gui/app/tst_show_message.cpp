@@ -10,7 +10,7 @@ using orvane::MessageStyle;
 // Message boxes on real language modules, with the language setting in a temporary folder.
 class ShowMessageTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void stylesGiveIconsAndButtons_data();
@@ -20,7 +20,7 @@ private slots:
     void everyModuleHoldsEveryString_data();
     void everyModuleHoldsEveryString();
 
-private:
+  private:
     void SetLanguage(const QString& language);
 
     QTemporaryDir folder_;
@@ -32,7 +32,9 @@ void ShowMessageTest::initTestCase() {
     qputenv("XDG_CONFIG_DIRS", folder_.filePath("system").toUtf8());
 }
 
-void ShowMessageTest::init() { QVERIFY(orvane::LoadLanguageModule(0x0409, ORVANE_TEST_PROGRAM_DIR)); }
+void ShowMessageTest::init() {
+    QVERIFY(orvane::LoadLanguageModule(0x0409, ORVANE_TEST_PROGRAM_DIR));
+}
 
 void ShowMessageTest::SetLanguage(const QString& language) {
     QSettings user(folder_.filePath("home/Velor/Orvane.ini"), QSettings::IniFormat);
@@ -95,7 +97,8 @@ void ShowMessageTest::rightToLeftOnlyForArabic() {
     SetLanguage(language);
     QVERIFY(orvane::LoadLanguageModule(static_cast<std::uint16_t>(module), ORVANE_TEST_PROGRAM_DIR));
     MessageBoxWatcher watcher(QMessageBox::Ok);
-    orvane::ShowMessage(nullptr, orvane::ids::kMsgWritten, orvane::ids::kIdsAppTitle, MessageStyle::Information);
+    orvane::ShowMessage(nullptr, orvane::ids::kMsgWritten, orvane::ids::kIdsAppTitle,
+                        MessageStyle::Information);
     QVERIFY(watcher.Seen().seen);
     QCOMPARE(int(watcher.Seen().direction), direction);
     QCOMPARE(watcher.Seen().text, orvane::LoadString(orvane::ids::kMsgWritten));
@@ -112,14 +115,15 @@ void ShowMessageTest::everyModuleHoldsEveryString_data() {
 void ShowMessageTest::everyModuleHoldsEveryString() {
     QFETCH(int, module);
     QVERIFY(orvane::LoadLanguageModule(static_cast<std::uint16_t>(module), ORVANE_TEST_PROGRAM_DIR));
-    QList<int> required = {107, 108, 110, 111, 112, 113, 114, 174, 175, 176, 177, 179, 180, 182, 183, 184, 186,
-                           1001, 1003, 1005, 1006, 1007, 1012, 1013, 1014, 1015, 1016, 1017, 1019, 1020, 1021,
-                           1026, 1027, 1028};
+    QList<int> required = {107,  108,  110,  111,  112,  113,  114,  174,  175,  176,  177,  179,
+                           180,  182,  183,  184,  186,  1001, 1003, 1005, 1006, 1007, 1012, 1013,
+                           1014, 1015, 1016, 1017, 1019, 1020, 1021, 1026, 1027, 1028};
     for (int id = 159; id <= 170; ++id) required << id;
     for (int id = 1033; id <= 1063; ++id) required << id;
     for (int id : required) QVERIFY2(!orvane::LoadString(id).isEmpty(), qPrintable(QString::number(id)));
     for (int control : {1, 2, 1001, 1002, 1004, 1005, 1006, 1028, 1065, 1066}) {
-        QVERIFY2(!orvane::LoadTemplateText(orvane::ids::kIddMain, control).isEmpty(), qPrintable(QString::number(control)));
+        QVERIFY2(!orvane::LoadTemplateText(orvane::ids::kIddMain, control).isEmpty(),
+                 qPrintable(QString::number(control)));
     }
     QVERIFY(orvane::LoadString(99999).isEmpty());
 }

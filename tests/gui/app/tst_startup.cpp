@@ -1,8 +1,8 @@
 #include <QtTest>
 
+#include <unistd.h>
 #include <QLocalSocket>
 #include <QWidget>
-#include <unistd.h>
 
 #include "instance_channel.h"
 #include "instance_object.h"
@@ -32,7 +32,7 @@ bool ChannelAnswers() {
 // test wants.
 class StartupTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void cleanup();
@@ -44,7 +44,7 @@ private slots:
     void heldObjectWithoutAWindowLetsASecondInstanceRun();
     void anotherUsersInstanceRefusesWithMessage177();
 
-private:
+  private:
     QString ProgramWith(const QStringList& modules);
     QProcessEnvironment Environment(const QString& locale) const;
     void Start(QProcess& process, const QString& program, const QString& locale);
@@ -60,10 +60,10 @@ void StartupTest::initTestCase() {
     // The machine-wide folder must be reachable by another user for the refusal case.
     objects_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/orvane-objects-XXXXXX");
     QVERIFY(objects_->isValid());
-    QFile::setPermissions(objects_->path(), QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser |
-                                                QFileDevice::ReadOther | QFileDevice::WriteOther |
-                                                QFileDevice::ExeOther | QFileDevice::ReadGroup |
-                                                QFileDevice::WriteGroup | QFileDevice::ExeGroup);
+    QFile::setPermissions(objects_->path(),
+                          QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser |
+                              QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther |
+                              QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup);
     qputenv("ORVANE_OBJECT_DIR", objects_->path().toUtf8());
     qputenv("ORVANE_SESSION_DIR", folder_.filePath("session").toUtf8());
     QVERIFY(QDir().mkpath(folder_.filePath("session")));
@@ -77,14 +77,17 @@ void StartupTest::init() {
     QFile::remove(orvane::InstanceChannelPath());
 }
 
-void StartupTest::cleanup() { case_.reset(); }
+void StartupTest::cleanup() {
+    case_.reset();
+}
 
 QString StartupTest::ProgramWith(const QStringList& modules) {
     const QDir program(case_->filePath("program"));
     program.mkpath(".");
     const QString executable = program.filePath("orvane");
     QFile::copy(ORVANE_TEST_EXECUTABLE, executable);
-    for (const QString& module : modules) QFile::copy(QDir(ORVANE_TEST_PROGRAM_DIR).filePath(module), program.filePath(module));
+    for (const QString& module : modules)
+        QFile::copy(QDir(ORVANE_TEST_PROGRAM_DIR).filePath(module), program.filePath(module));
     return executable;
 }
 
@@ -112,10 +115,14 @@ QString StartupTest::UserLanguage() const {
 void StartupTest::startsInTheUiLanguageAndHandsASecondStartToTheFirst_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("language");
-    QTest::newRow("English") << "en_US.UTF-8" << "0409";
-    QTest::newRow("German") << "de_DE.UTF-8" << "0407";
-    QTest::newRow("Japanese") << "ja_JP.UTF-8" << "0411";
-    QTest::newRow("Arabic") << "ar_SA.UTF-8" << "0401";
+    QTest::newRow("English") << "en_US.UTF-8"
+                             << "0409";
+    QTest::newRow("German") << "de_DE.UTF-8"
+                            << "0407";
+    QTest::newRow("Japanese") << "ja_JP.UTF-8"
+                              << "0411";
+    QTest::newRow("Arabic") << "ar_SA.UTF-8"
+                            << "0401";
 }
 
 void StartupTest::startsInTheUiLanguageAndHandsASecondStartToTheFirst() {

@@ -7,7 +7,7 @@ using orvane::LaunchState;
 
 class CommandLineTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void parsesFlags_data();
     void parsesFlags();
     void keepsAnEarlierNameOnTheEmptyFlag();
@@ -29,15 +29,16 @@ void CommandLineTest::parsesFlags_data() {
     QTest::newRow("DS alone") << QStringList{"/DS"} << 2 << QString() << 1;
     QTest::newRow("DS with a printer name with spaces")
         << QStringList{"/DS", "/PrinterName,Office", "Fax", "2,"} << 2 << QString("Office Fax 2") << 9;
-    QTest::newRow("DS with a quoted printer name")
-        << QStringList{"/DS", "/PrinterName,Velor MX 300 series,"} << 2 << QString("Velor MX 300 series") << 9;
+    QTest::newRow("DS with a quoted printer name") << QStringList{"/DS", "/PrinterName,Velor MX 300 series,"}
+                                                   << 2 << QString("Velor MX 300 series") << 9;
     QTest::newRow("DS without the closing comma")
         << QStringList{"/DS", "/PrinterName,Office"} << 2 << QString() << 9;
     QTest::newRow("DS without the printer-name key") << QStringList{"/DS", "/Office,"} << 2 << QString() << 9;
     QTest::newRow("DS with an empty name") << QStringList{"/DS", "/PrinterName,,"} << 2 << QString() << 9;
     QTest::newRow("name stops at the first comma")
         << QStringList{"/DS", "/PrinterName,A,B,"} << 2 << QString("A") << 9;
-    QTest::newRow("lower-case flag resets") << QStringList{"/ds", "/PrinterName,Office,"} << 0 << QString() << 9;
+    QTest::newRow("lower-case flag resets")
+        << QStringList{"/ds", "/PrinterName,Office,"} << 0 << QString() << 9;
     QTest::newRow("unknown flag resets") << QStringList{"/X"} << 0 << QString() << 9;
     QTest::newRow("empty flag") << QStringList{"/"} << 0 << QString() << 9;
     QTest::newRow("plain argument before DS")

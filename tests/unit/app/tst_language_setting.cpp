@@ -11,7 +11,7 @@ using orvane::SettingsStore;
 // settings below XDG_CONFIG_HOME, the installer's below XDG_CONFIG_DIRS.
 class LanguageSettingTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase();
     void init();
 
@@ -28,7 +28,7 @@ private slots:
     void storeWritesFourLowerCaseDigits();
     void installationStoreIsReadOnly();
 
-private:
+  private:
     void SetInstallation(const QString& install_id, const QString& language);
     void SetUser(const QString& key, const QVariant& value);
     QVariant UserValue(const QString& key);

@@ -9,7 +9,7 @@
 
 class LanguageTablesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void moduleTableHas32DistinctRows();
     void findsRowsByExactId();
     void appStringsFollowTheTableOrder();
@@ -83,7 +83,8 @@ void LanguageTablesTest::defaultLanguageText_data() {
 void LanguageTablesTest::defaultLanguageText() {
     QFETCH(int, uiLanguage);
     QFETCH(QString, text);
-    QCOMPARE(orvane::DefaultLanguageString(static_cast<std::uint16_t>(uiLanguage)), std::optional<QString>(text));
+    QCOMPARE(orvane::DefaultLanguageString(static_cast<std::uint16_t>(uiLanguage)),
+             std::optional<QString>(text));
 }
 
 void LanguageTablesTest::languageIdFromText_data() {
