@@ -11,10 +11,6 @@ namespace orvane {
 
 COrvaneApp::COrvaneApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
-COrvaneApp::~COrvaneApp() {
-    ExitInstance();
-}
-
 ExitCode COrvaneApp::Run() {
     ExitCode exit_code = ExitCode::Normal;
     if (InitInstance(&exit_code)) RunMainWindow();

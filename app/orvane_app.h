@@ -21,10 +21,12 @@ class COrvaneApp : public QApplication {
     Q_OBJECT
   public:
     COrvaneApp(int& argc, char** argv);
-    ~COrvaneApp() override;
 
     // Runs start-up, shows the main window modally until it closes, then exits.
     ExitCode Run();
+
+    // The main window while it runs (the owner of application-level dialogs), else null.
+    CRSUMain* MainWindow() const { return main_window_; }
 
   private:
     // Start-up up to the main window; false ends it (with `exit_code` as the outcome).

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
-    <name>Orvane</name>
+    <name></name>
     <message id="107">
         <source>Enter the fax number to dial for this entry.</source>
         <translation>Enter the fax number to dial for this entry.</translation>

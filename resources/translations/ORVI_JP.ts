@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
-    <name>Orvane</name>
+    <name></name>
     <message id="107">
         <source>Enter the fax number to dial for this entry.</source>
         <translation>この宛先のファクス番号を入力します。</translation>
