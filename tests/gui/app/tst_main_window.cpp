@@ -9,6 +9,7 @@
 #include "language_module.h"
 #include "resource_ids.h"
 #include "rsu_main.h"
+#include "settings_folder.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;
@@ -38,19 +39,18 @@ class MainWindowTest : public QObject {
 
 void MainWindowTest::initTestCase() {
     QVERIFY(folder_.isValid());
-    qputenv("XDG_CONFIG_HOME", folder_.filePath("home").toUtf8());
-    qputenv("XDG_CONFIG_DIRS", folder_.filePath("system").toUtf8());
+    UseSettingsFolder(folder_);
 }
 
 void MainWindowTest::init() {
-    QSettings user(folder_.filePath("home/Velor/Orvane.ini"), QSettings::IniFormat);
+    QSettings user(UserSettingsFile(folder_), QSettings::IniFormat);
     user.clear();
     user.sync();
     QVERIFY(orvane::LoadLanguageModule(0x0409, ORVANE_TEST_PROGRAM_DIR));
 }
 
 QString MainWindowTest::UserLanguage() {
-    QSettings user(folder_.filePath("home/Velor/Orvane.ini"), QSettings::IniFormat);
+    QSettings user(UserSettingsFile(folder_), QSettings::IniFormat);
     return user.value("Language").toString();
 }
 
@@ -127,7 +127,7 @@ void MainWindowTest::escapeNeverCloses() {
 }
 
 void MainWindowTest::closeStoresThePendingLanguage() {
-    QSettings user(folder_.filePath("home/Velor/Orvane.ini"), QSettings::IniFormat);
+    QSettings user(UserSettingsFile(folder_), QSettings::IniFormat);
     user.setValue("Language", "0407");
     user.sync();
     CRSUMain window;

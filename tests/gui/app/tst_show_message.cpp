@@ -3,6 +3,7 @@
 #include "language_module.h"
 #include "message_box_watcher.h"
 #include "resource_ids.h"
+#include "settings_folder.h"
 #include "show_message.h"
 
 using orvane::MessageStyle;
@@ -28,8 +29,7 @@ class ShowMessageTest : public QObject {
 
 void ShowMessageTest::initTestCase() {
     QVERIFY(folder_.isValid());
-    qputenv("XDG_CONFIG_HOME", folder_.filePath("home").toUtf8());
-    qputenv("XDG_CONFIG_DIRS", folder_.filePath("system").toUtf8());
+    UseSettingsFolder(folder_);
 }
 
 void ShowMessageTest::init() {
@@ -37,7 +37,7 @@ void ShowMessageTest::init() {
 }
 
 void ShowMessageTest::SetLanguage(const QString& language) {
-    QSettings user(folder_.filePath("home/Velor/Orvane.ini"), QSettings::IniFormat);
+    QSettings user(UserSettingsFile(folder_), QSettings::IniFormat);
     user.setValue("Language", language);
     user.sync();
 }

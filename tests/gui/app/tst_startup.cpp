@@ -9,6 +9,7 @@
 #include "language_module.h"
 #include "message_box_watcher.h"
 #include "resource_ids.h"
+#include "settings_folder.h"
 #include "single_instance.h"
 
 using orvane::InstanceOutcome;
@@ -72,8 +73,7 @@ void StartupTest::initTestCase() {
 void StartupTest::init() {
     case_ = std::make_unique<QTemporaryDir>();
     QVERIFY(case_->isValid());
-    qputenv("XDG_CONFIG_HOME", case_->filePath("home").toUtf8());
-    qputenv("XDG_CONFIG_DIRS", case_->filePath("system").toUtf8());
+    UseSettingsFolder(*case_);
     QFile::remove(orvane::InstanceChannelPath());
 }
 
@@ -108,7 +108,7 @@ void StartupTest::Start(QProcess& process, const QString& program, const QString
 }
 
 QString StartupTest::UserLanguage() const {
-    QSettings user(case_->filePath("home/Velor/Orvane.ini"), QSettings::IniFormat);
+    QSettings user(UserSettingsFile(*case_), QSettings::IniFormat);
     return user.value("Language").toString();
 }
 
