@@ -39,6 +39,7 @@ class StartupTest : public QObject {
     void cleanup();
     void startsInTheUiLanguageAndHandsASecondStartToTheFirst_data();
     void startsInTheUiLanguageAndHandsASecondStartToTheFirst();
+    void removedModuleFallsBackToTheInstallersLanguage();
     void missingModuleEndsWithoutAWindow();
     void unloadableModuleEndsWithoutAWindow();
     void secondStartRestoresTheMinimizedWindow();
@@ -146,6 +147,25 @@ void StartupTest::startsInTheUiLanguageAndHandsASecondStartToTheFirst() {
 
     first.terminate();
     QVERIFY(first.waitForFinished(kProcessTimeoutMs));
+}
+
+void StartupTest::removedModuleFallsBackToTheInstallersLanguage() {
+    QSettings installation(case_->filePath("system/Velor/Orvane.ini"), QSettings::IniFormat);
+    installation.setValue("InstallID", "{ID}");
+    installation.setValue("Language", "0407");
+    installation.sync();
+    QSettings user(UserSettingsFile(*case_), QSettings::IniFormat);
+    user.setValue("InstallID", "{ID}");
+    user.setValue("OSLang", 0x0409);
+    user.setValue("Language", "0411");  // its module was removed since
+    user.sync();
+
+    QProcess process;
+    Start(process, ProgramWith({"ORVI_EN.qm", "ORVI_DE.qm"}), "en_US.UTF-8");
+    QTRY_VERIFY_WITH_TIMEOUT(ChannelAnswers(), kProcessTimeoutMs);
+    QCOMPARE(UserLanguage(), QStringLiteral("0407"));
+    process.terminate();
+    QVERIFY(process.waitForFinished(kProcessTimeoutMs));
 }
 
 void StartupTest::missingModuleEndsWithoutAWindow() {
