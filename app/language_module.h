@@ -1,0 +1,23 @@
+// The language module: the source of every user-visible text once start-up has loaded it.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace orvane {
+
+// Loads the module of `language` (file name from the language module table) from `directory`
+// and makes it the current module. Returns false, keeping the previous module, when the
+// language has no row or the file is missing or not a valid module.
+bool LoadLanguageModule(std::uint16_t language, const QString& directory);
+
+// String `id` of the current module; empty when there is no module or it lacks the string.
+QString LoadString(int id);
+
+// The caption of control `control_id` in dialog template `template_id`; empty when missing.
+QString LoadTemplateText(int template_id, int control_id);
+
+// One of the program's own strings (11001-11032, 12001-12032); empty for any other ID.
+QString LoadAppString(int id);
+
+}  // namespace orvane

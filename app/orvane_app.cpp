@@ -1,0 +1,64 @@
+#include "orvane_app.h"
+
+#include "instance_channel.h"
+#include "language.h"
+#include "language_module.h"
+#include "program_directory.h"
+#include "rsu_main.h"
+#include "single_instance.h"
+
+namespace orvane {
+
+COrvaneApp::COrvaneApp(int& argc, char** argv) : QApplication(argc, argv) {}
+
+ExitCode COrvaneApp::Run() {
+    ExitCode exit_code = ExitCode::Normal;
+    if (InitInstance(&exit_code)) RunMainWindow();
+    ExitInstance();
+    return exit_code;
+}
+
+bool COrvaneApp::InitInstance(ExitCode* exit_code) {
+    SyncLanguageSetting();
+    const std::uint16_t language = CurrentLanguage();
+    // Without a module there are no texts, not even for a message: leave silently.
+    if (!LoadLanguageModule(language, ProgramDirectory())) {
+        *exit_code = ExitCode::StartupEnded;
+        return false;
+    }
+    setLayoutDirection(IsRightToLeftLanguage(language) ? Qt::RightToLeft : Qt::LeftToRight);
+
+    switch (ClaimSingleInstance(&instance_object_)) {
+        case InstanceOutcome::Run:
+        case InstanceOutcome::RunAsSecond:
+            break;
+        case InstanceOutcome::LeaveQuietly:
+            *exit_code = ExitCode::Normal;
+            return false;
+        case InstanceOutcome::LeaveRefused:
+        case InstanceOutcome::LeaveSilently:
+            *exit_code = ExitCode::StartupEnded;
+            return false;
+    }
+    command_line_.ParseCommandLine(arguments().mid(1));
+    return true;
+}
+
+void COrvaneApp::RunMainWindow() {
+    CRSUMain window;
+    main_window_ = &window;
+    InstanceServer server;
+    // Only the holder of the instance object answers later starts of this session.
+    if (instance_object_.IsHeld()) {
+        server.SetWindow(&window);
+        server.Listen(InstanceChannelPath());
+    }
+    window.exec();
+    main_window_ = nullptr;
+}
+
+void COrvaneApp::ExitInstance() {
+    instance_object_.Release();
+}
+
+}  // namespace orvane

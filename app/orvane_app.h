@@ -1,0 +1,43 @@
+// The application object: start-up in its fixed order, the modal main window, and the exit.
+#pragma once
+
+#include <QApplication>
+
+#include "command_line.h"
+#include "named_object.h"
+
+namespace orvane {
+
+class CRSUMain;
+
+// Process exit codes of the GUI program.
+enum class ExitCode {
+    Normal = 0,        // the main window closed, or the running window was brought forward
+    StartupEnded = 1,  // start-up ended early: no language module, instance refused or failed
+};
+
+// Owns the process: language, language module, single instance, command line, main window.
+class COrvaneApp : public QApplication {
+    Q_OBJECT
+  public:
+    COrvaneApp(int& argc, char** argv);
+
+    // Runs start-up, shows the main window modally until it closes, then exits.
+    ExitCode Run();
+
+    // The main window while it runs (the owner of application-level dialogs), else null.
+    CRSUMain* MainWindow() const { return main_window_; }
+
+  private:
+    // Start-up up to the main window; false ends it (with `exit_code` as the outcome).
+    bool InitInstance(ExitCode* exit_code);
+    // Releases the single-instance object.
+    void ExitInstance();
+    void RunMainWindow();
+
+    NamedObject instance_object_;
+    CORVCommandLineInfo command_line_;
+    CRSUMain* main_window_ = nullptr;
+};
+
+}  // namespace orvane

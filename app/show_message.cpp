@@ -1,0 +1,34 @@
+#include "show_message.h"
+
+#include "language.h"
+#include "language_module.h"
+
+namespace orvane {
+namespace {
+
+QMessageBox::Icon IconOf(MessageStyle style) {
+    switch (style) {
+        case MessageStyle::Error:
+            return QMessageBox::Critical;
+        case MessageStyle::Question:
+            return QMessageBox::Warning;
+        case MessageStyle::Information:
+            break;
+    }
+    return QMessageBox::Information;
+}
+
+QMessageBox::StandardButtons ButtonsOf(MessageStyle style) {
+    return style == MessageStyle::Question ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok;
+}
+
+}  // namespace
+
+QMessageBox::StandardButton ShowMessage(QWidget* owner, int message_id, int caption_id, MessageStyle style) {
+    QMessageBox box(IconOf(style), LoadString(caption_id), LoadString(message_id), ButtonsOf(style), owner);
+    box.setLayoutDirection(IsRightToLeftLanguage(CurrentLanguage()) ? Qt::RightToLeft : Qt::LeftToRight);
+    const int pressed = box.exec();
+    return pressed == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
+}
+
+}  // namespace orvane

@@ -1,0 +1,21 @@
+// Every message box of the program.
+#pragma once
+
+#include <QMessageBox>
+
+namespace orvane {
+
+// The three kinds of message box.
+enum class MessageStyle {
+    Error,        // OK, error icon
+    Question,     // OK and Cancel, warning icon
+    Information,  // OK, information icon
+};
+
+// Shows string `message_id` of the language module in a modal message box titled with string
+// `caption_id` (normally ids::kIdsAppTitle), owned by `owner` (may be null). The box reads right
+// to left exactly when the user's language setting is 0x0401 at the moment of the call. Returns
+// QMessageBox::Ok or QMessageBox::Cancel.
+QMessageBox::StandardButton ShowMessage(QWidget* owner, int message_id, int caption_id, MessageStyle style);
+
+}  // namespace orvane

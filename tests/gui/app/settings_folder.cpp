@@ -1,0 +1,10 @@
+#include "settings_folder.h"
+
+void UseSettingsFolder(const QTemporaryDir& folder) {
+    qputenv("XDG_CONFIG_HOME", folder.filePath("home").toUtf8());
+    qputenv("XDG_CONFIG_DIRS", folder.filePath("system").toUtf8());
+}
+
+QString UserSettingsFile(const QTemporaryDir& folder) {
+    return folder.filePath("home/Velor/Orvane.ini");
+}

@@ -1,0 +1,256 @@
+#include <QtTest>
+
+#include <unistd.h>
+#include <QLocalSocket>
+#include <QWidget>
+
+#include "instance_channel.h"
+#include "instance_object.h"
+#include "language_module.h"
+#include "message_box_watcher.h"
+#include "resource_ids.h"
+#include "settings_folder.h"
+#include "single_instance.h"
+
+using orvane::InstanceOutcome;
+using orvane::NamedObject;
+
+namespace {
+
+constexpr int kProcessTimeoutMs = 120000;
+
+// True when an instance listens on this session's channel (a leftover endpoint refuses).
+bool ChannelAnswers() {
+    QLocalSocket socket;
+    socket.connectToServer(orvane::InstanceChannelPath());
+    return socket.waitForConnected(1000);
+}
+
+}  // namespace
+
+// Start-up as a user meets it: the real program in its own processes, each test with its own
+// settings, object and session folders, and a program directory that holds only the modules the
+// test wants.
+class StartupTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startsInTheUiLanguageAndHandsASecondStartToTheFirst_data();
+    void startsInTheUiLanguageAndHandsASecondStartToTheFirst();
+    void removedModuleFallsBackToTheInstallersLanguage();
+    void missingModuleEndsWithoutAWindow();
+    void unloadableModuleEndsWithoutAWindow();
+    void secondStartRestoresTheMinimizedWindow();
+    void heldObjectWithoutAWindowLetsASecondInstanceRun();
+    void anotherUsersInstanceRefusesWithMessage177();
+
+  private:
+    QString ProgramWith(const QStringList& modules);
+    QProcessEnvironment Environment(const QString& locale) const;
+    void Start(QProcess& process, const QString& program, const QString& locale);
+    QString UserLanguage() const;
+
+    QTemporaryDir folder_;
+    std::unique_ptr<QTemporaryDir> objects_;
+    std::unique_ptr<QTemporaryDir> case_;
+};
+
+void StartupTest::initTestCase() {
+    QVERIFY(folder_.isValid());
+    // The machine-wide folder must be reachable by another user for the refusal case.
+    objects_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/orvane-objects-XXXXXX");
+    QVERIFY(objects_->isValid());
+    QFile::setPermissions(objects_->path(),
+                          QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser |
+                              QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther |
+                              QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup);
+    qputenv("ORVANE_OBJECT_DIR", objects_->path().toUtf8());
+    qputenv("ORVANE_SESSION_DIR", folder_.filePath("session").toUtf8());
+    QVERIFY(QDir().mkpath(folder_.filePath("session")));
+}
+
+void StartupTest::init() {
+    case_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(case_->isValid());
+    UseSettingsFolder(*case_);
+    QFile::remove(orvane::InstanceChannelPath());
+}
+
+void StartupTest::cleanup() {
+    case_.reset();
+}
+
+QString StartupTest::ProgramWith(const QStringList& modules) {
+    const QDir program(case_->filePath("program"));
+    program.mkpath(".");
+    const QString executable = program.filePath("orvane");
+    QFile::copy(ORVANE_TEST_EXECUTABLE, executable);
+    for (const QString& module : modules)
+        QFile::copy(QDir(ORVANE_TEST_PROGRAM_DIR).filePath(module), program.filePath(module));
+    return executable;
+}
+
+QProcessEnvironment StartupTest::Environment(const QString& locale) const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_MESSAGES", "LC_NUMERIC"}) environment.remove(name);
+    environment.insert("LANG", locale);
+    environment.insert("LC_ALL", locale);
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_RUNTIME_DIR", case_->path());
+    return environment;
+}
+
+void StartupTest::Start(QProcess& process, const QString& program, const QString& locale) {
+    process.setProcessEnvironment(Environment(locale));
+    process.start(program, {});
+    QVERIFY(process.waitForStarted(kProcessTimeoutMs));
+}
+
+QString StartupTest::UserLanguage() const {
+    QSettings user(UserSettingsFile(*case_), QSettings::IniFormat);
+    return user.value("Language").toString();
+}
+
+void StartupTest::startsInTheUiLanguageAndHandsASecondStartToTheFirst_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en_US.UTF-8"
+                             << "0409";
+    QTest::newRow("German") << "de_DE.UTF-8"
+                            << "0407";
+    QTest::newRow("Japanese") << "ja_JP.UTF-8"
+                              << "0411";
+    QTest::newRow("Arabic") << "ar_SA.UTF-8"
+                            << "0401";
+}
+
+void StartupTest::startsInTheUiLanguageAndHandsASecondStartToTheFirst() {
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    const QString program = ProgramWith({"ORVI_EN.qm", "ORVI_DE.qm", "ORVI_JP.qm", "ORVI_AR.qm"});
+
+    QProcess first;
+    Start(first, program, locale);
+    // The window is up once the instance answers on its channel.
+    QTRY_VERIFY_WITH_TIMEOUT(ChannelAnswers(), kProcessTimeoutMs);
+    QCOMPARE(UserLanguage(), language);
+
+    QProcess second;
+    second.setProcessChannelMode(QProcess::MergedChannels);
+    Start(second, program, locale);
+    QVERIFY(second.waitForFinished(kProcessTimeoutMs));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.terminate();
+    QVERIFY(first.waitForFinished(kProcessTimeoutMs));
+}
+
+void StartupTest::removedModuleFallsBackToTheInstallersLanguage() {
+    QSettings installation(case_->filePath("system/Velor/Orvane.ini"), QSettings::IniFormat);
+    installation.setValue("InstallID", "{ID}");
+    installation.setValue("Language", "0407");
+    installation.sync();
+    QSettings user(UserSettingsFile(*case_), QSettings::IniFormat);
+    user.setValue("InstallID", "{ID}");
+    user.setValue("OSLang", 0x0409);
+    user.setValue("Language", "0411");  // its module was removed since
+    user.sync();
+
+    QProcess process;
+    Start(process, ProgramWith({"ORVI_EN.qm", "ORVI_DE.qm"}), "en_US.UTF-8");
+    QTRY_VERIFY_WITH_TIMEOUT(ChannelAnswers(), kProcessTimeoutMs);
+    QCOMPARE(UserLanguage(), QStringLiteral("0407"));
+    process.terminate();
+    QVERIFY(process.waitForFinished(kProcessTimeoutMs));
+}
+
+void StartupTest::missingModuleEndsWithoutAWindow() {
+    // Only German is there, but the user's UI language is English.
+    QProcess process;
+    Start(process, ProgramWith({"ORVI_DE.qm"}), "en_US.UTF-8");
+    QVERIFY(process.waitForFinished(kProcessTimeoutMs));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(UserLanguage(), QStringLiteral("0409"));
+    QVERIFY(!NamedObject::Exists(orvane::kInstanceObjectName));
+}
+
+void StartupTest::unloadableModuleEndsWithoutAWindow() {
+    const QString program = ProgramWith({});
+    QFile module(QFileInfo(program).dir().filePath("ORVI_EN.qm"));
+    QVERIFY(module.open(QIODevice::WriteOnly));
+    module.write("this is not a language module");
+    module.close();
+    QProcess process;
+    Start(process, program, "en_US.UTF-8");
+    QVERIFY(process.waitForFinished(kProcessTimeoutMs));
+    QCOMPARE(process.exitCode(), 1);
+}
+
+void StartupTest::secondStartRestoresTheMinimizedWindow() {
+    NamedObject object;
+    QCOMPARE(orvane::ClaimSingleInstance(&object), InstanceOutcome::Run);
+    QWidget window;
+    window.setWindowTitle("running instance");
+    window.showMinimized();
+    orvane::InstanceServer server;
+    server.SetWindow(&window);
+    QVERIFY(server.Listen(orvane::InstanceChannelPath()));
+
+    QProcess second;
+    second.setProcessChannelMode(QProcess::MergedChannels);
+    Start(second, ProgramWith({"ORVI_EN.qm"}), "en_US.UTF-8");
+    // The event loop must run while the second process asks this one to show its window.
+    QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, kProcessTimeoutMs);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(!window.isMinimized());
+    QVERIFY(window.isVisible());
+}
+
+void StartupTest::heldObjectWithoutAWindowLetsASecondInstanceRun() {
+    NamedObject first;
+    QCOMPARE(orvane::ClaimSingleInstance(&first), InstanceOutcome::Run);
+    // Nobody listens in this session: the holder runs in another session of this user.
+    QFile::remove(orvane::InstanceChannelPath());
+    NamedObject second;
+    QCOMPARE(orvane::ClaimSingleInstance(&second), InstanceOutcome::RunAsSecond);
+    QVERIFY(!second.IsHeld());
+    first.Release();
+    QCOMPARE(orvane::ClaimSingleInstance(&second), InstanceOutcome::Run);
+}
+
+void StartupTest::anotherUsersInstanceRefusesWithMessage177() {
+    if (::geteuid() != 0) QSKIP("needs root to hold the object as another user");
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    const QString flock = QStandardPaths::findExecutable("flock");
+    if (setpriv.isEmpty() || flock.isEmpty()) QSKIP("needs setpriv and flock");
+    QVERIFY(orvane::LoadLanguageModule(0x0409, ORVANE_TEST_PROGRAM_DIR));
+
+    const QString lock = QString::fromStdString(NamedObject::PathFor(orvane::kInstanceObjectName));
+    QProcess holder;  // "nobody" holds the object until its standard input closes
+    holder.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", flock, "-o", lock, "cat"});
+    QVERIFY(holder.waitForStarted(kProcessTimeoutMs));
+    QTRY_VERIFY_WITH_TIMEOUT(NamedObject::Exists(orvane::kInstanceObjectName), kProcessTimeoutMs);
+
+    NamedObject object;
+    orvane::InstanceObjectStatus status = orvane::InstanceObjectStatus::Failed;
+    orvane::CreateInstanceObject(orvane::kInstanceObjectName, &status);
+    QCOMPARE(status, orvane::InstanceObjectStatus::HeldByOtherUser);
+    MessageBoxWatcher watcher(QMessageBox::Ok);
+    QCOMPARE(orvane::ClaimSingleInstance(&object), InstanceOutcome::LeaveRefused);
+    QVERIFY(watcher.Seen().seen);
+    QCOMPARE(watcher.Seen().text, orvane::LoadString(orvane::ids::kMsgRunningElsewhere));
+    QCOMPARE(watcher.Seen().icon, QMessageBox::Critical);
+    QVERIFY(!object.IsHeld());
+
+    holder.closeWriteChannel();
+    QVERIFY(holder.waitForFinished(kProcessTimeoutMs));
+    QTRY_VERIFY_WITH_TIMEOUT(!NamedObject::Exists(orvane::kInstanceObjectName), kProcessTimeoutMs);
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
