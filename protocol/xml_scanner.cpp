@@ -92,9 +92,11 @@ int XmlScanner::StartTag(std::size_t lt, std::size_t gt) {
     const std::string mapped = MapName(name);
     PushSegment(mapped);
     if (!first.name.empty()) {
-        rc = Record(path_ + " " + std::string(first.name), first.value_offset, first.value_length);
+        path_ += ' ';
+        path_ += first.name;
+        rc = Record(path_, first.value_offset, first.value_length);
         if (rc != kXmlOk) return rc;
-        path_ += "=";
+        path_ += '=';
         path_ += doc_.substr(first.value_offset, first.value_length);
     }
     if (!self_closing) return kXmlOk;
