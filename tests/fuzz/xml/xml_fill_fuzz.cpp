@@ -19,8 +19,9 @@ std::vector<XmlQuery> ReadQueries(std::string_view head) {
         const std::size_t newline = head.find('\n');
         const std::string_view line = head.substr(0, newline);
         const std::size_t tab = line.find('\t');
-        queries.push_back({std::string(line.substr(0, tab)),
-                           tab == std::string_view::npos ? std::string() : std::string(line.substr(tab + 1))});
+        queries.push_back({std::string(line.substr(0, tab)), tab == std::string_view::npos
+                                                                 ? std::string()
+                                                                 : std::string(line.substr(tab + 1))});
         head = newline == std::string_view::npos ? std::string_view() : head.substr(newline + 1);
     }
     return queries;
@@ -38,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     XmlMatchSet set;
     const int rc = XmlFill(&text, queries, &set);
     if (rc == kXmlOk) {
-        if (text.size() > kXmlOutputCapacity || text.size() != set.capacity || text != set.output) std::abort();
+        if (text.size() > kXmlOutputCapacity || text.size() != set.capacity || text != set.output)
+            std::abort();
     } else if (text != original) {
         std::abort();
     } else if (rc == kXmlFillTooLong && set.capacity <= kXmlOutputCapacity) {

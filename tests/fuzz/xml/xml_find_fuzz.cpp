@@ -16,7 +16,8 @@ using namespace orvane;
 
 void CheckSlots(const XmlMatchSet& set) {
     for (const XmlSlot& slot : set.slots) {
-        if (slot.offset > set.document.size() || slot.length > set.document.size() - slot.offset) std::abort();
+        if (slot.offset > set.document.size() || slot.length > set.document.size() - slot.offset)
+            std::abort();
     }
 }
 
@@ -29,7 +30,8 @@ void FindWithResume(std::string_view text, const std::vector<XmlQuery>& queries)
         resume = set.resume_offset;
         rc = XmlFind(text, queries, resume, &set);
     }
-    if (rc != kXmlOk && rc != kXmlQueryWithoutPath && (rc > kXmlMissingArgument || rc < kXmlSpaceAfterXmlns)) {
+    if (rc != kXmlOk && rc != kXmlQueryWithoutPath &&
+        (rc > kXmlMissingArgument || rc < kXmlSpaceAfterXmlns)) {
         std::abort();
     }
     CheckSlots(set);
@@ -53,7 +55,8 @@ void ParseAll(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const std::size_t newline = input.find('\n');
-    const std::string_view extra = newline == std::string_view::npos ? std::string_view() : input.substr(0, newline);
+    const std::string_view extra =
+        newline == std::string_view::npos ? std::string_view() : input.substr(0, newline);
     const std::string_view text = newline == std::string_view::npos ? input : input.substr(newline + 1);
     const std::vector<XmlQuery> queries = {
         {"cmd", {}},

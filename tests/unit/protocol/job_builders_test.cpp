@@ -11,7 +11,8 @@ namespace orvane {
 namespace {
 
 std::string Head() {
-    return "<?xml version=\"1.0\" encoding=\"utf-8\" ?><cmd xmlns:ivec=\"http://www.velor.com/ns/cmd/2008/07/common/\">";
+    return "<?xml version=\"1.0\" encoding=\"utf-8\" ?><cmd "
+           "xmlns:ivec=\"http://www.velor.com/ns/cmd/2008/07/common/\">";
 }
 
 struct BuildRow {
@@ -57,8 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "ivec:contents></cmd>"},
         BuildRow{"EndJobDevice", [](std::string* d) { return BuildEndJob(K::Device, "1", d); },
                  ProtocolCode::NotSupported, ""},
-        BuildRow{"GetCapabilityRemoteSetup", [](std::string* d) { return BuildGetCapability(K::RemoteSetup, d); },
-                 ProtocolCode::Success,
+        BuildRow{"GetCapabilityRemoteSetup",
+                 [](std::string* d) { return BuildGetCapability(K::RemoteSetup, d); }, ProtocolCode::Success,
                  "<ivec:contents><ivec:operation>GetCapability</ivec:operation><ivec:param_set "
                  "servicetype=\"remotesetup\"></ivec:param_set></ivec:contents></cmd>"},
         BuildRow{"GetCapabilityDevice", [](std::string* d) { return BuildGetCapability(K::Device, d); },
@@ -67,13 +68,15 @@ INSTANTIATE_TEST_SUITE_P(
                  "servicetype=\"device\"></ivec:param_set></ivec:contents></cmd>"},
         BuildRow{"GetCapabilityFax", [](std::string* d) { return BuildGetCapability(K::Fax, d); },
                  ProtocolCode::NotSupported, ""},
-        BuildRow{"SendData",
-                 [](std::string* d) { return BuildSendData(K::RemoteSetup, "12345678", "RSD1", 1234, d); },
-                 ProtocolCode::Success,
-                 "<ivec:contents><ivec:operation>SendData</ivec:operation><ivec:param_set "
-                 "servicetype=\"remotesetup\"><ivec:jobID>12345678</ivec:jobID><ivec:format>RSD1</ivec:format>"
-                 "<ivec:datasize>1234</ivec:datasize></ivec:param_set></ivec:contents></cmd>"},
-        BuildRow{"SendDataZeroBytes", [](std::string* d) { return BuildSendData(K::RemoteSetup, "7", "F", 0, d); },
+        BuildRow{
+            "SendData",
+            [](std::string* d) { return BuildSendData(K::RemoteSetup, "12345678", "RSD1", 1234, d); },
+            ProtocolCode::Success,
+            "<ivec:contents><ivec:operation>SendData</ivec:operation><ivec:param_set "
+            "servicetype=\"remotesetup\"><ivec:jobID>12345678</ivec:jobID><ivec:format>RSD1</ivec:format>"
+            "<ivec:datasize>1234</ivec:datasize></ivec:param_set></ivec:contents></cmd>"},
+        BuildRow{"SendDataZeroBytes",
+                 [](std::string* d) { return BuildSendData(K::RemoteSetup, "7", "F", 0, d); },
                  ProtocolCode::Success,
                  "<ivec:contents><ivec:operation>SendData</ivec:operation><ivec:param_set "
                  "servicetype=\"remotesetup\"><ivec:jobID>7</ivec:jobID><ivec:format>F</ivec:format>"
@@ -83,12 +86,13 @@ INSTANTIATE_TEST_SUITE_P(
         BuildRow{"SendDataEightDigits",
                  [](std::string* d) { return BuildSendData(K::RemoteSetup, "1", "F", 10'000'000, d); },
                  ProtocolCode::TextLength, ""},
-        BuildRow{"ReceiveData",
-                 [](std::string* d) { return BuildReceiveData(K::RemoteSetup, "12345678", "RSD1", d); },
-                 ProtocolCode::Success,
-                 "<ivec:contents><ivec:operation>ReceiveData</ivec:operation><ivec:param_set "
-                 "servicetype=\"remotesetup\"><ivec:jobID>12345678</ivec:jobID><ivec:format>RSD1</ivec:format>"
-                 "</ivec:param_set></ivec:contents></cmd>"},
+        BuildRow{
+            "ReceiveData",
+            [](std::string* d) { return BuildReceiveData(K::RemoteSetup, "12345678", "RSD1", d); },
+            ProtocolCode::Success,
+            "<ivec:contents><ivec:operation>ReceiveData</ivec:operation><ivec:param_set "
+            "servicetype=\"remotesetup\"><ivec:jobID>12345678</ivec:jobID><ivec:format>RSD1</ivec:format>"
+            "</ivec:param_set></ivec:contents></cmd>"},
         BuildRow{"ReceiveDataDevice", [](std::string* d) { return BuildReceiveData(K::Device, "1", "F", d); },
                  ProtocolCode::NotSupported, ""}),
     [](const testing::TestParamInfo<BuildRow>& info) { return std::string(info.param.name); });
@@ -134,7 +138,8 @@ TEST(BuildGetCapabilityResponse, OversizedDocumentFailsWithEngineCode) {
     EXPECT_EQ(BuildGetCapabilityResponse(K::RemoteSetup, "OK", texts, &document),
               static_cast<ProtocolCode>(0xFFF4));
     EXPECT_TRUE(document.empty());
-    EXPECT_EQ(BuildGetCapabilityResponse(K::Fax, "OK", SampleCapability(), &document), ProtocolCode::NotSupported);
+    EXPECT_EQ(BuildGetCapabilityResponse(K::Fax, "OK", SampleCapability(), &document),
+              ProtocolCode::NotSupported);
 }
 
 TEST(ProtocolCodeFromXml, FoldsEngineCodesTo16Bits) {

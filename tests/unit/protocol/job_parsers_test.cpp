@@ -14,8 +14,9 @@ using K = ServiceKind;
 // A response document as a printer writes it; `inner` goes inside ivec:param_set.
 std::string Response(const std::string& operation, const std::string& service, const std::string& inner) {
     return "<?xml version=\"1.0\" encoding=\"utf-8\" ?><cmd xmlns:ivec=\"" + CommonNamespaceUri() +
-           "\"><ivec:contents><ivec:operation>" + operation + "</ivec:operation><ivec:param_set servicetype=\"" +
-           service + "\">" + inner + "</ivec:param_set></ivec:contents></cmd>";
+           "\"><ivec:contents><ivec:operation>" + operation +
+           "</ivec:operation><ivec:param_set servicetype=\"" + service + "\">" + inner +
+           "</ivec:param_set></ivec:contents></cmd>";
 }
 
 std::string Ng(const std::string& detail) {
@@ -34,11 +35,12 @@ TEST_P(ResponseDetails, MapToTheirCodes) {
     EXPECT_EQ(MapResponseDetail(GetParam().detail), expected);
     const std::string inner = Ng(GetParam().detail);
     std::string job_id = "keep";
-    EXPECT_EQ(ParseJobResponse(K::RemoteSetup, JobKind::StartJob, Response("StartJobResponse", "remotesetup", inner),
-                               &job_id),
+    EXPECT_EQ(ParseJobResponse(K::RemoteSetup, JobKind::StartJob,
+                               Response("StartJobResponse", "remotesetup", inner), &job_id),
               expected);
     EXPECT_EQ(job_id, "keep");
-    EXPECT_EQ(ParseDataResponse(K::RemoteSetup, Response("SendDataResponse", "remotesetup", inner)), expected);
+    EXPECT_EQ(ParseDataResponse(K::RemoteSetup, Response("SendDataResponse", "remotesetup", inner)),
+              expected);
     CapabilityTexts capability;
     EXPECT_EQ(ParseCapabilityResponse(Response("GetCapabilityResponse", "remotesetup", inner), &capability),
               expected);
@@ -82,13 +84,15 @@ const std::string kOkStart = "<ivec:response>OK</ivec:response><ivec:jobID>12345
 INSTANTIATE_TEST_SUITE_P(
     Rows, JobResponses,
     testing::Values(
-        JobRow{"StartOk", K::RemoteSetup, JobKind::StartJob, Response("StartJobResponse", "remotesetup", kOkStart), 0,
+        JobRow{"StartOk", K::RemoteSetup, JobKind::StartJob,
+               Response("StartJobResponse", "remotesetup", kOkStart), 0, "12345678"},
+        JobRow{"EndOkLeavesJobId", K::RemoteSetup, JobKind::EndJob,
+               Response("EndJobResponse", "remotesetup", kOkStart), 0, "-"},
+        JobRow{"FaxOk", K::Fax, JobKind::StartJob, Response("StartJobResponse", "fax", kOkStart), 0,
                "12345678"},
-        JobRow{"EndOkLeavesJobId", K::RemoteSetup, JobKind::EndJob, Response("EndJobResponse", "remotesetup", kOkStart),
-               0, "-"},
-        JobRow{"FaxOk", K::Fax, JobKind::StartJob, Response("StartJobResponse", "fax", kOkStart), 0, "12345678"},
         JobRow{"LowerCaseNgSucceeds", K::RemoteSetup, JobKind::StartJob,
-               Response("StartJobResponse", "remotesetup", "<ivec:response>ng</ivec:response><ivec:jobID>9</ivec:jobID>"),
+               Response("StartJobResponse", "remotesetup",
+                        "<ivec:response>ng</ivec:response><ivec:jobID>9</ivec:jobID>"),
                0, "9"},
         JobRow{"MissingResponseSucceeds", K::RemoteSetup, JobKind::StartJob,
                Response("StartJobResponse", "remotesetup", "<ivec:jobID>5</ivec:jobID>"), 0, "5"},
@@ -107,8 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
         JobRow{"NotADocument", K::RemoteSetup, JobKind::StartJob, "garbage bytes only", 0xFFFD, "-"},
         JobRow{"BrokenDocument", K::RemoteSetup, JobKind::StartJob,
                "<?xml ?><cmd><ivec:contents></ivec:param_set></cmd>", 0xFFF6, "-"},
-        JobRow{"DeviceKind", K::Device, JobKind::StartJob, Response("StartJobResponse", "device", kOkStart), 0x0200,
-               "-"},
+        JobRow{"DeviceKind", K::Device, JobKind::StartJob, Response("StartJobResponse", "device", kOkStart),
+               0x0200, "-"},
         JobRow{"UnknownJobKind", K::RemoteSetup, static_cast<JobKind>(3),
                Response("StartJobResponse", "remotesetup", kOkStart), 0x0200, "-"}),
     [](const testing::TestParamInfo<JobRow>& info) { return std::string(info.param.name); });
@@ -126,7 +130,8 @@ std::string CapabilityInner() {
 TEST(ParseCapabilityResponse, CopiesFieldsInOrder) {
     CapabilityTexts capability;
     capability[7] = "stale";
-    ASSERT_EQ(ParseCapabilityResponse(Response("GetCapabilityResponse", "remotesetup", CapabilityInner()), &capability),
+    ASSERT_EQ(ParseCapabilityResponse(Response("GetCapabilityResponse", "remotesetup", CapabilityInner()),
+                                      &capability),
               ProtocolCode::Success);
     for (std::size_t i = 0; i < kCapabilityFieldCount; ++i) {
         EXPECT_EQ(capability[i], i == 7 ? "" : std::to_string(i)) << kCapabilityFieldNames[i];
@@ -136,10 +141,12 @@ TEST(ParseCapabilityResponse, CopiesFieldsInOrder) {
 TEST(ParseCapabilityResponse, ChecksServiceThenOperation) {
     CapabilityTexts capability;
     capability[0] = "kept";
-    EXPECT_EQ(ParseCapabilityResponse(Response("GetCapabilityResponse", "fax", CapabilityInner()), &capability),
-              ProtocolCode::CapabilityServiceMismatch);
-    EXPECT_EQ(ParseCapabilityResponse(Response("StartJobResponse", "remotesetup", CapabilityInner()), &capability),
-              ProtocolCode::Success);
+    EXPECT_EQ(
+        ParseCapabilityResponse(Response("GetCapabilityResponse", "fax", CapabilityInner()), &capability),
+        ProtocolCode::CapabilityServiceMismatch);
+    EXPECT_EQ(
+        ParseCapabilityResponse(Response("StartJobResponse", "remotesetup", CapabilityInner()), &capability),
+        ProtocolCode::Success);
     EXPECT_EQ(capability[0], "kept");
 }
 
@@ -159,7 +166,8 @@ TEST(ParseDataResponse, ChecksServiceAndKind) {
               ProtocolCode::Success);
     EXPECT_EQ(ParseDataResponse(K::RemoteSetup, Response("ReceiveDataResponse", "fax", ok)),
               ProtocolCode::RemoteSetupServiceMismatch);
-    EXPECT_EQ(ParseDataResponse(K::Fax, Response("ReceiveDataResponse", "fax", ok)), ProtocolCode::NotSupported);
+    EXPECT_EQ(ParseDataResponse(K::Fax, Response("ReceiveDataResponse", "fax", ok)),
+              ProtocolCode::NotSupported);
 }
 
 TEST(ReadOperation, ReadsNameAndDocumentEnd) {

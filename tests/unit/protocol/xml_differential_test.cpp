@@ -18,11 +18,12 @@ constexpr unsigned kSeed = 20261209;
 constexpr int kDocuments = 1500;
 
 class Generator {
-public:
+  public:
     explicit Generator(unsigned seed) : random_(seed) {}
 
     std::string Document() {
-        std::string out = Pick({"<?xml version=\"1.0\"?>", "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"});
+        std::string out =
+            Pick({"<?xml version=\"1.0\"?>", "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"});
         if (Chance(4)) out += "<!-- head -->";
         out += "<cmd";
         for (const char* prefix : {"ivec", "a", "m"}) {
@@ -35,7 +36,7 @@ public:
         return out;
     }
 
-private:
+  private:
     bool Chance(int one_in) { return std::uniform_int_distribution<int>(0, one_in - 1)(random_) == 0; }
     int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     std::string Pick(std::initializer_list<const char*> options) {
@@ -61,7 +62,8 @@ private:
 
     std::string Name() {
         std::string name = Pick({"", "", "ivec:", "a:", "m:", "zz:"});
-        return name + Pick({"x", "y", "item", "param_set", "b"}) + (Chance(3) ? std::to_string(Between(1, 3)) : "");
+        return name + Pick({"x", "y", "item", "param_set", "b"}) +
+               (Chance(3) ? std::to_string(Between(1, 3)) : "");
     }
 
     void Attributes(std::string* out) {
@@ -114,7 +116,7 @@ std::string Trim(std::string text) {
 
 // Walks pugixml's tree and records, for each engine path, the first value found there.
 class ReferenceWalker {
-public:
+  public:
     std::map<std::string, std::string> values;
     std::vector<std::string> order;  // paths in first-seen order
 
@@ -151,7 +153,7 @@ public:
         }
     }
 
-private:
+  private:
     std::string MappedName(const std::string& name) const {
         const std::size_t colon = name.find(':');
         if (colon == std::string::npos) return name;
@@ -195,7 +197,8 @@ TEST(XmlDifferential, FindAgreesWithPugixml) {
         XmlMatchSet set;
         ASSERT_EQ(XmlFind(doc, queries, 0, &set), kXmlOk) << doc;
         for (std::size_t i = 0; i < reference.order.size(); ++i) {
-            EXPECT_EQ(set.Value(i), reference.values[reference.order[i]]) << reference.order[i] << "\n" << doc;
+            EXPECT_EQ(set.Value(i), reference.values[reference.order[i]]) << reference.order[i] << "\n"
+                                                                          << doc;
             ++compared;
         }
         EXPECT_EQ(set.slots.back().state, XmlSlotState::NotLocated);

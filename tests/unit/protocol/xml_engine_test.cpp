@@ -112,8 +112,8 @@ TEST(XmlFind, ValuesFollowTheAddressingRules) {
                     "cmd/p other", "cmd/d", "cmd/n", "cmd/missing", "cmd/x"},
                    &values, &set),
               kXmlOk);
-    EXPECT_EQ(values, (std::vector<std::string>{"OK", " a<b ", "A&amp;B", "\"remotesetup\"", "yes", "", "first",
-                                                "tail", "", ""}));
+    EXPECT_EQ(values, (std::vector<std::string>{"OK", " a<b ", "A&amp;B", "\"remotesetup\"", "yes", "",
+                                                "first", "tail", "", ""}));
     EXPECT_EQ(set.slots[5].state, XmlSlotState::NotLocated);
 }
 
@@ -161,26 +161,33 @@ std::string Bind(const std::string& prefix, std::size_t entry) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rebinding, XmlFindNamespaces,
-    testing::Values(
-        NamespaceRow{"OtherPrefixForCommon", kDecl + "<cmd" + Bind("a", 0) + "><a:contents>v</a:contents></cmd>",
-                     "cmd/ivec:contents", "v"},
-        NamespaceRow{"UndeclaredIvec", kDecl + "<cmd><ivec:contents>v</ivec:contents></cmd>", "cmd/ivec:contents",
-                     "v"},
-        NamespaceRow{"UnboundPrefixStays", kDecl + "<cmd" + Bind("a", 0) + "><b:x>v</b:x></cmd>", "cmd/b:x", "v"},
-        NamespaceRow{"MakerNamespace", kDecl + "<cmd" + Bind("m", 1) + "><m:x>v</m:x></cmd>", "cmd/vlr:x", "v"},
-        NamespaceRow{"PrintNamespace", kDecl + "<cmd" + Bind("p", 2) + "><p:x>v</p:x></cmd>", "cmd/prtw:x", "v"},
-        NamespaceRow{"FirstBindingStays", kDecl + "<cmd" + Bind("a", 0) + Bind("b", 0) + "><b:x>v</b:x></cmd>",
-                     "cmd/b:x", "v"},
-        NamespaceRow{"LeadingPartOfUri", kDecl + "<cmd xmlns:a=\"http://" + std::string(kMakerNamespaceHost) +
-                                             "/ns/\"><a:x>v</a:x></cmd>",
-                     "cmd/ivec:x", "v"},
-        NamespaceRow{"UnknownUriIgnored", kDecl + "<cmd xmlns:a=\"urn:other\"><a:x>v</a:x></cmd>", "cmd/a:x", "v"},
-        NamespaceRow{"DeclarationOnElementItself", kDecl + "<cmd><a:x" + Bind("a", 0) + ">v</a:x></cmd>",
-                     "cmd/ivec:x", "v"},
-        NamespaceRow{"DeclarationAfterFirstAttributeUnread",
-                     kDecl + "<cmd k=\"1\"" + Bind("a", 0) + "><a:x>v</a:x></cmd>", "cmd k=\"1\"/a:x", "v"},
-        NamespaceRow{"SlashInFirstAttribute", kDecl + "<cmd><a href=\"x/y z\"><b>v</b></a><c>w</c></cmd>",
-                     "cmd/c", "w"}),
+    testing::Values(NamespaceRow{"OtherPrefixForCommon",
+                                 kDecl + "<cmd" + Bind("a", 0) + "><a:contents>v</a:contents></cmd>",
+                                 "cmd/ivec:contents", "v"},
+                    NamespaceRow{"UndeclaredIvec", kDecl + "<cmd><ivec:contents>v</ivec:contents></cmd>",
+                                 "cmd/ivec:contents", "v"},
+                    NamespaceRow{"UnboundPrefixStays", kDecl + "<cmd" + Bind("a", 0) + "><b:x>v</b:x></cmd>",
+                                 "cmd/b:x", "v"},
+                    NamespaceRow{"MakerNamespace", kDecl + "<cmd" + Bind("m", 1) + "><m:x>v</m:x></cmd>",
+                                 "cmd/vlr:x", "v"},
+                    NamespaceRow{"PrintNamespace", kDecl + "<cmd" + Bind("p", 2) + "><p:x>v</p:x></cmd>",
+                                 "cmd/prtw:x", "v"},
+                    NamespaceRow{"FirstBindingStays",
+                                 kDecl + "<cmd" + Bind("a", 0) + Bind("b", 0) + "><b:x>v</b:x></cmd>",
+                                 "cmd/b:x", "v"},
+                    NamespaceRow{"LeadingPartOfUri",
+                                 kDecl + "<cmd xmlns:a=\"http://" + std::string(kMakerNamespaceHost) +
+                                     "/ns/\"><a:x>v</a:x></cmd>",
+                                 "cmd/ivec:x", "v"},
+                    NamespaceRow{"UnknownUriIgnored", kDecl + "<cmd xmlns:a=\"urn:other\"><a:x>v</a:x></cmd>",
+                                 "cmd/a:x", "v"},
+                    NamespaceRow{"DeclarationOnElementItself",
+                                 kDecl + "<cmd><a:x" + Bind("a", 0) + ">v</a:x></cmd>", "cmd/ivec:x", "v"},
+                    NamespaceRow{"DeclarationAfterFirstAttributeUnread",
+                                 kDecl + "<cmd k=\"1\"" + Bind("a", 0) + "><a:x>v</a:x></cmd>",
+                                 "cmd k=\"1\"/a:x", "v"},
+                    NamespaceRow{"SlashInFirstAttribute",
+                                 kDecl + "<cmd><a href=\"x/y z\"><b>v</b></a><c>w</c></cmd>", "cmd/c", "w"}),
     [](const testing::TestParamInfo<NamespaceRow>& info) { return std::string(info.param.name); });
 
 TEST(XmlFind, CutDocumentKeepsValuesSoFar) {

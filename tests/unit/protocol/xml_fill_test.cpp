@@ -30,21 +30,34 @@ INSTANTIATE_TEST_SUITE_P(
     Templates, XmlFillRows,
     testing::Values(
         FillRow{"EmptyElement", "<cmd><r></r></cmd>", {{"cmd/r", "OK"}}, "<cmd><r>OK</r></cmd>"},
-        FillRow{"SelfClosedElement", "<cmd><ivec:response/></cmd>", {{"cmd/ivec:response", "OK"}},
+        FillRow{"SelfClosedElement",
+                "<cmd><ivec:response/></cmd>",
+                {{"cmd/ivec:response", "OK"}},
                 "<cmd><ivec:response>OK</ivec:response></cmd>"},
         FillRow{"SelfClosedReboundPrefixWrittenBack",
                 "<cmd xmlns:a=\"" + CommonNamespaceUri() + "\"><a:r/></cmd>",
                 {{"cmd/ivec:r", "OK"}},
                 "<cmd xmlns:a=\"" + CommonNamespaceUri() + "\"><a:r>OK</a:r></cmd>"},
-        FillRow{"TextReplaced", "<cmd><a>%s</a><b>old</b></cmd>", {{"cmd/b", "new"}, {"cmd/a", "1"}},
+        FillRow{"TextReplaced",
+                "<cmd><a>%s</a><b>old</b></cmd>",
+                {{"cmd/b", "new"}, {"cmd/a", "1"}},
                 "<cmd><a>1</a><b>new</b></cmd>"},
-        FillRow{"AttributeKeepsCallerQuotes", "<cmd><p t=\"%s\"><j>%s</j></p></cmd>",
-                {{"cmd/p t", "\"fax\""}, {"cmd/p t=\"%s\"/j", "7"}}, "<cmd><p t=\"fax\"><j>7</j></p></cmd>"},
-        FillRow{"EmptyReplacementLeavesPlaceholder", "<cmd><a>%s</a><b/></cmd>", {{"cmd/a", ""}, {"cmd/b", ""}},
+        FillRow{"AttributeKeepsCallerQuotes",
+                "<cmd><p t=\"%s\"><j>%s</j></p></cmd>",
+                {{"cmd/p t", "\"fax\""}, {"cmd/p t=\"%s\"/j", "7"}},
+                "<cmd><p t=\"fax\"><j>7</j></p></cmd>"},
+        FillRow{"EmptyReplacementLeavesPlaceholder",
+                "<cmd><a>%s</a><b/></cmd>",
+                {{"cmd/a", ""}, {"cmd/b", ""}},
                 "<cmd><a>%s</a><b/></cmd>"},
         FillRow{"UnknownPathChangesNothing", "<cmd><a>x</a></cmd>", {{"cmd/z", "y"}}, "<cmd><a>x</a></cmd>"},
-        FillRow{"OnlyFirstOccurrence", "<cmd><a>1</a><a>2</a></cmd>", {{"cmd/a", "9"}}, "<cmd><a>9</a><a>2</a></cmd>"},
-        FillRow{"MixedStates", "<cmd><a/><b></b><c>%s</c></cmd>", {{"cmd/c", "3"}, {"cmd/a", "1"}, {"cmd/b", "2"}},
+        FillRow{"OnlyFirstOccurrence",
+                "<cmd><a>1</a><a>2</a></cmd>",
+                {{"cmd/a", "9"}},
+                "<cmd><a>9</a><a>2</a></cmd>"},
+        FillRow{"MixedStates",
+                "<cmd><a/><b></b><c>%s</c></cmd>",
+                {{"cmd/c", "3"}, {"cmd/a", "1"}, {"cmd/b", "2"}},
                 "<cmd><a>1</a><b>2</b><c>3</c></cmd>"}),
     [](const testing::TestParamInfo<FillRow>& info) { return std::string(info.param.name); });
 
@@ -92,7 +105,8 @@ TEST(XmlFill, OversizedSelfClosedGrowthCounted) {
               kXmlOk);
     EXPECT_EQ(fits.size(), kXmlOutputCapacity);
     std::string too_long = text;
-    EXPECT_EQ(XmlFill(&too_long, std::vector<XmlQuery>{{"cmd/ab", std::string(kXmlOutputCapacity - fixed + 1, 'y')}}),
+    EXPECT_EQ(XmlFill(&too_long,
+                      std::vector<XmlQuery>{{"cmd/ab", std::string(kXmlOutputCapacity - fixed + 1, 'y')}}),
               kXmlFillTooLong);
 }
 
