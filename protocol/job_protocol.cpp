@@ -65,6 +65,7 @@ std::string EnvelopeHead() {
 
 // A builder's work: the envelope around `body`, filled by `fills`.
 ProtocolCode FillTemplate(std::string_view body, const std::vector<XmlQuery>& fills, std::string* document) {
+    if (document == nullptr) return ProtocolCode::NotSupported;
     std::string text = EnvelopeHead() + std::string(body);
     const int rc = XmlFill(&text, fills);
     if (rc != kXmlOk) return ProtocolCodeFromXml(rc);
@@ -208,6 +209,7 @@ ProtocolCode BuildGetCapabilityResponse(ServiceKind kind, std::string_view respo
 }
 
 ProtocolCode ReadOperation(std::string_view received, std::string* operation, std::size_t* document_end) {
+    if (operation == nullptr) return ProtocolCode::NotSupported;
     return Guarded([&] {
         XmlMatchSet set;
         const ProtocolCode code = FindValues(received, {{std::string(kOperationPath), {}}}, &set);
@@ -220,7 +222,8 @@ ProtocolCode ReadOperation(std::string_view received, std::string* operation, st
 
 ProtocolCode ParseJobResponse(ServiceKind kind, JobKind job, std::string_view received, std::string* job_id) {
     const bool known_job = job == JobKind::StartJob || job == JobKind::EndJob;
-    if ((kind != ServiceKind::Fax && kind != ServiceKind::RemoteSetup) || !known_job) {
+    const bool has_output = job_id != nullptr || job == JobKind::EndJob;
+    if ((kind != ServiceKind::Fax && kind != ServiceKind::RemoteSetup) || !known_job || !has_output) {
         return ProtocolCode::NotSupported;
     }
     return Guarded([&] {
@@ -238,6 +241,7 @@ ProtocolCode ParseJobResponse(ServiceKind kind, JobKind job, std::string_view re
 }
 
 ProtocolCode ParseCapabilityResponse(std::string_view received, CapabilityTexts* capability) {
+    if (capability == nullptr) return ProtocolCode::NotSupported;
     return Guarded([&] {
         constexpr std::size_t kFirstField = 4;
         std::vector<XmlQuery> queries = ResponseQueries(ServiceKind::RemoteSetup);

@@ -29,7 +29,8 @@ enum class JobKind : int {
     EndJob = 2,    // EndJobResponse
 };
 
-// 16-bit result of every builder and parser. Engine codes -14..-2 appear as 0xFFF2..0xFFFE.
+// 16-bit result of every builder and parser. A missing out-parameter gives NotSupported. Engine codes -14..-2
+// appear as 0xFFF2..0xFFFE.
 enum class ProtocolCode : std::uint16_t {
     Success = 0x0000,                     // success
     OutOfMemory = 0x0100,                 // out of memory
@@ -104,9 +105,6 @@ inline constexpr std::string_view kSendDataResponse = "SendDataResponse";
 inline constexpr std::string_view kReceiveDataResponse = "ReceiveDataResponse";
 // A status document the printer may slip in while the payload is awaited; it is skipped.
 inline constexpr std::string_view kGetStatusResponse = "GetStatusResponse";
-
-// The job ID every StartJob request carries.
-inline constexpr std::string_view kInitialJobId = "00000001";
 
 // Largest payload SendData can announce (its datasize has at most 7 digits).
 inline constexpr std::size_t kMaxSendDataSize = 9'999'999;

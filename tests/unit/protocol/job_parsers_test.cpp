@@ -193,5 +193,15 @@ TEST(ReadOperation, NonDocumentFailsWithEngineCode) {
     EXPECT_EQ(ReadOperation("<?xml?><?xml ?><cmd/>", &operation), ProtocolCodeFromXml(kXmlNoDeclaration));
 }
 
+TEST(MissingOutput, RefusedWithNotSupported) {
+    const std::string document = Response("StartJobResponse", "remotesetup", kOkStart);
+    EXPECT_EQ(ParseJobResponse(K::RemoteSetup, JobKind::StartJob, document, nullptr),
+              ProtocolCode::NotSupported);
+    EXPECT_EQ(ParseJobResponse(K::RemoteSetup, JobKind::EndJob, document, nullptr), ProtocolCode::Success);
+    EXPECT_EQ(ReadOperation(document, nullptr), ProtocolCode::NotSupported);
+    EXPECT_EQ(ParseCapabilityResponse(document, nullptr), ProtocolCode::NotSupported);
+    EXPECT_EQ(BuildStartJob(K::RemoteSetup, "1", nullptr), ProtocolCode::NotSupported);
+}
+
 }  // namespace
 }  // namespace orvane
