@@ -10,7 +10,7 @@ namespace orvane::sim {
 namespace {
 
 // The common namespace URI written when a request gives none to echo.
-constexpr const char* kDefaultNamespaceUri = "http://www.velor.jp/ns/cmd/2008/07/common/";
+constexpr const char* kDefaultNamespaceUri = "http://www.velor.com/ns/cmd/2008/07/common/";
 
 bool ParseCount(const std::string& text, long& value, long limit = 100000000) {
     if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), [](char c) {
@@ -187,7 +187,7 @@ Printer:
   --job-id-start N        first job ID handed out (default from the clock); 8 digits
   --job-timeout SEC       an idle job ends after SEC seconds (default 60, 0 = never)
   --namespace-uri URI     common namespace URI when a request has none to echo
-                          (default http://www.velor.jp/ns/cmd/2008/07/common/)
+                          (default http://www.velor.com/ns/cmd/2008/07/common/)
 
 Run time:
   --log FILE              append one line per request received (see README.md)

@@ -11,7 +11,7 @@
 namespace simtest {
 
 // The common namespace URI the test documents declare.
-inline const std::string kUri = "http://www.velor.jp/ns/cmd/2008/07/common/";
+inline const std::string kUri = "http://www.velor.com/ns/cmd/2008/07/common/";
 
 // A request document on one line; `params` are the elements inside param_set.
 std::string Request(const std::string& op, const std::string& params);

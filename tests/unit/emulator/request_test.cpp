@@ -5,7 +5,7 @@
 namespace orvane::sim {
 namespace {
 
-const std::string kUri = "http://www.velor.jp/ns/cmd/2008/07/common/";
+const std::string kUri = "http://www.velor.com/ns/cmd/2008/07/common/";
 
 std::string Document(const std::string& op, const std::string& params, const std::string& prefix = "ivec") {
     const std::string p = prefix + ":";
