@@ -20,10 +20,21 @@ bool BitIsSet(std::string_view bitmap, int bit) {
     return (static_cast<unsigned char>(bitmap[bit / 8]) >> (bit % 8)) & 1u;
 }
 
-bool IsMember(const DialEntry& entry, const SlotId& slot) {
-    const std::size_t used = std::min<std::size_t>(entry.member_count, entry.members.size());
-    return std::any_of(entry.members.begin(), entry.members.begin() + used,
-                       [&slot](const SlotId& cell) { return FieldText(cell) == FieldText(slot); });
+// The bit of the slot a member cell names, or -1 when no bit of this bitmap stands for it. Only the
+// exact texts of the slot sequence match, so "1" or "001" never stand for "01".
+int BitOfMember(const SlotId& cell, int coded_count, int bits) {
+    const std::string_view id = FieldText(cell);
+    const bool coded = id.starts_with('*');
+    const std::string_view digits = coded ? id.substr(1) : id;
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return -1;
+    }
+    int value = 0;
+    for (char c : digits) value = value * 10 + (c - '0');
+    const int bit = coded ? value : coded_count + value - 1;
+    const bool in_range = coded ? value < coded_count : value >= 1;
+    if (!in_range || bit >= bits || FieldText(MakeSlotId(coded, value)) != id) return -1;
+    return bit;
 }
 
 }  // namespace
@@ -31,10 +42,10 @@ bool IsMember(const DialEntry& entry, const SlotId& slot) {
 void EncodeGroupBitmap(const DialEntry& entry, int coded_count, int onetouch_count, std::span<char> bitmap) {
     std::fill(bitmap.begin(), bitmap.end(), '\0');
     const int bits = BitCount(bitmap.size(), coded_count, onetouch_count);
-    for (int bit = 0; bit < bits; ++bit) {
-        if (IsMember(entry, BitmapSlot(bit, coded_count))) {
-            bitmap[bit / 8] = static_cast<char>(static_cast<unsigned char>(bitmap[bit / 8]) | (1u << (bit % 8)));
-        }
+    const std::size_t used = std::min<std::size_t>(entry.member_count, entry.members.size());
+    for (std::size_t i = 0; i < used; ++i) {
+        const int bit = BitOfMember(entry.members[i], coded_count, bits);
+        if (bit >= 0) bitmap[bit / 8] = static_cast<char>(static_cast<unsigned char>(bitmap[bit / 8]) | (1u << (bit % 8)));
     }
 }
 

@@ -107,8 +107,30 @@ INSTANTIATE_TEST_SUITE_P(
                       BitmapRow{"NoCodedSlots", 0, 2, {"01"}, "\x01\0"s},
                       BitmapRow{"SecondByte", 2, 8, {"*01", "08"}, "\x02\x02"s},
                       BitmapRow{"UnknownSlotIgnored", 1, 2, {"03", "*01"}, "\0"s},
-                      BitmapRow{"BitsPastTheBitmapDropped", 0, 10, {"08", "09", "10"}, "\x80"s}),
+                      BitmapRow{"BitsPastTheBitmapDropped", 0, 10, {"08", "09", "10"}, "\x80"s},
+                      BitmapRow{"OnlyExactSlotTexts", 1, 2, {"1", "001", "*0", "*000", "00", "*", "", "0x"}, "\0"s}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// Each single member sets exactly the bit whose slot text it equals, and nothing when none does.
+TEST(GroupBitmapEncode, MatchesSlotTextsExactly) {
+    const int coded = 2;
+    const int onetouch = 100;
+    for (const char* id : {"*00", "*01", "*02", "*1", "*99", "01", "1", "001", "02", "99", "100", "101", "00", "*",
+                           "0a", "+01", " 01"}) {
+        DialEntry entry;
+        entry.members.resize(1);
+        entry.member_count = 1;
+        StoreText(entry.members[0], id);
+        std::string expected(13, '\0');
+        for (int bit = 0; bit < coded + onetouch; ++bit) {
+            const SlotId slot = bit < coded ? MakeSlotId(true, bit) : MakeSlotId(false, bit - coded + 1);
+            if (FieldText(slot) == id) expected[bit / 8] = static_cast<char>(expected[bit / 8] | (1 << (bit % 8)));
+        }
+        std::string bitmap(13, '\x55');
+        EncodeGroupBitmap(entry, coded, onetouch, bitmap);
+        EXPECT_EQ(bitmap, expected) << id;
+    }
+}
 
 TEST(GroupBitmapEncode, MembersPastTheMemberCountAreIgnored) {
     DialEntry entry;
