@@ -10,19 +10,21 @@ using NumberField = std::int32_t DeviceCapability::*;
 
 // The 18 numbers in response order; they follow the three texts.
 constexpr std::array<NumberField, 18> kNumberFields = {
-    &DeviceCapability::max_onetouch_dial_num,        &DeviceCapability::current_onetouch_dial_num,
-    &DeviceCapability::max_coded_dial_num,           &DeviceCapability::current_coded_dial_num,
-    &DeviceCapability::max_tel_no_length,            &DeviceCapability::current_tel_no_length,
-    &DeviceCapability::max_name_length,              &DeviceCapability::current_name_length,
-    &DeviceCapability::max_email_address_length,     &DeviceCapability::current_email_address_length,
-    &DeviceCapability::max_user_tel_no_length,       &DeviceCapability::current_user_tel_no_length,
-    &DeviceCapability::max_user_name_length,         &DeviceCapability::current_user_name_length,
-    &DeviceCapability::max_reject_tel_num,           &DeviceCapability::current_reject_tel_num,
-    &DeviceCapability::max_reject_tel_no_length,     &DeviceCapability::current_reject_tel_no_length,
+    &DeviceCapability::max_onetouch_dial_num,    &DeviceCapability::current_onetouch_dial_num,
+    &DeviceCapability::max_coded_dial_num,       &DeviceCapability::current_coded_dial_num,
+    &DeviceCapability::max_tel_no_length,        &DeviceCapability::current_tel_no_length,
+    &DeviceCapability::max_name_length,          &DeviceCapability::current_name_length,
+    &DeviceCapability::max_email_address_length, &DeviceCapability::current_email_address_length,
+    &DeviceCapability::max_user_tel_no_length,   &DeviceCapability::current_user_tel_no_length,
+    &DeviceCapability::max_user_name_length,     &DeviceCapability::current_user_name_length,
+    &DeviceCapability::max_reject_tel_num,       &DeviceCapability::current_reject_tel_num,
+    &DeviceCapability::max_reject_tel_no_length, &DeviceCapability::current_reject_tel_no_length,
 };
 constexpr std::size_t kFirstNumber = kCapabilityFieldCount - kNumberFields.size();
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // A "current_" value must fit both the wire field and the in-memory field.
 bool FitsWithin(std::int32_t current, std::int32_t max, std::int32_t capacity) {

@@ -19,9 +19,9 @@ inline constexpr std::size_t kCapabilityFieldCount = 21;
 using CapabilityTexts = std::array<std::string, kCapabilityFieldCount>;
 
 // Fixed capacities of the in-memory fields, terminator excluded.
-inline constexpr int kMaxNameLength = 47;          // dial entry and group names
-inline constexpr int kMaxNumberLength = 120;       // dial numbers
-inline constexpr int kMaxRejectNumberLength = 120; // rejected numbers
+inline constexpr int kMaxNameLength = 47;           // dial entry and group names
+inline constexpr int kMaxNumberLength = 120;        // dial numbers
+inline constexpr int kMaxRejectNumberLength = 120;  // rejected numbers
 
 // Slot counts that slot IDs can name: coded "*00".."*99", one-touch "01".."999", reject "01".."99".
 inline constexpr int kMaxCodedSlots = 100;
@@ -54,8 +54,8 @@ struct DeviceCapability {
     std::int32_t current_user_tel_no_length = 0;
     std::int32_t max_user_name_length = 0;  // wire width of the KN field (UNW)
     std::int32_t current_user_name_length = 0;
-    std::int32_t max_reject_tel_num = 0;  // empty reject records sent when there are none (RM)
-    std::int32_t current_reject_tel_num = 0;  // reject slots (R)
+    std::int32_t max_reject_tel_num = 0;        // empty reject records sent when there are none (RM)
+    std::int32_t current_reject_tel_num = 0;    // reject slots (R)
     std::int32_t max_reject_tel_no_length = 0;  // wire width of the RT field (RTW)
     std::int32_t current_reject_tel_no_length = 0;
 

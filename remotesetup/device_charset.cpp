@@ -9,9 +9,10 @@ namespace {
 // Accented lower-case letters in byte order from 0x80; their upper-case rows from 0xE0 follow the
 // same order, 0x20 lower in Latin-1.
 constexpr std::array<char16_t, 28> kAccentedLower = {
-    u'\u00E5', u'\u00E4', u'\u00E1', u'\u00E0', u'\u00E3', u'\u00E2', u'\u00EB', u'\u00E9', u'\u00E8', u'\u00EA',
-    u'\u00EF', u'\u00ED', u'\u00EC', u'\u00EE', u'\u00F1', u'\u00F6', u'\u00F3', u'\u00F2', u'\u00F5', u'\u00F4',
-    u'\u00FC', u'\u00FA', u'\u00F9', u'\u00FB', u'\u00FD', u'\u00F8', u'\u00E6', u'\u00E7',
+    u'\u00E5', u'\u00E4', u'\u00E1', u'\u00E0', u'\u00E3', u'\u00E2', u'\u00EB',
+    u'\u00E9', u'\u00E8', u'\u00EA', u'\u00EF', u'\u00ED', u'\u00EC', u'\u00EE',
+    u'\u00F1', u'\u00F6', u'\u00F3', u'\u00F2', u'\u00F5', u'\u00F4', u'\u00FC',
+    u'\u00FA', u'\u00F9', u'\u00FB', u'\u00FD', u'\u00F8', u'\u00E6', u'\u00E7',
 };
 constexpr char16_t kLowerThorn = u'\u00FE';
 constexpr char16_t kFirstHalfWidth = u'\uFF61';
@@ -33,7 +34,8 @@ constexpr std::array<DeviceCharRow, kDeviceCharRowCount> BuildTable() {
         rows[n++] = {c, static_cast<std::uint8_t>(kFirstKanaByte + (c - kFirstHalfWidth))};
     }
     for (std::size_t i = 0; i < kAccentedLower.size(); ++i) {
-        rows[n++] = {static_cast<char16_t>(kAccentedLower[i] - kUpperCaseOffset), static_cast<std::uint8_t>(0xE0 + i)};
+        rows[n++] = {static_cast<char16_t>(kAccentedLower[i] - kUpperCaseOffset),
+                     static_cast<std::uint8_t>(0xE0 + i)};
     }
     rows[n++] = {static_cast<char16_t>(kLowerThorn - kUpperCaseOffset), 0xFE};
     return rows;
@@ -60,7 +62,9 @@ constexpr std::array<std::uint8_t, 256> BuildLatinToByte() {
 constexpr auto kByteToUnit = BuildByteToUnit();
 constexpr auto kLatinToByte = BuildLatinToByte();
 
-bool InRange(std::uint8_t byte, std::uint8_t low, std::uint8_t high) { return byte >= low && byte <= high; }
+bool InRange(std::uint8_t byte, std::uint8_t low, std::uint8_t high) {
+    return byte >= low && byte <= high;
+}
 
 bool IsAccentedLatinByte(std::uint8_t byte) {
     return InRange(byte, 0x80, 0x9B) || byte == 0x9E || InRange(byte, 0xE0, 0xFB) || byte == 0xFE;
@@ -68,7 +72,9 @@ bool IsAccentedLatinByte(std::uint8_t byte) {
 
 }  // namespace
 
-std::span<const DeviceCharRow> DeviceCharTable() { return kTable; }
+std::span<const DeviceCharRow> DeviceCharTable() {
+    return kTable;
+}
 
 std::optional<std::uint8_t> DeviceByteFor(char16_t unit) {
     if (unit >= kFirstHalfWidth && unit <= kLastHalfWidth) {

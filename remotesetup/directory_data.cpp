@@ -62,9 +62,9 @@ DirectoryData MakeDirectory(const DeviceCapability& capability) {
 
 bool HasShape(const DirectoryData& data, const DeviceCapability& capability) {
     const auto n = static_cast<std::size_t>(capability.DialSlotCount());
-    const bool entries_fit = data.entries.size() == n &&
-                             std::all_of(data.entries.begin(), data.entries.end(),
-                                         [n](const DialEntry& e) { return e.members.size() == n; });
+    const bool entries_fit =
+        data.entries.size() == n && std::all_of(data.entries.begin(), data.entries.end(),
+                                                [n](const DialEntry& e) { return e.members.size() == n; });
     return entries_fit &&
            data.sender.name.size() == static_cast<std::size_t>(capability.current_user_name_length) + 1 &&
            data.sender.number.size() == static_cast<std::size_t>(capability.current_user_tel_no_length) + 1 &&

@@ -30,8 +30,8 @@ enum class EntryKind : std::uint8_t {
 
 // One dial slot (one-touch or coded).
 struct DialEntry {
-    bool coded = false;       // true when the slot ID contains "*"
-    SlotId slot_id{};         // set only by a read from the printer
+    bool coded = false;  // true when the slot ID contains "*"
+    SlotId slot_id{};    // set only by a read from the printer
     EntryKind kind = EntryKind::Empty;
     std::array<char, kNameFieldSize> name{};      // device character code, zero terminated
     std::array<char, kNumberFieldSize> number{};  // ANSI, zero terminated; empty for groups
@@ -41,8 +41,8 @@ struct DialEntry {
 
 // One reject slot.
 struct RejectEntry {
-    std::array<char, kRejectSlotIdSize> slot_id{};        // "01", "02", ... as the printer sent it
-    std::array<char, kRejectNumberFieldSize> number{};    // ANSI, zero terminated
+    std::array<char, kRejectSlotIdSize> slot_id{};      // "01", "02", ... as the printer sent it
+    std::array<char, kRejectNumberFieldSize> number{};  // ANSI, zero terminated
 };
 
 // The sender information printed on outgoing faxes.

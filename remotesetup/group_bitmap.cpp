@@ -26,7 +26,8 @@ int BitOfMember(const SlotId& cell, int coded_count, int bits) {
     const std::string_view id = FieldText(cell);
     const bool coded = id.starts_with('*');
     const std::string_view digits = coded ? id.substr(1) : id;
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return -1;
     }
     int value = 0;
@@ -45,7 +46,9 @@ void EncodeGroupBitmap(const DialEntry& entry, int coded_count, int onetouch_cou
     const std::size_t used = std::min<std::size_t>(entry.member_count, entry.members.size());
     for (std::size_t i = 0; i < used; ++i) {
         const int bit = BitOfMember(entry.members[i], coded_count, bits);
-        if (bit >= 0) bitmap[bit / 8] = static_cast<char>(static_cast<unsigned char>(bitmap[bit / 8]) | (1u << (bit % 8)));
+        if (bit >= 0)
+            bitmap[bit / 8] =
+                static_cast<char>(static_cast<unsigned char>(bitmap[bit / 8]) | (1u << (bit % 8)));
     }
 }
 

@@ -45,7 +45,9 @@ void ResetEntry(DialEntry& entry) {
 }
 
 // Where the first dial record starts: at the beginning when it is "DI", else the first "GI".
-std::size_t FirstDialRecord(std::string_view bytes) { return bytes.starts_with("DI") ? 0 : bytes.find("GI"); }
+std::size_t FirstDialRecord(std::string_view bytes) {
+    return bytes.starts_with("DI") ? 0 : bytes.find("GI");
+}
 
 // Reads the dial record at `pos` into `entry` and returns the position after it, or npos.
 std::size_t ReadDialRecord(const DeviceCapability& capability, std::string_view bytes, std::size_t pos,
@@ -74,8 +76,8 @@ std::size_t ReadDialRecord(const DeviceCapability& capability, std::string_view 
     CopyFieldText(bytes.substr(name_start, name_width), capability.current_name_length, entry.name);
     const std::string_view number_field = bytes.substr(number_start, number_width);
     if (group) {
-        DecodeGroupBitmap(number_field, capability.current_coded_dial_num, capability.current_onetouch_dial_num,
-                          entry);
+        DecodeGroupBitmap(number_field, capability.current_coded_dial_num,
+                          capability.current_onetouch_dial_num, entry);
         entry.kind = EntryKind::Group;
     } else {
         CopyFieldText(number_field, capability.current_tel_no_length, entry.number);
@@ -100,8 +102,8 @@ RsResult DecodeSenderRecord(const DeviceCapability& capability, std::string_view
     const std::string_view name = bytes.substr(name_start, number_tag - kSeparator.size() - name_start);
     CopyFieldText(name, capability.current_user_name_length, sender.name);
     MaskUnsupportedBytes(sender.name, KeycodeSetFor(capability.keycode_type));
-    CopyFieldText(bytes.substr(number_start, number_end - number_start), capability.current_user_tel_no_length,
-                  sender.number);
+    CopyFieldText(bytes.substr(number_start, number_end - number_start),
+                  capability.current_user_tel_no_length, sender.number);
     return rs::kSuccess;
 }
 

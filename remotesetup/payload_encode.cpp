@@ -9,7 +9,7 @@ constexpr std::string_view kSeparator = "\r\n";
 
 // Appends to a caller-given buffer; the first write that does not fit marks the writer failed.
 class RecordWriter {
-public:
+  public:
     explicit RecordWriter(std::span<char> out) : out_(out) {}
 
     void Put(std::string_view bytes) {
@@ -43,7 +43,7 @@ public:
         return rs::kSuccess;
     }
 
-private:
+  private:
     bool Fits(std::size_t size) {
         failed_ = failed_ || size > out_.size() - used_;
         return !failed_;
@@ -77,7 +77,8 @@ RsResult PutDialRecord(RecordWriter& writer, const DeviceCapability& capability,
         return rs::kUnterminatedText;
     }
     PutIdLine(writer, group ? "GI" : "DI", FieldText(entry.slot_id));
-    PutFieldLine(writer, group ? "GN" : "DN", uses_name ? FieldText(entry.name) : "", capability.max_name_length);
+    PutFieldLine(writer, group ? "GN" : "DN", uses_name ? FieldText(entry.name) : "",
+                 capability.max_name_length);
     if (group) {
         writer.Put("GT");
         EncodeGroupBitmap(entry, capability.current_coded_dial_num, capability.current_onetouch_dial_num,
@@ -95,7 +96,8 @@ RsResult EncodeDialRecords(const DeviceCapability& capability, std::span<const D
                            std::span<char> out, std::size_t* written) {
     RecordWriter writer(out);
     for (const DialEntry& entry : entries) {
-        if (const RsResult result = PutDialRecord(writer, capability, entry); result != rs::kSuccess) return result;
+        if (const RsResult result = PutDialRecord(writer, capability, entry); result != rs::kSuccess)
+            return result;
     }
     return writer.Finish(written);
 }

@@ -13,7 +13,19 @@ bool IsValid(DirectoryCopy copy) {
     return value >= 0 && value < kDirectoryCopyCount;
 }
 
-std::size_t IndexOf(DirectoryCopy copy) { return static_cast<std::size_t>(copy); }
+std::size_t IndexOf(DirectoryCopy copy) {
+    return static_cast<std::size_t>(copy);
+}
+
+RsResult AssignName(std::string& target, const char* name) {
+    if (name == nullptr) return rs::kMissingBuffer;
+    try {
+        target = name;
+    } catch (const std::bad_alloc&) {
+        return rs::kOutOfMemory;
+    }
+    return rs::kSuccess;
+}
 
 }  // namespace
 
@@ -22,22 +34,11 @@ CRSUFuncRemoteSetup::CRSUFuncRemoteSetup() = default;
 CRSUFuncRemoteSetup::~CRSUFuncRemoteSetup() = default;
 
 RsResult CRSUFuncRemoteSetup::SetPrinterName(const char* name) {
-    if (name == nullptr) return rs::kMissingBuffer;
-    try {
-        printer_name_ = name;
-    } catch (const std::bad_alloc&) {
-        return rs::kOutOfMemory;
-    }
-    return rs::kSuccess;
+    return AssignName(printer_name_, name);
 }
 
 RsResult CRSUFuncRemoteSetup::SetPortName(const char* name) {
-    if (name == nullptr) return rs::kMissingBuffer;
-    try {
-        port_name_ = name;
-    } catch (const std::bad_alloc&) {
-        return rs::kOutOfMemory;
-    }
+    if (const RsResult result = AssignName(port_name_, name); result != rs::kSuccess) return result;
     const bool network = port_name_.starts_with(kNetworkPortPrefix);
     port_kind_ = network ? kPortKindNetwork : kPortKindLocal;
     read_chunk_ = network ? kNetworkReadChunk : kLocalReadChunk;

@@ -35,7 +35,7 @@ inline constexpr std::size_t kLocalReadChunk = 4096;
 inline constexpr std::size_t kNetworkReadChunk = 16384;
 
 class CRSUFuncRemoteSetup {
-public:
+  public:
     // Empty: no names, no capability, no copy allocated.
     CRSUFuncRemoteSetup();
     // Frees all four copies.
@@ -121,12 +121,12 @@ public:
     RsResult DecodeRejectRecords(std::string_view bytes, DirectoryCopy copy);
     RsResult DecodeDialRecords(std::string_view bytes, DirectoryCopy copy);
     // Sets the members of entry `index` of `copy` from `bitmap` read with the given slot counts.
-    RsResult DecodeGroupBitmap(std::string_view bitmap, std::size_t index, DirectoryCopy copy, int coded_count,
-                               int onetouch_count);
+    RsResult DecodeGroupBitmap(std::string_view bitmap, std::size_t index, DirectoryCopy copy,
+                               int coded_count, int onetouch_count);
     // Replaces, in place, the bytes the printer's keycode set does not allow by ".".
     void MaskUnsupportedBytes(std::span<char> bytes) const;
 
-private:
+  private:
     // The copy in the capability's shape, or null (with `*result` set) when it is not.
     DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result);
     const DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result) const;

@@ -11,19 +11,22 @@ namespace orvane {
 RsResult CRSUFuncRemoteSetup::EncodeDialRecords(std::span<char> out, std::size_t* written) const {
     RsResult result = rs::kSuccess;
     const DirectoryData* working = ShapedCopy(DirectoryCopy::Working, &result);
-    return working == nullptr ? result : orvane::EncodeDialRecords(capability_, working->entries, out, written);
+    return working == nullptr ? result
+                              : orvane::EncodeDialRecords(capability_, working->entries, out, written);
 }
 
 RsResult CRSUFuncRemoteSetup::EncodeSenderRecord(std::span<char> out, std::size_t* written) const {
     RsResult result = rs::kSuccess;
     const DirectoryData* working = ShapedCopy(DirectoryCopy::Working, &result);
-    return working == nullptr ? result : orvane::EncodeSenderRecord(capability_, working->sender, out, written);
+    return working == nullptr ? result
+                              : orvane::EncodeSenderRecord(capability_, working->sender, out, written);
 }
 
 RsResult CRSUFuncRemoteSetup::EncodeRejectRecords(std::span<char> out, std::size_t* written) const {
     RsResult result = rs::kSuccess;
     const DirectoryData* working = ShapedCopy(DirectoryCopy::Working, &result);
-    return working == nullptr ? result : orvane::EncodeRejectRecords(capability_, working->rejects, out, written);
+    return working == nullptr ? result
+                              : orvane::EncodeRejectRecords(capability_, working->rejects, out, written);
 }
 
 RsResult CRSUFuncRemoteSetup::EncodePayload(std::string* payload) const {
@@ -48,7 +51,8 @@ RsResult CRSUFuncRemoteSetup::EncodeGroupBitmap(std::size_t index, std::span<cha
     RsResult result = rs::kSuccess;
     const DirectoryData* working = ShapedCopy(DirectoryCopy::Working, &result);
     if (working == nullptr) return result;
-    if (index >= working->entries.size() || bitmap.size() < static_cast<std::size_t>(capability_.max_tel_no_length)) {
+    if (index >= working->entries.size() ||
+        bitmap.size() < static_cast<std::size_t>(capability_.max_tel_no_length)) {
         return rs::kMissingBuffer;
     }
     orvane::EncodeGroupBitmap(working->entries[index], capability_.current_coded_dial_num,
@@ -75,8 +79,8 @@ RsResult CRSUFuncRemoteSetup::DecodeDialRecords(std::string_view bytes, Director
     return data == nullptr ? result : orvane::DecodeDialRecords(capability_, bytes, data->entries);
 }
 
-RsResult CRSUFuncRemoteSetup::DecodeGroupBitmap(std::string_view bitmap, std::size_t index, DirectoryCopy copy,
-                                                int coded_count, int onetouch_count) {
+RsResult CRSUFuncRemoteSetup::DecodeGroupBitmap(std::string_view bitmap, std::size_t index,
+                                                DirectoryCopy copy, int coded_count, int onetouch_count) {
     RsResult result = rs::kSuccess;
     DirectoryData* data = ShapedCopy(copy, &result);
     if (data == nullptr) return result;

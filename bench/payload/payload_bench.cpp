@@ -12,9 +12,9 @@ namespace {
 using orvane::CRSUFuncRemoteSetup;
 using orvane::DirectoryCopy;
 
-const orvane::CapabilityTexts kLargePrinter = {"RSD1", "ascii", "type2", "99", "99", "100", "100", "40", "40",
-                                               "16",   "16",    "0",     "0",  "20", "20", "16",  "16",  "99",
-                                               "99",   "40",    "40"};
+const orvane::CapabilityTexts kLargePrinter = {"RSD1", "ascii", "type2", "99", "99", "100", "100",
+                                               "40",   "40",    "16",    "16", "0",  "0",   "20",
+                                               "20",   "16",    "16",    "99", "99", "40",  "40"};
 
 std::string Digits(std::size_t length, std::size_t seed) {
     std::string digits;
@@ -32,7 +32,8 @@ void FillLargeDirectory(orvane::DirectoryData& data) {
         orvane::StoreText(entry.name, "Name " + Digits(11, i));
         if (i % 10 == 0) {
             entry.kind = orvane::EntryKind::Group;
-            for (std::size_t m = 0; m < 20; ++m) entry.members[m] = orvane::MakeSlotId(false, static_cast<int>(m + 1));
+            for (std::size_t m = 0; m < 20; ++m)
+                entry.members[m] = orvane::MakeSlotId(false, static_cast<int>(m + 1));
             entry.member_count = 20;
         } else {
             entry.kind = orvane::EntryKind::Individual;
@@ -43,7 +44,8 @@ void FillLargeDirectory(orvane::DirectoryData& data) {
     orvane::StoreText(data.sender.number, Digits(20, 7));
     for (std::size_t r = 0; r < data.rejects.size(); ++r) {
         data.rejects[r].slot_id = {};
-        orvane::StoreText(data.rejects[r].slot_id, orvane::FieldText(orvane::MakeSlotId(false, static_cast<int>(r + 1))));
+        orvane::StoreText(data.rejects[r].slot_id,
+                          orvane::FieldText(orvane::MakeSlotId(false, static_cast<int>(r + 1))));
         orvane::StoreText(data.rejects[r].number, Digits(40, r));
     }
 }
@@ -74,9 +76,10 @@ void BM_DecodePayload(benchmark::State& state) {
     setup.EncodePayload(&payload);
     setup.AllocateCopy(DirectoryCopy::DeviceCheck);
     for (auto _ : state) {
-        const bool ok = setup.DecodeSenderRecord(payload, DirectoryCopy::DeviceCheck) == orvane::rs::kSuccess &&
-                        setup.DecodeRejectRecords(payload, DirectoryCopy::DeviceCheck) == orvane::rs::kSuccess &&
-                        setup.DecodeDialRecords(payload, DirectoryCopy::DeviceCheck) == orvane::rs::kSuccess;
+        const bool ok =
+            setup.DecodeSenderRecord(payload, DirectoryCopy::DeviceCheck) == orvane::rs::kSuccess &&
+            setup.DecodeRejectRecords(payload, DirectoryCopy::DeviceCheck) == orvane::rs::kSuccess &&
+            setup.DecodeDialRecords(payload, DirectoryCopy::DeviceCheck) == orvane::rs::kSuccess;
         if (!ok) state.SkipWithError("decoding failed");
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * payload.size()));

@@ -17,11 +17,14 @@ std::vector<DeviceCharRow> ExpectedRows() {
         if (c != 0x5C) rows.push_back({c, static_cast<std::uint8_t>(c)});
     }
     const std::u16string lower = u"åäáàãâëéèêïíìîñöóòõôüúùûýøæç";
-    for (std::size_t i = 0; i < lower.size(); ++i) rows.push_back({lower[i], static_cast<std::uint8_t>(0x80 + i)});
+    for (std::size_t i = 0; i < lower.size(); ++i)
+        rows.push_back({lower[i], static_cast<std::uint8_t>(0x80 + i)});
     rows.push_back({u'þ', 0x9E});
-    for (char16_t c = 0xFF61; c <= 0xFF9F; ++c) rows.push_back({c, static_cast<std::uint8_t>(0xA1 + (c - 0xFF61))});
+    for (char16_t c = 0xFF61; c <= 0xFF9F; ++c)
+        rows.push_back({c, static_cast<std::uint8_t>(0xA1 + (c - 0xFF61))});
     const std::u16string upper = u"ÅÄÁÀÃÂËÉÈÊÏÍÌÎÑÖÓÒÕÔÜÚÙÛÝØÆÇ";
-    for (std::size_t i = 0; i < upper.size(); ++i) rows.push_back({upper[i], static_cast<std::uint8_t>(0xE0 + i)});
+    for (std::size_t i = 0; i < upper.size(); ++i)
+        rows.push_back({upper[i], static_cast<std::uint8_t>(0xE0 + i)});
     rows.push_back({u'Þ', 0xFE});
     return rows;
 }
@@ -56,13 +59,14 @@ TEST(DeviceCharset, WholeTableRoundTripsAsOneName) {
     std::vector<char> bytes(name.size() + 1);
     ASSERT_EQ(WideToDevice(name, bytes), static_cast<int>(name.size()));
     std::vector<char16_t> back(name.size() + 1);
-    ASSERT_EQ(DeviceToWide(std::string_view(bytes.data(), bytes.size()), back), static_cast<int>(name.size()));
+    ASSERT_EQ(DeviceToWide(std::string_view(bytes.data(), bytes.size()), back),
+              static_cast<int>(name.size()));
     EXPECT_EQ(std::u16string(back.data()), name);
 }
 
 TEST(DeviceCharset, CharactersWithoutRow) {
-    for (char16_t unit : {u'\0', u'~', u'\\', u'\u007F', u'\u00A0', u'\u00DF', u'\u00FF', u'\u00F7', u'\u3042',
-                          u'\uFF60', u'\uFFA0', u'\u20AC'}) {
+    for (char16_t unit : {u'\0', u'~', u'\\', u'\u007F', u'\u00A0', u'\u00DF', u'\u00FF', u'\u00F7',
+                          u'\u3042', u'\uFF60', u'\uFFA0', u'\u20AC'}) {
         EXPECT_FALSE(DeviceByteFor(unit)) << int(unit);
     }
     for (int byte : {0x00, 0x01, 0x1F, 0x5C, 0x7E, 0x7F, 0x9C, 0x9D, 0x9F, 0xA0, 0xFC, 0xFD, 0xFF}) {
@@ -93,7 +97,10 @@ TEST(DeviceCharset, DeviceToWideNeedsATerminatorAndRoom) {
     EXPECT_EQ(DeviceToWide("abc\0"s, std::span<char16_t>(units, 3)), -1);
     EXPECT_EQ(DeviceToWide("ab\0cd"s, std::span<char16_t>(units, 3)), 2);
     EXPECT_EQ(std::u16string(units), u"ab");
-    EXPECT_EQ(DeviceToWide("a\x7e" "b\0"s, units), 3);
+    EXPECT_EQ(DeviceToWide("a\x7e"
+                           "b\0"s,
+                           units),
+              3);
     EXPECT_EQ(units[1], u'\0');
     EXPECT_EQ(units[2], u'b');
 }
@@ -106,13 +113,17 @@ struct MaskRow {
 
 TEST(DeviceCharset, MaskReplacesBytesOutsideTheKeycodeSet) {
     const std::vector<MaskRow> rows = {
-        {0xB1, KeycodeSet::Latin, '.'},  {0xA1, KeycodeSet::Latin, '.'},  {0xDF, KeycodeSet::Latin, '.'},
-        {0x80, KeycodeSet::Latin, '\x80'}, {0x9E, KeycodeSet::Latin, '\x9e'}, {0xFE, KeycodeSet::Latin, '\xfe'},
-        {0x80, KeycodeSet::Kana, '.'},   {0x9B, KeycodeSet::Kana, '.'},   {0x9E, KeycodeSet::Kana, '.'},
-        {0xE0, KeycodeSet::Kana, '.'},   {0xFB, KeycodeSet::Kana, '.'},   {0xFE, KeycodeSet::Kana, '.'},
-        {0xB1, KeycodeSet::Kana, '\xb1'}, {0x41, KeycodeSet::Kana, 'A'},  {0x41, KeycodeSet::Latin, 'A'},
-        {0x00, KeycodeSet::Kana, '\0'},  {0x00, KeycodeSet::Latin, '\0'}, {0x9C, KeycodeSet::Kana, '\x9c'},
-        {0x7E, KeycodeSet::Latin, '~'},  {0xFF, KeycodeSet::Latin, '\xff'}, {0xA0, KeycodeSet::Latin, '\xa0'},
+        {0xB1, KeycodeSet::Latin, '.'},    {0xA1, KeycodeSet::Latin, '.'},
+        {0xDF, KeycodeSet::Latin, '.'},    {0x80, KeycodeSet::Latin, '\x80'},
+        {0x9E, KeycodeSet::Latin, '\x9e'}, {0xFE, KeycodeSet::Latin, '\xfe'},
+        {0x80, KeycodeSet::Kana, '.'},     {0x9B, KeycodeSet::Kana, '.'},
+        {0x9E, KeycodeSet::Kana, '.'},     {0xE0, KeycodeSet::Kana, '.'},
+        {0xFB, KeycodeSet::Kana, '.'},     {0xFE, KeycodeSet::Kana, '.'},
+        {0xB1, KeycodeSet::Kana, '\xb1'},  {0x41, KeycodeSet::Kana, 'A'},
+        {0x41, KeycodeSet::Latin, 'A'},    {0x00, KeycodeSet::Kana, '\0'},
+        {0x00, KeycodeSet::Latin, '\0'},   {0x9C, KeycodeSet::Kana, '\x9c'},
+        {0x7E, KeycodeSet::Latin, '~'},    {0xFF, KeycodeSet::Latin, '\xff'},
+        {0xA0, KeycodeSet::Latin, '\xa0'},
     };
     for (const MaskRow& row : rows) {
         char c = static_cast<char>(row.byte);
@@ -134,7 +145,8 @@ TEST(DeviceCharset, UsableBytesFollowTheKeycodeSet) {
 
 TEST(DeviceCharset, OnlyType1SelectsKana) {
     EXPECT_EQ(KeycodeSetFor("type1"), KeycodeSet::Kana);
-    for (const char* other : {"type2", "", "Type1", "type1 ", "type"}) EXPECT_EQ(KeycodeSetFor(other), KeycodeSet::Latin);
+    for (const char* other : {"type2", "", "Type1", "type1 ", "type"})
+        EXPECT_EQ(KeycodeSetFor(other), KeycodeSet::Latin);
 }
 
 }  // namespace

@@ -65,47 +65,55 @@ TEST(PayloadDecode, EncodedDirectoryDecodesToItself) {
     EXPECT_EQ(setup.IsModified(), rs::kSuccess);
 }
 
-TEST(PayloadDecode, GroupMembersComeOneTouchFirst) {
-    DialEntry entry;
-    entry.members.resize(3);
-    DecodeGroupBitmap("\x07\0\0\0"s, 1, 2, entry);
-    ASSERT_EQ(entry.member_count, 3);
-    EXPECT_EQ(FieldText(entry.members[0]), "01");
-    EXPECT_EQ(FieldText(entry.members[1]), "02");
-    EXPECT_EQ(FieldText(entry.members[2]), "*00");
+struct BitmapDecodeRow {
+    const char* label;
+    std::string bitmap;
+    int coded_count;
+    int onetouch_count;
+    std::size_t cells;
+    std::vector<std::string> members;
+};
+
+void PrintTo(const BitmapDecodeRow& row, std::ostream* os) {
+    *os << row.label;
 }
 
-TEST(PayloadDecode, BitZeroWithoutCodedSlotsIsTheFirstOneTouchSlot) {
+class GroupBitmapDecode : public ::testing::TestWithParam<BitmapDecodeRow> {};
+
+TEST_P(GroupBitmapDecode, StoresOneTouchMembersFirst) {
+    const BitmapDecodeRow& row = GetParam();
     DialEntry entry;
-    entry.members.resize(2);
-    DecodeGroupBitmap("\x01\0"s, 0, 2, entry);
-    ASSERT_EQ(entry.member_count, 1);
-    EXPECT_EQ(FieldText(entry.members[0]), "01");
-    EXPECT_EQ(entry.members[1], SlotId{});
+    entry.members.assign(row.cells, SlotId{'x', 'x', 'x', 'x'});
+    DecodeGroupBitmap(row.bitmap, row.coded_count, row.onetouch_count, entry);
+    ASSERT_EQ(entry.member_count, row.members.size());
+    for (std::size_t i = 0; i < row.cells; ++i) {
+        EXPECT_EQ(FieldText(entry.members[i]), i < row.members.size() ? row.members[i] : "") << i;
+    }
 }
 
-TEST(PayloadDecode, GroupMembersBeyondTheMemberCellsAreDropped) {
-    DialEntry entry;
-    entry.members.resize(2);
-    DecodeGroupBitmap("\xff"s, 2, 6, entry);
-    ASSERT_EQ(entry.member_count, 2);
-    EXPECT_EQ(FieldText(entry.members[0]), "01");
-    EXPECT_EQ(FieldText(entry.members[1]), "02");
-}
-
-TEST(PayloadDecode, GroupBitsPastTheSlotCountAreIgnored) {
-    DialEntry entry;
-    entry.members.resize(3);
-    DecodeGroupBitmap("\xf8\xff"s, 1, 2, entry);
-    EXPECT_EQ(entry.member_count, 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GroupBitmapDecode,
+    ::testing::Values(BitmapDecodeRow{"Example", "\x02\0\0\0"s, 1, 2, 3, {"01"}},
+                      BitmapDecodeRow{"OneTouchFirst", "\x07\0\0\0"s, 1, 2, 3, {"01", "02", "*00"}},
+                      BitmapDecodeRow{"BitZeroWithoutCodedSlots", "\x01\0"s, 0, 2, 2, {"01"}},
+                      BitmapDecodeRow{"ExtraMembersDropped", "\xff"s, 2, 6, 2, {"01", "02"}},
+                      BitmapDecodeRow{"BitsPastTheSlotsIgnored", "\xf8\xff"s, 1, 2, 3, {}},
+                      BitmapDecodeRow{"SecondByte", "\x01\x02"s, 2, 8, 10, {"08", "*00"}},
+                      BitmapDecodeRow{"ShortBitmap", ""s, 1, 2, 3, {}}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(PayloadDecode, DialNumbersKeepOnlyTheirFirstToneSwitch) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup, ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"},
-                                 {kMaxTel, "8"}, {kCurTel, "8"}}),
+    Prepare(setup,
+            ExampleTexts({{kMaxOneTouch, "1"},
+                          {kCurOneTouch, "1"},
+                          {kMaxCoded, "0"},
+                          {kCurCoded, "0"},
+                          {kMaxTel, "8"},
+                          {kCurTel, "8"}}),
             {DirectoryCopy::Working});
-    ASSERT_EQ(setup.DecodeDialRecords("DI01\r\nDNAb\0\0\r\nDT1T2T3T\0\0\r\n"s, DirectoryCopy::Working), rs::kSuccess);
+    ASSERT_EQ(setup.DecodeDialRecords("DI01\r\nDNAb\0\0\r\nDT1T2T3T\0\0\r\n"s, DirectoryCopy::Working),
+              rs::kSuccess);
     EXPECT_EQ(FieldText(setup.Copy(DirectoryCopy::Working)->entries[0].number), "1T23");
 }
 
@@ -123,9 +131,11 @@ TEST(PayloadDecode, KeepFirstToneSwitchRows) {
 
 TEST(PayloadDecode, EmptyNumberLeavesTheSlotEmptyWithItsName) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup, ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"}}),
+    Prepare(setup,
+            ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"}}),
             {DirectoryCopy::Working});
-    ASSERT_EQ(setup.DecodeDialRecords("DI01\r\nDNAb\0\0\r\nDT\0\0\0\0\r\n"s, DirectoryCopy::Working), rs::kSuccess);
+    ASSERT_EQ(setup.DecodeDialRecords("DI01\r\nDNAb\0\0\r\nDT\0\0\0\0\r\n"s, DirectoryCopy::Working),
+              rs::kSuccess);
     const DialEntry& entry = setup.Copy(DirectoryCopy::Working)->entries[0];
     EXPECT_EQ(entry.kind, EntryKind::Empty);
     EXPECT_EQ(FieldText(entry.name), "Ab");
@@ -134,8 +144,14 @@ TEST(PayloadDecode, EmptyNumberLeavesTheSlotEmptyWithItsName) {
 TEST(PayloadDecode, StoredTextsStopAtTheCurrentLengths) {
     CRSUFuncRemoteSetup setup;
     Prepare(setup,
-            ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"},
-                          {kCurName, "2"}, {kCurTel, "3"}, {kCurUserName, "1"}, {kCurUserTel, "2"},
+            ExampleTexts({{kMaxOneTouch, "1"},
+                          {kCurOneTouch, "1"},
+                          {kMaxCoded, "0"},
+                          {kCurCoded, "0"},
+                          {kCurName, "2"},
+                          {kCurTel, "3"},
+                          {kCurUserName, "1"},
+                          {kCurUserTel, "2"},
                           {kCurRejectTel, "1"}}),
             {DirectoryCopy::Working});
     const std::string payload = "DI01\r\nDNAbcd\r\nDT1234\r\nKNAlex\r\nKT5678\r\nRI01\r\nRT9876\r\n"s;
@@ -160,7 +176,8 @@ TEST(PayloadDecode, SenderNameIsMaskedByKeycodeSet) {
 
 TEST(PayloadDecode, DialNamesFromThePrinterAreNotMasked) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup, ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"}}),
+    Prepare(setup,
+            ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"}}),
             {DirectoryCopy::Working});
     ASSERT_EQ(setup.DecodeDialRecords("DI01\r\nDN\xb1\0\0\0\r\nDT1\0\0\0\r\n"s, DirectoryCopy::Working),
               rs::kSuccess);
@@ -169,7 +186,8 @@ TEST(PayloadDecode, DialNamesFromThePrinterAreNotMasked) {
 
 TEST(PayloadDecode, FirstRecordMayBeFoundAtTheFirstGroupTag) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup, ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"}}),
+    Prepare(setup,
+            ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"}}),
             {DirectoryCopy::Working});
     ASSERT_EQ(setup.DecodeDialRecords("xyGI01\r\nGNG\0\0\0\r\nGT\x01\0\0\0\r\n"s, DirectoryCopy::Working),
               rs::kSuccess);
@@ -180,7 +198,8 @@ TEST(PayloadDecode, FirstRecordMayBeFoundAtTheFirstGroupTag) {
 
 TEST(PayloadDecode, LongSlotIdIsCutToItsCellAndCannotBeSentBack) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup, ExampleTexts({{kMaxOneTouch, "0"}, {kCurOneTouch, "0"}, {kMaxCoded, "1"}, {kCurCoded, "1"}}),
+    Prepare(setup,
+            ExampleTexts({{kMaxOneTouch, "0"}, {kCurOneTouch, "0"}, {kMaxCoded, "1"}, {kCurCoded, "1"}}),
             {DirectoryCopy::Working});
     ASSERT_EQ(setup.DecodeDialRecords("DI*1234\r\nDNAb\0\0\r\nDT1\0\0\0\r\n"s, DirectoryCopy::Working),
               rs::kSuccess);
@@ -194,8 +213,12 @@ TEST(PayloadDecode, LongSlotIdIsCutToItsCellAndCannotBeSentBack) {
 TEST(PayloadDecode, NoSlotsReadNothingAndSucceed) {
     CRSUFuncRemoteSetup setup;
     Prepare(setup,
-            ExampleTexts({{kMaxOneTouch, "0"}, {kCurOneTouch, "0"}, {kMaxCoded, "0"}, {kCurCoded, "0"},
-                          {kMaxReject, "0"}, {kCurReject, "0"}}),
+            ExampleTexts({{kMaxOneTouch, "0"},
+                          {kCurOneTouch, "0"},
+                          {kMaxCoded, "0"},
+                          {kCurCoded, "0"},
+                          {kMaxReject, "0"},
+                          {kCurReject, "0"}}),
             {DirectoryCopy::Working});
     EXPECT_TRUE(setup.Copy(DirectoryCopy::Working)->entries.empty());
     EXPECT_TRUE(setup.Copy(DirectoryCopy::Working)->rejects.empty());
@@ -212,13 +235,17 @@ struct MalformedRow {
     RsResult expected;
 };
 
-void PrintTo(const MalformedRow& row, std::ostream* os) { *os << row.label; }
+void PrintTo(const MalformedRow& row, std::ostream* os) {
+    *os << row.label;
+}
 
 class MalformedSender : public ::testing::TestWithParam<MalformedRow> {};
 class MalformedReject : public ::testing::TestWithParam<MalformedRow> {};
 class MalformedDial : public ::testing::TestWithParam<MalformedRow> {};
 
-std::string RowName(const ::testing::TestParamInfo<MalformedRow>& info) { return info.param.label; }
+std::string RowName(const ::testing::TestParamInfo<MalformedRow>& info) {
+    return info.param.label;
+}
 
 TEST_P(MalformedSender, GivesItsCode) {
     CRSUFuncRemoteSetup setup;
@@ -229,14 +256,15 @@ TEST_P(MalformedSender, GivesItsCode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, MalformedSender,
-    ::testing::Values(MalformedRow{"Empty", "", rs::kSenderRecordIncomplete},
-                      MalformedRow{"NameTagWithoutSeparator", "xKNAl\r\nKT5\r\n", rs::kSenderRecordIncomplete},
-                      MalformedRow{"NoNumberTag", "\r\nKNAl\0\0\r\nRI01\r\n"s, rs::kSenderRecordIncomplete},
-                      MalformedRow{"NumberTagFirst", "\r\nKT5\r\n\r\nKNAl", rs::kSenderRecordIncomplete},
-                      MalformedRow{"NoClosingSeparator", "\r\nKNAl\r\nKT5\0\0\0"s, rs::kSenderRecordIncomplete},
-                      MalformedRow{"OnlyTags", "\r\nKN\r\nKT\r\n", rs::kSuccess},
-                      MalformedRow{"AtStart", "KNAl\0\0\r\nKT5\0\0\0\r\n"s, rs::kSuccess},
-                      MalformedRow{"LongFieldsCut", "\r\nKNAlexander\r\nKT55555555\r\n", rs::kSuccess}),
+    ::testing::Values(
+        MalformedRow{"Empty", "", rs::kSenderRecordIncomplete},
+        MalformedRow{"NameTagWithoutSeparator", "xKNAl\r\nKT5\r\n", rs::kSenderRecordIncomplete},
+        MalformedRow{"NoNumberTag", "\r\nKNAl\0\0\r\nRI01\r\n"s, rs::kSenderRecordIncomplete},
+        MalformedRow{"NumberTagFirst", "\r\nKT5\r\n\r\nKNAl", rs::kSenderRecordIncomplete},
+        MalformedRow{"NoClosingSeparator", "\r\nKNAl\r\nKT5\0\0\0"s, rs::kSenderRecordIncomplete},
+        MalformedRow{"OnlyTags", "\r\nKN\r\nKT\r\n", rs::kSuccess},
+        MalformedRow{"AtStart", "KNAl\0\0\r\nKT5\0\0\0\r\n"s, rs::kSuccess},
+        MalformedRow{"LongFieldsCut", "\r\nKNAlexander\r\nKT55555555\r\n", rs::kSuccess}),
     RowName);
 
 TEST_P(MalformedReject, GivesItsCode) {
@@ -248,14 +276,15 @@ TEST_P(MalformedReject, GivesItsCode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, MalformedReject,
-    ::testing::Values(MalformedRow{"Empty", "", rs::kRejectRecordsIncomplete},
-                      MalformedRow{"OnlyOne", "\r\nRI01\r\nRT99\0\0\r\n"s, rs::kRejectRecordsIncomplete},
-                      MalformedRow{"NoNumberTag", "\r\nRI01\r\nRI02\r\n", rs::kRejectRecordsIncomplete},
-                      MalformedRow{"NoClosingSeparator", "\r\nRI01\r\nRT9\r\nRI02\r\nRT8", rs::kRejectRecordsIncomplete},
-                      MalformedRow{"AtStartWithoutSeparator", "RI01\r\nRT9\r\nRI02\r\nRT8\r\n",
-                                   rs::kRejectRecordsIncomplete},
-                      MalformedRow{"Two", "\r\nRI01\r\nRT9\r\nRI02\r\nRT8\r\n", rs::kSuccess},
-                      MalformedRow{"LongIdAndNumberCut", "\r\nRI0123\r\nRT987654\r\nRI\r\nRT\r\n", rs::kSuccess}),
+    ::testing::Values(
+        MalformedRow{"Empty", "", rs::kRejectRecordsIncomplete},
+        MalformedRow{"OnlyOne", "\r\nRI01\r\nRT99\0\0\r\n"s, rs::kRejectRecordsIncomplete},
+        MalformedRow{"NoNumberTag", "\r\nRI01\r\nRI02\r\n", rs::kRejectRecordsIncomplete},
+        MalformedRow{"NoClosingSeparator", "\r\nRI01\r\nRT9\r\nRI02\r\nRT8", rs::kRejectRecordsIncomplete},
+        MalformedRow{"AtStartWithoutSeparator", "RI01\r\nRT9\r\nRI02\r\nRT8\r\n",
+                     rs::kRejectRecordsIncomplete},
+        MalformedRow{"Two", "\r\nRI01\r\nRT9\r\nRI02\r\nRT8\r\n", rs::kSuccess},
+        MalformedRow{"LongIdAndNumberCut", "\r\nRI0123\r\nRT987654\r\nRI\r\nRT\r\n", rs::kSuccess}),
     RowName);
 
 TEST_P(MalformedDial, GivesItsCode) {
@@ -298,7 +327,8 @@ TEST(PayloadDecode, EveryTruncationFailsWithTheReadersOwnCode) {
         EXPECT_EQ(setup.DecodeSenderRecord(prefix, DirectoryCopy::Working),
                   length < sender_end ? rs::kSenderRecordIncomplete : rs::kSuccess)
             << length;
-        EXPECT_EQ(setup.DecodeRejectRecords(prefix, DirectoryCopy::Working), rs::kRejectRecordsIncomplete) << length;
+        EXPECT_EQ(setup.DecodeRejectRecords(prefix, DirectoryCopy::Working), rs::kRejectRecordsIncomplete)
+            << length;
         ExpectTerminated(*setup.Copy(DirectoryCopy::Working));
     }
 }

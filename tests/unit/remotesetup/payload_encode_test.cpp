@@ -30,16 +30,22 @@ TEST(PayloadEncode, PartsReportTheirByteCounts) {
     ASSERT_EQ(setup.EncodeDialRecords(buffer, &written), rs::kSuccess);
     EXPECT_EQ(std::string(buffer.data(), written), ExamplePayload().substr(0, kExampleDialBytes));
     ASSERT_EQ(setup.EncodeSenderRecord(buffer, &written), rs::kSuccess);
-    EXPECT_EQ(std::string(buffer.data(), written), ExamplePayload().substr(kExampleDialBytes, kExampleSenderBytes));
+    EXPECT_EQ(std::string(buffer.data(), written),
+              ExamplePayload().substr(kExampleDialBytes, kExampleSenderBytes));
     ASSERT_EQ(setup.EncodeRejectRecords(buffer, &written), rs::kSuccess);
-    EXPECT_EQ(std::string(buffer.data(), written), ExamplePayload().substr(kExampleDialBytes + kExampleSenderBytes));
+    EXPECT_EQ(std::string(buffer.data(), written),
+              ExamplePayload().substr(kExampleDialBytes + kExampleSenderBytes));
 }
 
 TEST(PayloadEncode, AnnIsTwentyFourBytes) {
     CRSUFuncRemoteSetup setup;
     Prepare(setup,
-            ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"},
-                          {kMaxName, "6"}, {kCurName, "6"}}),
+            ExampleTexts({{kMaxOneTouch, "1"},
+                          {kCurOneTouch, "1"},
+                          {kMaxCoded, "0"},
+                          {kCurCoded, "0"},
+                          {kMaxName, "6"},
+                          {kCurName, "6"}}),
             {DirectoryCopy::Working});
     DialEntry& ann = setup.Copy(DirectoryCopy::Working)->entries[0];
     SetSlot(ann, "01");
@@ -84,7 +90,9 @@ struct BitmapRow {
     std::string bitmap;
 };
 
-void PrintTo(const BitmapRow& row, std::ostream* os) { *os << row.label; }
+void PrintTo(const BitmapRow& row, std::ostream* os) {
+    *os << row.label;
+}
 
 class GroupBitmapEncode : public ::testing::TestWithParam<BitmapRow> {};
 
@@ -101,22 +109,23 @@ TEST_P(GroupBitmapEncode, SetsTheBitsOfItsMembers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, GroupBitmapEncode,
-    ::testing::Values(BitmapRow{"OneTouchPair", 1, 2, {"01", "02"}, "\x06\0\0\0"s},
-                      BitmapRow{"SecondSlotOnly", 1, 2, {"01"}, "\x02\0\0\0"s},
-                      BitmapRow{"AnyMemberOrder", 1, 2, {"02", "*00"}, "\x05\0\0\0"s},
-                      BitmapRow{"NoCodedSlots", 0, 2, {"01"}, "\x01\0"s},
-                      BitmapRow{"SecondByte", 2, 8, {"*01", "08"}, "\x02\x02"s},
-                      BitmapRow{"UnknownSlotIgnored", 1, 2, {"03", "*01"}, "\0"s},
-                      BitmapRow{"BitsPastTheBitmapDropped", 0, 10, {"08", "09", "10"}, "\x80"s},
-                      BitmapRow{"OnlyExactSlotTexts", 1, 2, {"1", "001", "*0", "*000", "00", "*", "", "0x"}, "\0"s}),
+    ::testing::Values(
+        BitmapRow{"OneTouchPair", 1, 2, {"01", "02"}, "\x06\0\0\0"s},
+        BitmapRow{"SecondSlotOnly", 1, 2, {"01"}, "\x02\0\0\0"s},
+        BitmapRow{"AnyMemberOrder", 1, 2, {"02", "*00"}, "\x05\0\0\0"s},
+        BitmapRow{"NoCodedSlots", 0, 2, {"01"}, "\x01\0"s},
+        BitmapRow{"SecondByte", 2, 8, {"*01", "08"}, "\x02\x02"s},
+        BitmapRow{"UnknownSlotIgnored", 1, 2, {"03", "*01"}, "\0"s},
+        BitmapRow{"BitsPastTheBitmapDropped", 0, 10, {"08", "09", "10"}, "\x80"s},
+        BitmapRow{"OnlyExactSlotTexts", 1, 2, {"1", "001", "*0", "*000", "00", "*", "", "0x"}, "\0"s}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // Each single member sets exactly the bit whose slot text it equals, and nothing when none does.
 TEST(GroupBitmapEncode, MatchesSlotTextsExactly) {
     const int coded = 2;
     const int onetouch = 100;
-    for (const char* id : {"*00", "*01", "*02", "*1", "*99", "01", "1", "001", "02", "99", "100", "101", "00", "*",
-                           "0a", "+01", " 01"}) {
+    for (const char* id : {"*00", "*01", "*02", "*1", "*99", "01", "1", "001", "02", "99", "100", "101", "00",
+                           "*", "0a", "+01", " 01"}) {
         DialEntry entry;
         entry.members.resize(1);
         entry.member_count = 1;
@@ -124,7 +133,8 @@ TEST(GroupBitmapEncode, MatchesSlotTextsExactly) {
         std::string expected(13, '\0');
         for (int bit = 0; bit < coded + onetouch; ++bit) {
             const SlotId slot = bit < coded ? MakeSlotId(true, bit) : MakeSlotId(false, bit - coded + 1);
-            if (FieldText(slot) == id) expected[bit / 8] = static_cast<char>(expected[bit / 8] | (1 << (bit % 8)));
+            if (FieldText(slot) == id)
+                expected[bit / 8] = static_cast<char>(expected[bit / 8] | (1 << (bit % 8)));
         }
         std::string bitmap(13, '\x55');
         EncodeGroupBitmap(entry, coded, onetouch, bitmap);
@@ -154,17 +164,23 @@ TEST(PayloadEncode, UnwritableFieldsGive39) {
         std::string payload;
         return setup.EncodePayload(&payload);
     };
-    EXPECT_EQ(encode_with([](DirectoryData& d) { d.entries[1].slot_id = {'*', '1', '0', '0'}; }),
+    EXPECT_EQ(encode_with([](DirectoryData& d) {
+                  d.entries[1].slot_id = {'*', '1', '0', '0'};
+              }),
               rs::kUnterminatedText);
     EXPECT_EQ(encode_with([](DirectoryData& d) { d.entries[1].name.fill('A'); }), rs::kUnterminatedText);
     EXPECT_EQ(encode_with([](DirectoryData& d) { d.entries[2].name.fill('A'); }), rs::kUnterminatedText);
     EXPECT_EQ(encode_with([](DirectoryData& d) { d.entries[1].number.fill('1'); }), rs::kUnterminatedText);
-    EXPECT_EQ(encode_with([](DirectoryData& d) { StoreText(d.entries[1].name, "Bobby"); }), rs::kUnterminatedText);
-    EXPECT_EQ(encode_with([](DirectoryData& d) { StoreText(d.entries[1].number, "12345"); }), rs::kUnterminatedText);
-    EXPECT_EQ(encode_with([](DirectoryData& d) { std::fill(d.sender.name.begin(), d.sender.name.end(), 'A'); }),
+    EXPECT_EQ(encode_with([](DirectoryData& d) { StoreText(d.entries[1].name, "Bobby"); }),
               rs::kUnterminatedText);
+    EXPECT_EQ(encode_with([](DirectoryData& d) { StoreText(d.entries[1].number, "12345"); }),
+              rs::kUnterminatedText);
+    EXPECT_EQ(
+        encode_with([](DirectoryData& d) { std::fill(d.sender.name.begin(), d.sender.name.end(), 'A'); }),
+        rs::kUnterminatedText);
     EXPECT_EQ(encode_with([](DirectoryData& d) { d.rejects[0].number.fill('9'); }), rs::kUnterminatedText);
-    EXPECT_EQ(encode_with([](DirectoryData& d) { StoreText(d.rejects[0].number, "99999"); }), rs::kUnterminatedText);
+    EXPECT_EQ(encode_with([](DirectoryData& d) { StoreText(d.rejects[0].number, "99999"); }),
+              rs::kUnterminatedText);
     EXPECT_EQ(encode_with([](DirectoryData&) {}), rs::kSuccess);
 }
 

@@ -15,19 +15,35 @@ namespace orvane::testing_support {
 
 // Positions of the capability texts in response order.
 enum Field {
-    kFormat, kCharacterCode, kKeycodeType,
-    kMaxOneTouch, kCurOneTouch, kMaxCoded, kCurCoded,
-    kMaxTel, kCurTel, kMaxName, kCurName, kMaxEmail, kCurEmail,
-    kMaxUserTel, kCurUserTel, kMaxUserName, kCurUserName,
-    kMaxReject, kCurReject, kMaxRejectTel, kCurRejectTel,
+    kFormat,
+    kCharacterCode,
+    kKeycodeType,
+    kMaxOneTouch,
+    kCurOneTouch,
+    kMaxCoded,
+    kCurCoded,
+    kMaxTel,
+    kCurTel,
+    kMaxName,
+    kCurName,
+    kMaxEmail,
+    kCurEmail,
+    kMaxUserTel,
+    kCurUserTel,
+    kMaxUserName,
+    kCurUserName,
+    kMaxReject,
+    kCurReject,
+    kMaxRejectTel,
+    kCurRejectTel,
 };
 
 using Overrides = std::vector<std::pair<Field, std::string_view>>;
 
 // The example printer: NC = 1, NO = 2, every width and length 4, R = 1, keycode "type2".
 inline CapabilityTexts ExampleTexts(const Overrides& overrides = {}) {
-    CapabilityTexts texts = {"RSD1", "ascii", "type2", "2", "2", "1", "1", "4", "4", "4", "4", "0", "0",
-                             "4", "4", "4", "4", "1", "1", "4", "4"};
+    CapabilityTexts texts = {"RSD1", "ascii", "type2", "2", "2", "1", "1", "4", "4", "4", "4",
+                             "0",    "0",     "4",     "4", "4", "4", "1", "1", "4", "4"};
     for (const auto& [field, value] : overrides) texts[field] = std::string(value);
     return texts;
 }

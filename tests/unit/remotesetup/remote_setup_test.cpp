@@ -147,14 +147,20 @@ TEST(RemoteSetupCopies, ReplaceFromAMissingSourceLeavesTheDestination) {
 TEST(RemoteSetupCopies, UndoingAnEditByHandIsNotAModification) {
     using Edit = void (*)(DirectoryData&, bool undo);
     const std::vector<std::pair<const char*, Edit>> edits = {
-        {"name", [](DirectoryData& d, bool undo) { std::strcpy(d.entries[1].name.data(), undo ? "Bo" : "Bobi"); }},
-        {"number", [](DirectoryData& d, bool undo) { std::strcpy(d.entries[1].number.data(), undo ? "12" : "123"); }},
-        {"kind", [](DirectoryData& d, bool undo) { d.entries[1].kind = undo ? EntryKind::Individual : EntryKind::Empty; }},
-        {"member", [](DirectoryData& d, bool undo) { StoreText(d.entries[2].members[0], undo ? "01" : "*00"); }},
+        {"name",
+         [](DirectoryData& d, bool undo) { std::strcpy(d.entries[1].name.data(), undo ? "Bo" : "Bobi"); }},
+        {"number",
+         [](DirectoryData& d, bool undo) { std::strcpy(d.entries[1].number.data(), undo ? "12" : "123"); }},
+        {"kind", [](DirectoryData& d,
+                    bool undo) { d.entries[1].kind = undo ? EntryKind::Individual : EntryKind::Empty; }},
+        {"member",
+         [](DirectoryData& d, bool undo) { StoreText(d.entries[2].members[0], undo ? "01" : "*00"); }},
         {"member count", [](DirectoryData& d, bool undo) { d.entries[2].member_count = undo ? 1 : 2; }},
-        {"sender name", [](DirectoryData& d, bool undo) { std::strcpy(d.sender.name.data(), undo ? "Al" : "Alf"); }},
+        {"sender name",
+         [](DirectoryData& d, bool undo) { std::strcpy(d.sender.name.data(), undo ? "Al" : "Alf"); }},
         {"sender number", [](DirectoryData& d, bool undo) { d.sender.number[0] = undo ? '5' : '6'; }},
-        {"reject", [](DirectoryData& d, bool undo) { std::strcpy(d.rejects[0].number.data(), undo ? "99" : "9"); }},
+        {"reject",
+         [](DirectoryData& d, bool undo) { std::strcpy(d.rejects[0].number.data(), undo ? "99" : "9"); }},
     };
     for (const auto& [label, edit] : edits) {
         CRSUFuncRemoteSetup setup;
@@ -164,7 +170,8 @@ TEST(RemoteSetupCopies, UndoingAnEditByHandIsNotAModification) {
         ASSERT_EQ(setup.IsModified(), rs::kSuccess) << label;
         edit(*setup.Copy(DirectoryCopy::Working), false);
         EXPECT_EQ(setup.IsModified(), rs::kModified) << label;
-        EXPECT_EQ(setup.CompareCopies(DirectoryCopy::Baseline, DirectoryCopy::Working), rs::kCopiesDiffer) << label;
+        EXPECT_EQ(setup.CompareCopies(DirectoryCopy::Baseline, DirectoryCopy::Working), rs::kCopiesDiffer)
+            << label;
         edit(*setup.Copy(DirectoryCopy::Working), true);
         EXPECT_EQ(setup.IsModified(), rs::kSuccess) << label;
     }
@@ -172,9 +179,9 @@ TEST(RemoteSetupCopies, UndoingAnEditByHandIsNotAModification) {
 
 TEST(RemoteSetupCopies, NoSlotsGiveEmptyListsInEveryCopy) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup,
-            ExampleTexts({{kCurOneTouch, "0"}, {kCurCoded, "0"}, {kCurReject, "0"}}),
-            {DirectoryCopy::Baseline, DirectoryCopy::Working, DirectoryCopy::DeviceCheck, DirectoryCopy::FileImport});
+    Prepare(setup, ExampleTexts({{kCurOneTouch, "0"}, {kCurCoded, "0"}, {kCurReject, "0"}}),
+            {DirectoryCopy::Baseline, DirectoryCopy::Working, DirectoryCopy::DeviceCheck,
+             DirectoryCopy::FileImport});
     for (int copy = 0; copy < kDirectoryCopyCount; ++copy) {
         const DirectoryData& data = *setup.Copy(static_cast<DirectoryCopy>(copy));
         EXPECT_TRUE(data.entries.empty());
@@ -186,8 +193,8 @@ TEST(RemoteSetupCopies, NoSlotsGiveEmptyListsInEveryCopy) {
 
 TEST(RemoteSetupCapability, TextsAreConvertedAndKept) {
     CRSUFuncRemoteSetup setup;
-    ASSERT_EQ(setup.ApplyCapability(ExampleTexts({{kMaxEmail, " \t+64xyz"}, {kCurEmail, "junk"},
-                                                  {kKeycodeType, "type1"}})),
+    ASSERT_EQ(setup.ApplyCapability(
+                  ExampleTexts({{kMaxEmail, " \t+64xyz"}, {kCurEmail, "junk"}, {kKeycodeType, "type1"}})),
               rs::kSuccess);
     const DeviceCapability& capability = setup.Capability();
     EXPECT_EQ(capability.support_data_format, "RSD1");
@@ -204,10 +211,19 @@ TEST(RemoteSetupCapability, TextsAreConvertedAndKept) {
 }
 
 TEST(RemoteSetupCapability, NumberConversion) {
-    const std::vector<std::pair<std::string, std::int32_t>> rows = {
-        {"", 0},           {"abc", 0},         {"12", 12},         {"  7", 7},      {"\n\t-3", -3},
-        {"+9x", 9},        {"4 5", 4},          {"- 5", 0},         {"0012", 12},    {"2147483647", 2147483647},
-        {"99999999999", 2147483647},            {"-2147483648", -2147483647 - 1},  {"-99999999999", -2147483647 - 1}};
+    const std::vector<std::pair<std::string, std::int32_t>> rows = {{"", 0},
+                                                                    {"abc", 0},
+                                                                    {"12", 12},
+                                                                    {"  7", 7},
+                                                                    {"\n\t-3", -3},
+                                                                    {"+9x", 9},
+                                                                    {"4 5", 4},
+                                                                    {"- 5", 0},
+                                                                    {"0012", 12},
+                                                                    {"2147483647", 2147483647},
+                                                                    {"99999999999", 2147483647},
+                                                                    {"-2147483648", -2147483647 - 1},
+                                                                    {"-99999999999", -2147483647 - 1}};
     for (const auto& [text, value] : rows) EXPECT_EQ(ParseCapabilityNumber(text), value) << text;
 }
 
@@ -227,7 +243,9 @@ TEST(RemoteSetupCapability, RefusesWhatTheCopiesCannotHold) {
         {"number past capacity", {{kMaxTel, "200"}, {kCurTel, "121"}}, rs::kCapabilityUnsupported},
         {"number wider than wire", {{kCurTel, "5"}}, rs::kCapabilityUnsupported},
         {"reject number at capacity", {{kMaxRejectTel, "120"}, {kCurRejectTel, "120"}}, rs::kSuccess},
-        {"reject number past capacity", {{kMaxRejectTel, "130"}, {kCurRejectTel, "121"}}, rs::kCapabilityUnsupported},
+        {"reject number past capacity",
+         {{kMaxRejectTel, "130"}, {kCurRejectTel, "121"}},
+         rs::kCapabilityUnsupported},
         {"reject number wider than wire", {{kCurRejectTel, "5"}}, rs::kCapabilityUnsupported},
         {"sender name wider than wire", {{kCurUserName, "5"}}, rs::kCapabilityUnsupported},
         {"sender number wider than wire", {{kCurUserTel, "5"}}, rs::kCapabilityUnsupported},
@@ -247,8 +265,13 @@ TEST(RemoteSetupCapability, RefusesWhatTheCopiesCannotHold) {
         {"payload past 7 digits", {{kMaxTel, "2147483647"}}, rs::kCapabilityUnsupported},
         {"sender past 7 digits", {{kMaxUserName, "9999999"}}, rs::kCapabilityUnsupported},
         {"saturated width", {{kMaxRejectTel, "99999999999"}}, rs::kCapabilityUnsupported},
-        {"wide fields without slots", {{kMaxOneTouch, "0"}, {kCurOneTouch, "0"}, {kMaxCoded, "0"}, {kCurCoded, "0"},
-                                        {kMaxName, "2000000000"}}, rs::kSuccess},
+        {"wide fields without slots",
+         {{kMaxOneTouch, "0"},
+          {kCurOneTouch, "0"},
+          {kMaxCoded, "0"},
+          {kCurCoded, "0"},
+          {kMaxName, "2000000000"}},
+         rs::kSuccess},
     };
     for (const CapabilityRow& row : rows) {
         CRSUFuncRemoteSetup setup;
@@ -271,7 +294,8 @@ TEST(RemoteSetupCapability, CopiesOfAnEarlierCapabilityAreRefusedNotOverrun) {
     ASSERT_EQ(setup.ApplyCapability(ExampleTexts({{kMaxCoded, "5"}, {kCurCoded, "5"}})), rs::kSuccess);
     std::string payload;
     EXPECT_EQ(setup.EncodePayload(&payload), rs::kMissingBuffer);
-    EXPECT_EQ(setup.DecodeDialRecords(testing_support::ExamplePayload(), DirectoryCopy::Working), rs::kMissingBuffer);
+    EXPECT_EQ(setup.DecodeDialRecords(testing_support::ExamplePayload(), DirectoryCopy::Working),
+              rs::kMissingBuffer);
     EXPECT_EQ(setup.IsModified(), rs::kMissingBuffer);
     EXPECT_EQ(setup.AllocateCopy(DirectoryCopy::Working), rs::kSuccess);
     EXPECT_EQ(setup.Copy(DirectoryCopy::Working)->entries.size(), 7u);
