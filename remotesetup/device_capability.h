@@ -37,27 +37,27 @@ inline constexpr std::size_t kResponseDocumentRoom = 6144;
 // The capability in the order of the capability response: 3 texts and 18 numbers. "max_" values
 // describe the wire format, "current_" values what this printer holds.
 struct DeviceCapability {
-    std::string support_data_format;  // sent back as the format of SendData and ReceiveData
-    std::string character_code;       // only stored and written back
-    std::string keycode_type;         // "type1" selects the kana set, anything else accented Latin
-    std::int32_t max_onetouch_dial_num = 0;
+    std::string support_data_format;             // sent back as the format of SendData and ReceiveData
+    std::string character_code;                  // only stored and written back
+    std::string keycode_type;                    // "type1" selects the kana set, anything else accented Latin
+    std::int32_t max_onetouch_dial_num = 0;      // one-touch slots a payload buffer is sized for
     std::int32_t current_onetouch_dial_num = 0;  // one-touch slots (NO)
-    std::int32_t max_coded_dial_num = 0;
-    std::int32_t current_coded_dial_num = 0;  // coded slots (NC)
-    std::int32_t max_tel_no_length = 0;       // wire width of DT and GT fields (TW)
-    std::int32_t current_tel_no_length = 0;
-    std::int32_t max_name_length = 0;  // wire width of DN and GN fields (NW)
-    std::int32_t current_name_length = 0;
-    std::int32_t max_email_address_length = 0;
-    std::int32_t current_email_address_length = 0;
-    std::int32_t max_user_tel_no_length = 0;  // wire width of the KT field (UTW)
-    std::int32_t current_user_tel_no_length = 0;
-    std::int32_t max_user_name_length = 0;  // wire width of the KN field (UNW)
-    std::int32_t current_user_name_length = 0;
-    std::int32_t max_reject_tel_num = 0;        // empty reject records sent when there are none (RM)
-    std::int32_t current_reject_tel_num = 0;    // reject slots (R)
-    std::int32_t max_reject_tel_no_length = 0;  // wire width of the RT field (RTW)
-    std::int32_t current_reject_tel_no_length = 0;
+    std::int32_t max_coded_dial_num = 0;         // coded slots a payload buffer is sized for
+    std::int32_t current_coded_dial_num = 0;     // coded slots (NC)
+    std::int32_t max_tel_no_length = 0;          // wire width of DT and GT fields (TW)
+    std::int32_t current_tel_no_length = 0;      // longest dial number kept and typed
+    std::int32_t max_name_length = 0;            // wire width of DN and GN fields (NW)
+    std::int32_t current_name_length = 0;        // longest entry or group name kept and typed
+    std::int32_t max_email_address_length = 0;   // only stored and written back
+    std::int32_t current_email_address_length = 0;  // only stored and written back
+    std::int32_t max_user_tel_no_length = 0;        // wire width of the KT field (UTW)
+    std::int32_t current_user_tel_no_length = 0;    // longest sender number
+    std::int32_t max_user_name_length = 0;          // wire width of the KN field (UNW)
+    std::int32_t current_user_name_length = 0;      // longest sender name
+    std::int32_t max_reject_tel_num = 0;            // empty reject records sent when there are none (RM)
+    std::int32_t current_reject_tel_num = 0;        // reject slots (R)
+    std::int32_t max_reject_tel_no_length = 0;      // wire width of the RT field (RTW)
+    std::int32_t current_reject_tel_no_length = 0;  // longest rejected number kept and typed
 
     // Dial slot count N = NO + NC.
     int DialSlotCount() const { return current_onetouch_dial_num + current_coded_dial_num; }
