@@ -111,15 +111,16 @@ RsResult DecodeRejectRecords(const DeviceCapability& capability, std::string_vie
                              std::span<RejectEntry> rejects) {
     std::size_t pos = 0;
     for (RejectEntry& reject : rejects) {
+        constexpr std::size_t kMissing = std::string_view::npos;
         const std::size_t id_tag = FindSeparatedTag(bytes, pos, "RI");
-        const std::size_t number_tag =
-            id_tag == std::string_view::npos ? id_tag : FindSeparatedTag(bytes, id_tag + kTagSize, "RT");
-        const std::size_t number_start = number_tag + kTagSize;
-        const std::size_t number_end =
-            number_tag == std::string_view::npos ? number_tag : bytes.find(kSeparator, number_start);
-        if (number_end == std::string_view::npos) return rs::kRejectRecordsIncomplete;
-
+        if (id_tag == kMissing) return rs::kRejectRecordsIncomplete;
         const std::size_t id_start = id_tag + kTagSize;
+        const std::size_t number_tag = FindSeparatedTag(bytes, id_start, "RT");
+        if (number_tag == kMissing) return rs::kRejectRecordsIncomplete;
+        const std::size_t number_start = number_tag + kTagSize;
+        const std::size_t number_end = bytes.find(kSeparator, number_start);
+        if (number_end == kMissing) return rs::kRejectRecordsIncomplete;
+
         StoreSlotBytes(bytes.substr(id_start, number_tag - kSeparator.size() - id_start), reject.slot_id);
         CopyFieldText(bytes.substr(number_start, number_end - number_start),
                       capability.current_reject_tel_no_length, reject.number);
