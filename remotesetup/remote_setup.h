@@ -1,0 +1,142 @@
+// CRSUFuncRemoteSetup: everything known about one printer for one read from it - its capability,
+// the four copies of its fax directory and the printer and port names.
+//
+// The pages read the capability and edit the Working copy in place through Copy(); the device
+// exchange and the directory file fill and send copies through the payload operations. The object
+// owns every copy and text; pointers it returns stay valid until the copy is freed or reallocated.
+// One thread at a time; no locks.
+#pragma once
+
+#include "device_capability.h"
+#include "directory_data.h"
+#include "result_codes.h"
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// How ClearCopy treats a copy whose parts do not match the capability's shape.
+enum class ClearForm {
+    Strict,   // refuse with kMissingBuffer
+    Lenient,  // clear what is there (used when loading a directory file)
+};
+
+// Port-kind hint handed to the transport when the port opens.
+inline constexpr int kPortKindLocal = 0;     // any port but a network one
+inline constexpr int kPortKindNetwork = 12;  // a port whose name begins with "VLNETP_"
+
+// Read chunk sizes of the transport for the two port kinds.
+inline constexpr std::size_t kLocalReadChunk = 4096;
+inline constexpr std::size_t kNetworkReadChunk = 16384;
+
+class CRSUFuncRemoteSetup {
+  public:
+    // Empty: no names, no capability, no copy allocated.
+    CRSUFuncRemoteSetup();
+    // Frees all four copies.
+    virtual ~CRSUFuncRemoteSetup();
+    CRSUFuncRemoteSetup(const CRSUFuncRemoteSetup&) = delete;
+    CRSUFuncRemoteSetup& operator=(const CRSUFuncRemoteSetup&) = delete;
+
+    // --- Settings ---
+
+    // Replaces the printer name (narrow, UTF-8). Null gives kMissingBuffer, no memory kOutOfMemory.
+    RsResult SetPrinterName(const char* name);
+    // Replaces the port name and derives the port-kind hint and read chunk. Null gives kMissingBuffer,
+    // no memory kOutOfMemory.
+    RsResult SetPortName(const char* name);
+    // The printer name; device steps refuse with kNoPrinter while HasPrinterName() is false.
+    const std::string& PrinterName() const { return printer_name_; }
+    // True once a non-empty printer name was set.
+    bool HasPrinterName() const { return !printer_name_.empty(); }
+    // The port name as set.
+    const std::string& PortName() const { return port_name_; }
+    // kPortKindNetwork for a "VLNETP_" port, else kPortKindLocal.
+    int PortKindHint() const { return port_kind_; }
+    // kNetworkReadChunk for a network port, else kLocalReadChunk.
+    std::size_t ReadChunkSize() const { return read_chunk_; }
+
+    // --- Capability ---
+
+    // Stores the 21 capability texts (response order) and converts the numbers. Refuses with
+    // kCapabilityUnsupported, changing nothing, a capability the copies cannot hold (see
+    // ParseCapability); kOutOfMemory when memory runs out. Copies allocated before keep their shape,
+    // and every operation refuses them with kMissingBuffer if it no longer matches.
+    RsResult ApplyCapability(const CapabilityTexts& texts);
+    // The capability last applied.
+    const DeviceCapability& Capability() const { return capability_; }
+    // N, the number of dial slots.
+    int DialSlotCount() const { return capability_.DialSlotCount(); }
+    // R, the number of reject slots.
+    int RejectSlotCount() const { return capability_.RejectSlotCount(); }
+
+    // --- Copies ---
+
+    // Allocates `copy` zeroed in the capability's shape, replacing any previous one. kInvalidCopy for
+    // a bad selector, kOutOfMemory (nothing allocated) when memory runs out.
+    RsResult AllocateCopy(DirectoryCopy copy);
+    // Releases `copy`, allocated or not. kInvalidCopy for a bad selector, else 0.
+    RsResult FreeCopy(DirectoryCopy copy);
+    // Empties kinds, names, numbers, members, the sender and the reject numbers; keeps slot IDs and
+    // coded flags. kInvalidCopy for a bad selector; kMissingBuffer when the copy is not allocated or
+    // (Strict only) not in the capability's shape.
+    RsResult ClearCopy(DirectoryCopy copy, ClearForm form = ClearForm::Strict);
+    // Copies every record of `source` into `destination`. kInvalidCopy for a bad selector;
+    // kMissingBuffer when either copy is missing or not in the capability's shape.
+    RsResult CopyDirectory(DirectoryCopy destination, DirectoryCopy source);
+    // 0 when both copies hold the same directory (texts compared as texts), kCopiesDiffer otherwise;
+    // kInvalidCopy for a bad selector; kMissingBuffer when either copy is missing or misshapen.
+    RsResult CompareCopies(DirectoryCopy a, DirectoryCopy b) const;
+    // kInvalidCopy when both selectors are equal (nothing changes); otherwise strict ClearCopy of
+    // `destination`, then CopyDirectory.
+    RsResult ReplaceCopy(DirectoryCopy destination, DirectoryCopy source);
+    // kModified when Working differs from Baseline, 0 when equal, any other CompareCopies code as is.
+    RsResult IsModified() const;
+    // The copy for direct reading and editing, or null when the selector is bad or it is not allocated.
+    DirectoryData* Copy(DirectoryCopy copy);
+    const DirectoryData* Copy(DirectoryCopy copy) const;
+
+    // --- Payload (see payload.h for the record layout) ---
+
+    // Writes the dial records of Working into `out`; kMissingBuffer without a well-shaped Working.
+    RsResult EncodeDialRecords(std::span<char> out, std::size_t* written) const;
+    // Writes the sender record of Working into `out`.
+    RsResult EncodeSenderRecord(std::span<char> out, std::size_t* written) const;
+    // Writes the reject records of Working into `out`.
+    RsResult EncodeRejectRecords(std::span<char> out, std::size_t* written) const;
+    // The whole payload of Working (dial, sender, reject records) in `*payload`, sized by
+    // PayloadSizesFor. Fails like the three encoders, or with kOutOfMemory.
+    RsResult EncodePayload(std::string* payload) const;
+    // Writes the group bitmap of Working's entry `index` into `bitmap` (max_tel_no_length bytes).
+    // kMissingBuffer for a bad index, a missing Working or a short bitmap.
+    RsResult EncodeGroupBitmap(std::size_t index, std::span<char> bitmap) const;
+    // Sequential readers of printer data into `copy`; see payload.h for their codes. kInvalidCopy for
+    // a bad selector; kMissingBuffer for a missing or misshapen copy.
+    RsResult DecodeSenderRecord(std::string_view bytes, DirectoryCopy copy);
+    RsResult DecodeRejectRecords(std::string_view bytes, DirectoryCopy copy);
+    RsResult DecodeDialRecords(std::string_view bytes, DirectoryCopy copy);
+    // Sets the members of entry `index` of `copy` from `bitmap` read with the given slot counts.
+    RsResult DecodeGroupBitmap(std::string_view bitmap, std::size_t index, DirectoryCopy copy,
+                               int coded_count, int onetouch_count);
+    // Replaces, in place, the bytes the printer's keycode set does not allow by ".".
+    void MaskUnsupportedBytes(std::span<char> bytes) const;
+
+  private:
+    // The copy in the capability's shape, or null (with `*result` set) when it is not.
+    DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result);
+    const DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result) const;
+
+    std::string printer_name_;
+    std::string port_name_;
+    int port_kind_ = kPortKindLocal;
+    std::size_t read_chunk_ = kLocalReadChunk;
+    DeviceCapability capability_;
+    std::array<std::unique_ptr<DirectoryData>, kDirectoryCopyCount> copies_;
+};
+
+}  // namespace orvane
