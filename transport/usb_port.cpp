@@ -20,10 +20,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr uint32_t kPauseBeforeCloseMs = 100;
 
-uint32_t EffectiveTimeout(uint32_t given, uint32_t maximum, uint32_t fallback) {
-    return (given >= 1 && given <= maximum) ? given : fallback;
-}
-
 int MillisecondsLeft(Clock::time_point deadline) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
     return static_cast<int>(std::max<long long>(left, 0));
@@ -45,6 +41,10 @@ Ready WaitUntil(int fd, short events, Clock::time_point deadline) {
 }
 
 }  // namespace
+
+uint32_t EffectiveUsbWriteTimeout(uint32_t given_ms) { return (given_ms >= 1 && given_ms <= 15000) ? given_ms : 2000; }
+
+uint32_t EffectiveUsbReadTimeout(uint32_t given_ms) { return (given_ms >= 1 && given_ms <= 30000) ? given_ms : 4000; }
 
 UsbPort::UsbPort(std::string port_name, const TransportHooks& hooks)
     : port_name_(std::move(port_name)), hooks_(hooks) {}
@@ -109,7 +109,7 @@ UsbPort::Wait UsbPort::FinishPending(uint32_t timeout_ms) {
 
 bool UsbPort::Write(const uint8_t* data, uint32_t length, uint32_t* written, uint32_t timeout_ms) {
     *written = 0;
-    const uint32_t timeout = EffectiveTimeout(timeout_ms, 15000, 2000);
+    const uint32_t timeout = EffectiveUsbWriteTimeout(timeout_ms);
     const uint32_t opened = OpenDevice();
     if (opened != transport_code::kSuccess) return Fail(opened);
     const bool earlier_chunk = write_pending_;
@@ -171,7 +171,7 @@ UsbPort::Wait UsbPort::Gather(uint8_t* buffer, uint32_t length, uint32_t timeout
 bool UsbPort::Read(uint8_t* buffer, uint32_t length, uint32_t* read, uint32_t timeout_ms) {
     *read = 0;
     last_read_timed_out_ = false;
-    const uint32_t timeout = EffectiveTimeout(timeout_ms, 30000, 4000);
+    const uint32_t timeout = EffectiveUsbReadTimeout(timeout_ms);
     const uint32_t opened = OpenDevice();
     if (opened != transport_code::kSuccess) return Fail(opened);
     const Wait result = Gather(buffer, length, timeout, read);

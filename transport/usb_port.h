@@ -16,6 +16,12 @@ namespace orvane {
 // node does not mark where the printer's transfer ends.
 inline constexpr uint32_t kUsbSettleMilliseconds = 50;
 
+// The time-out a USB write really uses: the given one when it lies in 1-15000 ms, else 2000 ms.
+uint32_t EffectiveUsbWriteTimeout(uint32_t given_ms);
+
+// The time-out a USB read really uses: the given one when it lies in 1-30000 ms, else 4000 ms.
+uint32_t EffectiveUsbReadTimeout(uint32_t given_ms);
+
 // One USB port "USB"nnn. Write leaves a chunk pending (and the device open) when it times out;
 // the next Write or the close finishes or cancels it.
 class UsbPort : public PortBackEnd {
