@@ -1,5 +1,6 @@
 #include "port_channel.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -77,7 +78,7 @@ bool PortChannel::Write(const uint8_t* data, uint32_t length, uint32_t* written,
         SetTransportLastError(transport_code::kMissingArgument);
         return Finish(false);
     }
-    return Finish(back_end_->Write(data, length, written, timeout_ms));
+    return Finish(back_end_->Write(data, std::min(length, kWriteChunkSize), written, timeout_ms));
 }
 
 bool PortChannel::Read(uint8_t* buffer, uint32_t length, uint32_t* read, uint32_t timeout_ms) {
