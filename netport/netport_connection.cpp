@@ -1,9 +1,5 @@
 #include "netport_connection.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <chrono>
-#include <cstring>
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -11,6 +7,10 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
 
 #include "vlmnppm.h"
 
@@ -63,7 +63,9 @@ uint32_t BigEndian32(const uint8_t* bytes) {
 
 }  // namespace
 
-Connection::~Connection() { Shut(); }
+Connection::~Connection() {
+    Shut();
+}
 
 void Connection::Shut() {
     if (fd_ >= 0) ::close(fd_);

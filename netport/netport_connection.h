@@ -11,7 +11,7 @@ namespace orvane::netport {
 
 // A connection to the printer side. Error results are NetportError values; 0 is success.
 class Connection {
-public:
+  public:
     Connection() = default;
     ~Connection();
     Connection(const Connection&) = delete;
@@ -29,7 +29,7 @@ public:
     // Sends a status request and copies the reply text, NUL-terminated and truncated to fit.
     uint32_t QueryStatus(char* buffer, uint32_t length, uint32_t* text_length, int timeout_ms);
 
-private:
+  private:
     struct Frame {
         char type = 0;
         std::vector<uint8_t> bytes;
@@ -41,9 +41,9 @@ private:
     void Shut();
 
     int fd_ = -1;
-    std::vector<uint8_t> incoming_;   // received bytes not yet parsed into frames
-    std::deque<Frame> data_frames_;   // data frames waiting for read
-    size_t data_offset_ = 0;          // bytes of data_frames_.front() already read
+    std::vector<uint8_t> incoming_;  // received bytes not yet parsed into frames
+    std::deque<Frame> data_frames_;  // data frames waiting for read
+    size_t data_offset_ = 0;         // bytes of data_frames_.front() already read
 };
 
 }  // namespace orvane::netport

@@ -37,7 +37,7 @@ extern "C" {
 
 /* Non-zero results of the library's entries. */
 enum NetportError {
-    kNetportBadArgument = 1, /* null handle or buffer, or a port name that does not parse */
+    kNetportBadArgument = 1,   /* null handle or buffer, or a port name that does not parse */
     kNetportConnectFailed = 2, /* name lookup, connect or its time-out failed */
     kNetportSendFailed = 3,    /* the connection refused the frame */
     kNetportClosed = 4,        /* the printer closed the connection or broke the framing */

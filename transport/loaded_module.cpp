@@ -1,7 +1,7 @@
 #include "loaded_module.h"
 
-#include <cstdlib>
 #include <dlfcn.h>
+#include <cstdlib>
 #include <utility>
 
 namespace orvane {
@@ -24,7 +24,9 @@ LoadedModule& LoadedModule::operator=(LoadedModule&& other) noexcept {
     return *this;
 }
 
-LoadedModule::~LoadedModule() { Unload(); }
+LoadedModule::~LoadedModule() {
+    Unload();
+}
 
 LoadedModule LoadedModule::Load(const std::string& path_or_name) {
     LoadedModule module;
@@ -32,7 +34,9 @@ LoadedModule LoadedModule::Load(const std::string& path_or_name) {
     return module;
 }
 
-void* LoadedModule::Symbol(const char* name) const { return handle_ ? ::dlsym(handle_, name) : nullptr; }
+void* LoadedModule::Symbol(const char* name) const {
+    return handle_ ? ::dlsym(handle_, name) : nullptr;
+}
 
 void LoadedModule::Unload() {
     if (handle_ != nullptr) ::dlclose(handle_);

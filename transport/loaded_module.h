@@ -8,7 +8,7 @@ namespace orvane {
 
 // One dlopen()ed library. Move-only; the destructor unloads it.
 class LoadedModule {
-public:
+  public:
     LoadedModule() = default;
     LoadedModule(LoadedModule&& other) noexcept;
     LoadedModule& operator=(LoadedModule&& other) noexcept;
@@ -26,7 +26,7 @@ public:
     bool IsLoaded() const { return handle_ != nullptr; }
     void Unload();
 
-private:
+  private:
     void* handle_ = nullptr;
 };
 

@@ -8,11 +8,14 @@
 
 namespace orvane {
 
-MonitorPort::~MonitorPort() { Close(); }
+MonitorPort::~MonitorPort() {
+    Close();
+}
 
 bool MonitorPort::TableIsComplete() const {
-    return table_.pfnOpenPort != nullptr && table_.pfnStartDocPort != nullptr && table_.pfnWritePort != nullptr &&
-           table_.pfnReadPort != nullptr && table_.pfnEndDocPort != nullptr && table_.pfnClosePort != nullptr &&
+    return table_.pfnOpenPort != nullptr && table_.pfnStartDocPort != nullptr &&
+           table_.pfnWritePort != nullptr && table_.pfnReadPort != nullptr &&
+           table_.pfnEndDocPort != nullptr && table_.pfnClosePort != nullptr &&
            table_.pfnDeletePort != nullptr;
 }
 

@@ -12,7 +12,7 @@ namespace orvane {
 
 // One port opened through a monitor module.
 class MonitorPort : public PortBackEnd {
-public:
+  public:
     MonitorPort() = default;
     ~MonitorPort() override;
     MonitorPort(const MonitorPort&) = delete;
@@ -29,7 +29,7 @@ public:
     // ReadPort; kReadPortFailed on failure. The time-out is not used.
     bool Read(uint8_t* buffer, uint32_t length, uint32_t* read, uint32_t timeout_ms) override;
 
-private:
+  private:
     bool TableIsComplete() const;
     void Close();
 

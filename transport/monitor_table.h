@@ -43,9 +43,9 @@ typedef struct MONITOR {
     MonitorBool (*pfnAddPortEx)(char* name, uint32_t level, uint8_t* buffer, char* monitor_name);
     MonitorBool (*pfnConfigurePort)(char* name, void* window, char* port_name);
     MonitorBool (*pfnDeletePort)(char* name, void* window, char* port_name);
-    MonitorBool (*pfnGetPrinterDataFromPort)(void* port, uint32_t control_id, char* value_name, char* in_buffer,
-                                             uint32_t in_size, char* out_buffer, uint32_t out_size,
-                                             uint32_t* out_returned);
+    MonitorBool (*pfnGetPrinterDataFromPort)(void* port, uint32_t control_id, char* value_name,
+                                             char* in_buffer, uint32_t in_size, char* out_buffer,
+                                             uint32_t out_size, uint32_t* out_returned);
     MonitorBool (*pfnSetPortTimeOuts)(void* port, void* timeouts, uint32_t reserved);
 } MONITOR;
 

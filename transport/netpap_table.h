@@ -28,14 +28,14 @@ typedef uint32_t (*NetPapReservedFn)(void);
 
 /* The entry table. */
 typedef struct NetPapTable {
-    uint32_t size;           /* table size in bytes */
-    uint32_t unused;         /* not used */
-    NetPapOpenFn open;       /* open(out handle, port name, 0) */
-    NetPapCloseFn close;     /* close(handle) */
-    NetPapWriteFn write;     /* write(handle, buffer, length, out written) */
-    NetPapReadFn read;       /* read(handle, buffer, length, out read) */
-    NetPapStatusFn status;   /* status(handle, buffer, length, out length) */
-    NetPapReservedFn spare;  /* must be non-null */
+    uint32_t size;          /* table size in bytes */
+    uint32_t unused;        /* not used */
+    NetPapOpenFn open;      /* open(out handle, port name, 0) */
+    NetPapCloseFn close;    /* close(handle) */
+    NetPapWriteFn write;    /* write(handle, buffer, length, out written) */
+    NetPapReadFn read;      /* read(handle, buffer, length, out read) */
+    NetPapStatusFn status;  /* status(handle, buffer, length, out length) */
+    NetPapReservedFn spare; /* must be non-null */
 } NetPapTable;
 
 /* InitializeNETPAP: returns the table, or null on failure. */

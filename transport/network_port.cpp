@@ -1,9 +1,9 @@
 #include "network_port.h"
 
+#include <dlfcn.h>
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <dlfcn.h>
 #include <string_view>
 
 #include "last_error.h"
@@ -24,7 +24,8 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
 }
 
 bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> parts) {
-    return std::any_of(parts.begin(), parts.end(), [&](std::string_view part) { return ContainsIgnoringCase(text, part); });
+    return std::any_of(parts.begin(), parts.end(),
+                       [&](std::string_view part) { return ContainsIgnoringCase(text, part); });
 }
 
 bool TableIsComplete(const NetPapTable* table) {
@@ -35,7 +36,9 @@ bool TableIsComplete(const NetPapTable* table) {
 
 }  // namespace
 
-NetworkPortLibrary::~NetworkPortLibrary() { Unload(); }
+NetworkPortLibrary::~NetworkPortLibrary() {
+    Unload();
+}
 
 bool NetworkPortLibrary::Load() {
     module_ = LoadedModule::Load(NetworkPortLibraryPath());
@@ -63,7 +66,9 @@ void NetworkPortLibrary::Unload() {
     module_.Unload();
 }
 
-NetworkPort::~NetworkPort() { Close(); }
+NetworkPort::~NetworkPort() {
+    Close();
+}
 
 uint32_t NetworkPort::Open(const std::string& port_name, uint32_t flags) {
     if (!library_.Load()) return transport_code::kGeneralFailure;

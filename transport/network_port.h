@@ -16,7 +16,7 @@ inline constexpr uint32_t kNetworkBusyPauseMs = 8000;
 
 // The loaded network port library with its checked entry table.
 class NetworkPortLibrary {
-public:
+  public:
     NetworkPortLibrary() = default;
     NetworkPortLibrary(const NetworkPortLibrary&) = delete;
     NetworkPortLibrary& operator=(const NetworkPortLibrary&) = delete;
@@ -32,7 +32,7 @@ public:
     // The checked table; valid only after a successful Load.
     const NetPapTable& table() const { return *table_; }
 
-private:
+  private:
     LoadedModule module_;
     const NetPapTable* table_ = nullptr;
     UninitializeNETPAPFn uninitialize_ = nullptr;
@@ -40,7 +40,7 @@ private:
 
 // One open network port.
 class NetworkPort : public PortBackEnd {
-public:
+  public:
     // `hooks` must outlive the port.
     explicit NetworkPort(const TransportHooks& hooks) : hooks_(hooks) {}
     ~NetworkPort() override;
@@ -57,7 +57,7 @@ public:
     // Reads up to `length` bytes; kGeneralFailure when the library fails. The time-out is not used.
     bool Read(uint8_t* buffer, uint32_t length, uint32_t* read, uint32_t timeout_ms) override;
 
-private:
+  private:
     uint32_t CheckPrinter(uint32_t flags);
     uint32_t CheckStatus();
     bool ReadOnce();

@@ -20,10 +20,10 @@ struct OsVersion {
 
 // Back-end families: 1 port monitor, 2 and 4 USB device node and network library, 0 unsupported.
 enum class OsFamily : int {
-    Unsupported = 0,  // no back end: channel creation fails
-    Win9x = 1,        // port monitor back end only
-    Win2000 = 2,      // USB device and network back ends
-    WinXpOrLater = 4, // USB device and network back ends
+    Unsupported = 0,   // no back end: channel creation fails
+    Win9x = 1,         // port monitor back end only
+    Win2000 = 2,       // USB device and network back ends
+    WinXpOrLater = 4,  // USB device and network back ends
 };
 
 // Fills a version report; false when the report cannot be had.

@@ -11,7 +11,7 @@ inline constexpr uint32_t kWriteChunkSize = 4096;
 
 // One open port. Failing calls return false and leave their code as the thread's last error.
 class PortBackEnd {
-public:
+  public:
     virtual ~PortBackEnd() = default;
 
     // Writes at most one chunk of kWriteChunkSize bytes; `written` gets the bytes written.

@@ -24,7 +24,9 @@ std::unique_ptr<PortChannel> FailCreation(uint32_t code) {
 PortChannel::PortChannel(std::string port_name, OsFamily family, uint32_t flags, const TransportHooks& hooks)
     : port_name_(std::move(port_name)), family_(family), flags_(flags), hooks_(hooks) {}
 
-PortChannel::~PortChannel() { back_end_.reset(); }
+PortChannel::~PortChannel() {
+    back_end_.reset();
+}
 
 std::unique_ptr<PortChannel> PortChannel::Create(const char* port_name, uint32_t flags,
                                                  const TransportHooks& hooks) {
@@ -46,7 +48,8 @@ std::unique_ptr<PortChannel> PortChannel::Create(const char* port_name, uint32_t
 uint32_t PortChannel::OpenBackEnd(PortKind kind) {
     if (kind == PortKind::SystemMonitor || kind == PortKind::MakerMonitor) {
         auto monitor = std::make_unique<MonitorPort>();
-        const uint32_t code = monitor->Open(kind == PortKind::SystemMonitor ? "sysfmon" : "Portvane", port_name_);
+        const uint32_t code =
+            monitor->Open(kind == PortKind::SystemMonitor ? "sysfmon" : "Portvane", port_name_);
         if (code == transport_code::kSuccess) back_end_ = std::move(monitor);
         return code;
     }

@@ -16,7 +16,7 @@ namespace orvane {
 // release the claim, free the rest). Used by one thread at a time. Failing calls return false
 // and leave their code (transport_codes.h) as the thread's last error.
 class PortChannel {
-public:
+  public:
     // Opens `port_name` with the creation flags (kFlagAcceptNetwork, kFlagCheckNetworkStatus).
     // Returns null with the code as last error: kMissingArgument (no name), kGeneralFailure (no
     // version report), kOsNotSupported (family 0), kPortNotSupported (name not accepted), or the
@@ -44,7 +44,7 @@ public:
     // Code of the last failing call on this channel, 0 when none failed.
     uint32_t last_code() const { return last_code_; }
 
-private:
+  private:
     PortChannel(std::string port_name, OsFamily family, uint32_t flags, const TransportHooks& hooks);
     uint32_t OpenBackEnd(PortKind kind);
     bool Finish(bool ok);

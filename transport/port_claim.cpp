@@ -1,13 +1,13 @@
 #include "port_claim.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "port_kind.h"
@@ -92,7 +92,7 @@ int OpenClaimTable() {
 
 // A mapped view of the table; invalid when mapping failed.
 class TableView {
-public:
+  public:
     explicit TableView(int fd)
         : bytes_(static_cast<unsigned char*>(
               ::mmap(nullptr, kPortClaimTableSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0))) {}
@@ -106,7 +106,7 @@ public:
     unsigned char& ByteOf(int word, int bit) { return bytes_[word * 4 + bit / 8]; }
     static unsigned char MaskOf(int bit) { return static_cast<unsigned char>(1u << (bit % 8)); }
 
-private:
+  private:
     unsigned char* bytes_;
 };
 
@@ -166,7 +166,8 @@ std::string ClaimMutexName(std::string_view port_name) {
     const uint32_t checksum = Adler32(reinterpret_cast<const uint8_t*>(utf16le.data()), utf16le.size());
     char hex[9];
     std::snprintf(hex, sizeof(hex), "%08x", checksum);
-    return "Global\\objectfilemutex_vlmshare-" + ClaimNamePrefix(port_name, kClaimPrefixCharacters) + "-" + hex;
+    return "Global\\objectfilemutex_vlmshare-" + ClaimNamePrefix(port_name, kClaimPrefixCharacters) + "-" +
+           hex;
 }
 
 bool PortClaimTableSlot(std::string_view port_name, int* word, int* bit) {
@@ -215,7 +216,9 @@ PortClaim& PortClaim::operator=(PortClaim&& other) noexcept {
     return *this;
 }
 
-PortClaim::~PortClaim() { Release(); }
+PortClaim::~PortClaim() {
+    Release();
+}
 
 uint32_t PortClaim::Claim(std::string_view port_name) {
     Release();

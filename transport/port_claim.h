@@ -41,7 +41,7 @@ bool PortClaimTableSlot(std::string_view port_name, int* word, int* bit);
 
 // One held port claim. Move-only; the destructor releases it.
 class PortClaim {
-public:
+  public:
     PortClaim() = default;
     PortClaim(PortClaim&& other) noexcept;
     PortClaim& operator=(PortClaim&& other) noexcept;
@@ -60,7 +60,7 @@ public:
     // True while a claim is held.
     bool IsHeld() const { return port_lock_.IsHeld(); }
 
-private:
+  private:
     uint32_t MarkInTable();
     void UnmarkInTable();
     void CloseTable();

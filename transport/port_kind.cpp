@@ -3,10 +3,14 @@
 namespace orvane {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A number ends the name or is followed by ":".
-bool EndsNumber(std::string_view rest) { return rest.empty() || rest.front() == ':'; }
+bool EndsNumber(std::string_view rest) {
+    return rest.empty() || rest.front() == ':';
+}
 
 // "prefix" + nn with nn in 01-99.
 bool IsMonitorName(std::string_view name, std::string_view prefix) {
@@ -39,7 +43,8 @@ PortKind AcceptedPortKind(std::string_view name, OsFamily family, uint32_t flags
     const PortKind kind = ClassifyPortName(name);
     switch (family) {
         case OsFamily::Win9x:
-            return (kind == PortKind::SystemMonitor || kind == PortKind::MakerMonitor) ? kind : PortKind::None;
+            return (kind == PortKind::SystemMonitor || kind == PortKind::MakerMonitor) ? kind
+                                                                                       : PortKind::None;
         case OsFamily::Win2000:
         case OsFamily::WinXpOrLater:
             if (kind == PortKind::Usb) return kind;

@@ -40,7 +40,8 @@ bool PortTransport::Close(uint32_t* code) {
 bool PortTransport::WriteAll(const uint8_t* buffer, uint32_t length, uint32_t* written, uint32_t timeout_ms,
                              uint32_t* code) {
     *written = 0;
-    if (!channel_ || buffer == nullptr || length == 0) return Result(false, transport_code::kMissingArgument, code);
+    if (!channel_ || buffer == nullptr || length == 0)
+        return Result(false, transport_code::kMissingArgument, code);
     while (*written < length) {
         const uint32_t chunk = std::min(length - *written, kWriteChunkSize);
         uint32_t sent = 0;

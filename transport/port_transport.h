@@ -21,7 +21,7 @@ inline constexpr uint32_t kReadChunkSize = 4096;
 inline constexpr uint32_t kNetworkReadChunkSize = 16384;
 
 class PortTransport {
-public:
+  public:
     // `hooks` stand in for the operating system's version report and for sleeps (tests only).
     explicit PortTransport(TransportHooks hooks = {});
     ~PortTransport();
@@ -37,14 +37,16 @@ public:
 
     // Writes every byte in chunks of at most 4096 bytes. `written` gets the bytes written. Fails
     // with kMissingArgument for a zero length or no open port, else with the first failing chunk's code.
-    bool WriteAll(const uint8_t* buffer, uint32_t length, uint32_t* written, uint32_t timeout_ms, uint32_t* code);
+    bool WriteAll(const uint8_t* buffer, uint32_t length, uint32_t* written, uint32_t timeout_ms,
+                  uint32_t* code);
 
     // Reads one response into `buffer`: chunk after chunk, 10 ms apart, until a chunk comes back
     // short. `length` gets the bytes received, also on failure. Code kResponseOverflow (1) when the
     // response does not fit (what fitted stays in the buffer), else the failing read's code. When a
     // response ends exactly on a chunk boundary and the device signals no end, the read after the
     // last full chunk times out; that time-out ends the response successfully.
-    bool ReadResponse(uint8_t* buffer, uint32_t capacity, uint32_t* length, uint32_t timeout_ms, uint32_t* code);
+    bool ReadResponse(uint8_t* buffer, uint32_t capacity, uint32_t* length, uint32_t timeout_ms,
+                      uint32_t* code);
 
     // True while a port is open.
     bool IsOpen() const { return channel_ != nullptr; }
@@ -52,7 +54,7 @@ public:
     // The read chunk size: 16384 for network ports, else 4096.
     uint32_t chunk_size() const { return chunk_size_; }
 
-private:
+  private:
     TransportHooks hooks_;
     uint32_t chunk_size_ = kReadChunkSize;
     std::unique_ptr<PortChannel> channel_;

@@ -14,12 +14,12 @@ inline constexpr uint32_t kUnknownPortKind = 0x20070003;  // no claim-table kind
 inline constexpr uint32_t kReadPortFailed = 0x20070004;   // the port monitor's ReadPort failed
 inline constexpr uint32_t kOutOfMemory = 0x20070005;      // an allocation failed
 inline constexpr uint32_t kOsNotSupported = 0x20070006;   // operating system family 0
-inline constexpr uint32_t kPortNotSupported = 0x20070007; // port name not accepted on this family
-inline constexpr uint32_t kMissingArgument = 0x2007000A;  // missing port name or channel
-inline constexpr uint32_t kWriteTimeout = 0x2007000B;     // the write did not finish in time
-inline constexpr uint32_t kGeneralFailure = 0x2007000C;   // module, entry point or library call failed
-inline constexpr uint32_t kUsbIoFailure = 0x2007000E;     // USB I/O failed or a read timed out
-inline constexpr uint32_t kUsbDeviceNotFound = 0x2007000F;  // no USB device node, or it cannot be opened
-inline constexpr uint32_t kNetworkPrinterBusy = 0x20070013; // the network printer reports busy
+inline constexpr uint32_t kPortNotSupported = 0x20070007;    // port name not accepted on this family
+inline constexpr uint32_t kMissingArgument = 0x2007000A;     // missing port name or channel
+inline constexpr uint32_t kWriteTimeout = 0x2007000B;        // the write did not finish in time
+inline constexpr uint32_t kGeneralFailure = 0x2007000C;      // module, entry point or library call failed
+inline constexpr uint32_t kUsbIoFailure = 0x2007000E;        // USB I/O failed or a read timed out
+inline constexpr uint32_t kUsbDeviceNotFound = 0x2007000F;   // no USB device node, or it cannot be opened
+inline constexpr uint32_t kNetworkPrinterBusy = 0x20070013;  // the network printer reports busy
 
 }  // namespace orvane::transport_code

@@ -1,12 +1,12 @@
 #include "usb_port.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
 #include <utility>
 
 #include "last_error.h"
@@ -42,14 +42,20 @@ Ready WaitUntil(int fd, short events, Clock::time_point deadline) {
 
 }  // namespace
 
-uint32_t EffectiveUsbWriteTimeout(uint32_t given_ms) { return (given_ms >= 1 && given_ms <= 15000) ? given_ms : 2000; }
+uint32_t EffectiveUsbWriteTimeout(uint32_t given_ms) {
+    return (given_ms >= 1 && given_ms <= 15000) ? given_ms : 2000;
+}
 
-uint32_t EffectiveUsbReadTimeout(uint32_t given_ms) { return (given_ms >= 1 && given_ms <= 30000) ? given_ms : 4000; }
+uint32_t EffectiveUsbReadTimeout(uint32_t given_ms) {
+    return (given_ms >= 1 && given_ms <= 30000) ? given_ms : 4000;
+}
 
 UsbPort::UsbPort(std::string port_name, const TransportHooks& hooks)
     : port_name_(std::move(port_name)), hooks_(hooks) {}
 
-UsbPort::~UsbPort() { CloseDevice(); }
+UsbPort::~UsbPort() {
+    CloseDevice();
+}
 
 bool UsbPort::Fail(uint32_t code) {
     SetTransportLastError(code);

@@ -25,7 +25,7 @@ uint32_t EffectiveUsbReadTimeout(uint32_t given_ms);
 // One USB port "USB"nnn. Write leaves a chunk pending (and the device open) when it times out;
 // the next Write or the close finishes or cancels it.
 class UsbPort : public PortBackEnd {
-public:
+  public:
     // `hooks` must outlive the port.
     UsbPort(std::string port_name, const TransportHooks& hooks);
     ~UsbPort() override;
@@ -44,7 +44,7 @@ public:
 
     bool LastReadTimedOut() const override { return last_read_timed_out_; }
 
-private:
+  private:
     enum class Wait { Done, TimedOut, Failed };
 
     uint32_t OpenDevice();

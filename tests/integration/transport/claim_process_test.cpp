@@ -2,14 +2,14 @@
 // until it is killed.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <array>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "port_claim.h"
 #include "transport_codes.h"
@@ -20,7 +20,7 @@ namespace {
 
 // A child process that claims one port, reports the code, and releases on request.
 class ClaimingChild {
-public:
+  public:
     explicit ClaimingChild(const std::string& port_name) {
         int to_child[2];
         int from_child[2];
@@ -58,7 +58,7 @@ public:
         pid_ = -1;
     }
 
-private:
+  private:
     [[noreturn]] static void RunChild(const std::string& port_name, int commands, int replies) {
         PortClaim claim;
         uint32_t code = claim.Claim(port_name);
@@ -84,7 +84,7 @@ private:
 };
 
 class ClaimProcessTest : public testing::TransportFolders {
-protected:
+  protected:
     std::array<uint8_t, kPortClaimTableSize> TableBytes() {
         std::array<uint8_t, kPortClaimTableSize> bytes{};
         std::ifstream file(root_ / "session" / std::string(kPortClaimTableName), std::ios::binary);

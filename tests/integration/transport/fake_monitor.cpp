@@ -38,8 +38,9 @@ MonitorBool OpenPort(char* name, void** port) {
 MonitorBool StartDocPort(void* port, char* printer, uint32_t job, uint32_t level, uint8_t* info) {
     const DOC_INFO_2 zero{};
     const bool zeroed = info != nullptr && std::memcmp(info, &zero, sizeof(zero)) == 0;
-    Log("StartDocPort " + std::string(port == &port_storage ? "port " : "other ") + (printer ? "printer " : "null ") +
-        std::to_string(job) + " " + std::to_string(level) + (zeroed ? " zeroed" : " junk"));
+    Log("StartDocPort " + std::string(port == &port_storage ? "port " : "other ") +
+        (printer ? "printer " : "null ") + std::to_string(job) + " " + std::to_string(level) +
+        (zeroed ? " zeroed" : " junk"));
     return Mode() == "startdoc-fails" ? 0 : 1;
 }
 
@@ -84,7 +85,8 @@ MonitorBool DeletePort(char*, void*, char*) {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) MonitorBool InitializeMonitorEx(char* root, MONITOR* monitor) {
+extern "C" __attribute__((visibility("default"))) MonitorBool InitializeMonitorEx(char* root,
+                                                                                  MONITOR* monitor) {
     Log(root == nullptr ? "InitializeMonitorEx null" : "InitializeMonitorEx root");
     const std::string mode = Mode();
     if (mode == "init-fails") return 0;

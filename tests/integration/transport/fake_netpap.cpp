@@ -62,7 +62,9 @@ uint32_t Status(void*, char* buffer, uint32_t length, uint32_t* text_length) {
     return 0;
 }
 
-uint32_t Spare() { return 0; }
+uint32_t Spare() {
+    return 0;
+}
 
 NetPapTable table;
 
@@ -84,5 +86,7 @@ extern "C" __attribute__((visibility("default"))) const NetPapTable* InitializeN
 }
 
 #ifndef FAKE_NETPAP_NO_UNINITIALIZE
-extern "C" __attribute__((visibility("default"))) void UninitializeNETPAP(void) { Log("uninit"); }
+extern "C" __attribute__((visibility("default"))) void UninitializeNETPAP(void) {
+    Log("uninit");
+}
 #endif

@@ -17,7 +17,7 @@ namespace {
 using testing::kWindows95;
 
 class MonitorFakeTest : public testing::TransportFolders {
-protected:
+  protected:
     void SetUp() override {
         TransportFolders::SetUp();
         log_path_ = root_ / "calls.log";
@@ -44,20 +44,22 @@ protected:
 TEST_F(MonitorFakeTest, PortNamesChooseTheModule) {
     auto system = Create("USBPRN01");
     ASSERT_NE(system, nullptr) << std::hex << TransportLastError();
-    EXPECT_EQ(Calls(), (std::vector<std::string>{"sysfmon InitializeMonitorEx null", "sysfmon OpenPort USBPRN01",
-                                                 "sysfmon StartDocPort port null 0 2 zeroed"}));
+    EXPECT_EQ(Calls(),
+              (std::vector<std::string>{"sysfmon InitializeMonitorEx null", "sysfmon OpenPort USBPRN01",
+                                        "sysfmon StartDocPort port null 0 2 zeroed"}));
     auto maker = Create("PVUSBPRN99:");
     ASSERT_NE(maker, nullptr);
-    EXPECT_EQ(Calls(), (std::vector<std::string>{"Portvane InitializeMonitorEx null",
-                                                 "Portvane OpenPort PVUSBPRN99:",
-                                                 "Portvane StartDocPort port null 0 2 zeroed"}));
+    EXPECT_EQ(Calls(), (std::vector<std::string>{
+                           "Portvane InitializeMonitorEx null",
+                           "Portvane OpenPort PVUSBPRN99:", "Portvane StartDocPort port null 0 2 zeroed"}));
     maker.reset();
     EXPECT_EQ(Calls(), (std::vector<std::string>{"Portvane EndDocPort", "Portvane ClosePort"}));
 }
 
 TEST_F(MonitorFakeTest, IncompleteTablesAndFailedOpensAreGeneralFailures) {
-    for (const char* mode : {"init-fails", "null-OpenPort", "null-StartDocPort", "null-WritePort", "null-ReadPort",
-                             "null-EndDocPort", "null-ClosePort", "null-DeletePort", "open-fails"}) {
+    for (const char* mode :
+         {"init-fails", "null-OpenPort", "null-StartDocPort", "null-WritePort", "null-ReadPort",
+          "null-EndDocPort", "null-ClosePort", "null-DeletePort", "open-fails"}) {
         ::setenv("FAKE_MONITOR_MODE", mode, 1);
         EXPECT_EQ(Create("USBPRN01"), nullptr) << mode;
         EXPECT_EQ(TransportLastError(), transport_code::kGeneralFailure) << mode;

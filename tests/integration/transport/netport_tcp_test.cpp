@@ -31,14 +31,16 @@ struct Frame {
 // One-connection printer side: answers status requests with `status` and hands every data frame
 // to `on_data`, which may answer.
 class TcpPeer {
-public:
+  public:
     TcpPeer() {
         listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t size = sizeof(address);
-        if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), size) != 0 || ::listen(listener_, 1) != 0) return;
+        if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+            ::listen(listener_, 1) != 0)
+            return;
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
         port_ = ntohs(address.sin_port);
     }
@@ -64,12 +66,13 @@ public:
 
     static void Send(int connection, char type, const std::string& bytes) {
         std::string frame(1, type);
-        for (int shift = 24; shift >= 0; shift -= 8) frame.push_back(static_cast<char>(bytes.size() >> shift));
+        for (int shift = 24; shift >= 0; shift -= 8)
+            frame.push_back(static_cast<char>(bytes.size() >> shift));
         frame += bytes;
         (void)!::send(connection, frame.data(), frame.size(), MSG_NOSIGNAL);
     }
 
-private:
+  private:
     static bool ReceiveExactly(int connection, char* out, size_t n) {
         size_t got = 0;
         while (got < n) {
@@ -82,7 +85,8 @@ private:
     static bool Receive(int connection, Frame* frame) {
         unsigned char header[5];
         if (!ReceiveExactly(connection, reinterpret_cast<char*>(header), 5)) return false;
-        const size_t length = (size_t{header[1]} << 24) | (size_t{header[2]} << 16) | (size_t{header[3]} << 8) | header[4];
+        const size_t length =
+            (size_t{header[1]} << 24) | (size_t{header[2]} << 16) | (size_t{header[3]} << 8) | header[4];
         frame->type = static_cast<char>(header[0]);
         frame->bytes.assign(length, '\0');
         return ReceiveExactly(connection, frame->bytes.data(), length);
@@ -100,7 +104,7 @@ std::string Pattern(size_t n) {
 }
 
 class NetportTcpTest : public testing::TransportFolders {
-protected:
+  protected:
     void SetUp() override {
         TransportFolders::SetUp();
         ::unsetenv("ORVANE_NETPORT_LIBRARY");  // the library must be found without help
@@ -120,7 +124,8 @@ TEST_F(NetportTcpTest, DocumentsTravelAsFramesAndAnswersComeBackWhole) {
     ASSERT_TRUE(transport.Open(peer.PortName().c_str(), 12, &code)) << std::hex << code;
     const std::string document = Pattern(5000);
     uint32_t written = 0;
-    ASSERT_TRUE(transport.WriteAll(reinterpret_cast<const uint8_t*>(document.data()), 5000, &written, 5000, &code));
+    ASSERT_TRUE(
+        transport.WriteAll(reinterpret_cast<const uint8_t*>(document.data()), 5000, &written, 5000, &code));
     std::vector<uint8_t> buffer(65536);
     uint32_t length = 0;
     ASSERT_TRUE(transport.ReadResponse(buffer.data(), 65536, &length, 5000, &code)) << std::hex << code;
@@ -132,7 +137,8 @@ TEST_F(NetportTcpTest, DocumentsTravelAsFramesAndAnswersComeBackWhole) {
 TEST_F(NetportTcpTest, AnswerOfExactlyOneChunkEndsWithAnEmptyRead) {
     TcpPeer peer;
     const std::string answer = Pattern(kNetworkReadChunkSize);
-    peer.Serve("STA:20;", [&](int connection, const std::string&) { TcpPeer::Send(connection, 'D', answer); });
+    peer.Serve("STA:20;",
+               [&](int connection, const std::string&) { TcpPeer::Send(connection, 'D', answer); });
     PortTransport transport(testing::HooksFor(kWindowsXp, &pauses_));
     uint32_t code = 0;
     ASSERT_TRUE(transport.Open(peer.PortName().c_str(), 12, &code)) << std::hex << code;

@@ -19,7 +19,7 @@ namespace {
 using testing::kWindowsXp;
 
 class NetworkFakeTest : public testing::TransportFolders {
-protected:
+  protected:
     void SetUp() override {
         TransportFolders::SetUp();
         log_path_ = root_ / "calls.log";
@@ -50,8 +50,8 @@ protected:
 };
 
 TEST_F(NetworkFakeTest, TablesThatFailTheChecksAreGivenBack) {
-    for (const char* mode : {"small-table", "null-open", "null-close", "null-write", "null-read", "null-status",
-                             "null-spare"}) {
+    for (const char* mode :
+         {"small-table", "null-open", "null-close", "null-write", "null-read", "null-status", "null-spare"}) {
         ::setenv("FAKE_NETPAP_MODE", mode, 1);
         EXPECT_EQ(Create(12), nullptr) << mode;
         EXPECT_EQ(TransportLastError(), transport_code::kGeneralFailure) << mode;
@@ -80,7 +80,8 @@ TEST_F(NetworkFakeTest, FailedOpenGivesTheTableBack) {
         ::setenv("FAKE_NETPAP_MODE", mode, 1);
         EXPECT_EQ(Create(12), nullptr);
         EXPECT_EQ(TransportLastError(), transport_code::kGeneralFailure);
-        EXPECT_EQ(Calls(), (std::vector<std::string>{"init module", "open VLNETP_printer 0", "uninit"})) << mode;
+        EXPECT_EQ(Calls(), (std::vector<std::string>{"init module", "open VLNETP_printer 0", "uninit"}))
+            << mode;
     }
 }
 
@@ -116,9 +117,16 @@ TEST_F(NetworkFakeTest, StatusDecidesTheOpen) {
         {"STA:11;", "", transport_code::kNetworkPrinterBusy, busy_close, {}},
         {"xx sta:19; yy", "", transport_code::kNetworkPrinterBusy, busy_close, {}},
         {"STA:30;", "", transport_code::kNetworkPrinterBusy, busy_close, {}},
-        {"STA:10;STA:11;", "", transport_code::kNetworkPrinterBusy, busy_close, {}},  // busy is looked for first
-        {"STA:20;", "read-fails", transport_code::kNetworkPrinterBusy,
-         {"status 4096", "read 4096", "close", "uninit"}, {8000}},
+        {"STA:10;STA:11;",
+         "",
+         transport_code::kNetworkPrinterBusy,
+         busy_close,
+         {}},  // busy is looked for first
+        {"STA:20;",
+         "read-fails",
+         transport_code::kNetworkPrinterBusy,
+         {"status 4096", "read 4096", "close", "uninit"},
+         {8000}},
         {"STA:12;", "", transport_code::kGeneralFailure, busy_close, {}},
         {"", "", transport_code::kGeneralFailure, busy_close, {}},
         {"STA:10;", "status-fails", transport_code::kGeneralFailure, busy_close, {}},

@@ -1,15 +1,15 @@
 // The USB back end against a pseudo-terminal standing in for the printer's device node.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <poll.h>
 #include <stdlib.h>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "last_error.h"
@@ -31,7 +31,7 @@ std::vector<uint8_t> Pattern(size_t n, int seed) {
 }
 
 class UsbPtyTest : public testing::TransportFolders {
-protected:
+  protected:
     void SetUp() override {
         TransportFolders::SetUp();
         master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);

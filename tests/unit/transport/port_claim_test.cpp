@@ -16,7 +16,8 @@ TEST(Adler32Test, AgreesWithZlib) {
     std::string text;
     for (int length = 0; length < 600; ++length) {
         const uint32_t ours = Adler32(reinterpret_cast<const uint8_t*>(text.data()), text.size());
-        const uLong theirs = adler32(1, reinterpret_cast<const Bytef*>(text.data()), static_cast<uInt>(text.size()));
+        const uLong theirs =
+            adler32(1, reinterpret_cast<const Bytef*>(text.data()), static_cast<uInt>(text.size()));
         ASSERT_EQ(ours, theirs) << "length " << length;
         text.push_back(static_cast<char>((length * 131 + 7) % 256));
     }
@@ -37,8 +38,14 @@ std::string Hex8(uint32_t value) {
 }
 
 TEST(ClaimNameTest, NamesCarryPrefixAndUtf16Checksum) {
-    const std::string usb001_utf16("U\0S\0B\0" "0\0" "0\0" "1\0", 12);
-    EXPECT_EQ(ClaimMutexName("USB001"), "Global\\objectfilemutex_vlmshare-USB001-" + Hex8(ZlibOverUtf16(usb001_utf16)));
+    const std::string usb001_utf16(
+        "U\0S\0B\0"
+        "0\0"
+        "0\0"
+        "1\0",
+        12);
+    EXPECT_EQ(ClaimMutexName("USB001"),
+              "Global\\objectfilemutex_vlmshare-USB001-" + Hex8(ZlibOverUtf16(usb001_utf16)));
     for (int n = 0; n < 128; ++n) {
         char port[8];
         std::snprintf(port, sizeof(port), "USB%03d", n);
@@ -55,7 +62,8 @@ TEST(ClaimNameTest, LongNamesAndBackslashes) {
     EXPECT_EQ(ClaimMutexName("VLNETP_printer.example"),
               "Global\\objectfilemutex_vlmshare-VLNETP_p-" + Hex8(ZlibOverUtf16(utf16)));
     ASSERT_TRUE(ToUtf16Le("a\\b\\c\\d\\e", &utf16));
-    EXPECT_EQ(ClaimMutexName("a\\b\\c\\d\\e"), "Global\\objectfilemutex_vlmshare-a_b_c_d_-" + Hex8(ZlibOverUtf16(utf16)));
+    EXPECT_EQ(ClaimMutexName("a\\b\\c\\d\\e"),
+              "Global\\objectfilemutex_vlmshare-a_b_c_d_-" + Hex8(ZlibOverUtf16(utf16)));
 }
 
 TEST(ClaimNameTest, Utf8NamesBecomeUtf16) {
@@ -63,7 +71,8 @@ TEST(ClaimNameTest, Utf8NamesBecomeUtf16) {
     ASSERT_TRUE(ToUtf16Le("\xc3\xa9\xe2\x82\xac\xf0\x9f\x96\xa8", &utf16));  // e-acute, euro, printer emoji
     EXPECT_EQ(utf16, std::string("\xe9\x00\xac\x20\x3d\xd8\xa8\xdd", 8));
     EXPECT_EQ(ClaimMutexName("VLNETP_\xc3\xa9\xc3\xa9"),
-              "Global\\objectfilemutex_vlmshare-VLNETP_\xc3\xa9-" + Hex8(ZlibOverUtf16(std::string("V\0L\0N\0E\0T\0P\0_\0\xe9\0\xe9\0", 18))));
+              "Global\\objectfilemutex_vlmshare-VLNETP_\xc3\xa9-" +
+                  Hex8(ZlibOverUtf16(std::string("V\0L\0N\0E\0T\0P\0_\0\xe9\0\xe9\0", 18))));
 }
 
 TEST(ClaimNameTest, MalformedNamesCannotBeFormed) {
@@ -84,12 +93,28 @@ struct SlotRow {
 
 TEST(ClaimTableTest, SlotsFollowTheTableLayout) {
     const SlotRow rows[] = {
-        {"LPT1", true, 0, 1},        {"LPT3:", true, 0, 3},       {"LPT4", false, 0, 0},    {"LPT0", false, 0, 0},
-        {"LPT12", false, 0, 0},      {"COM1", true, 1, 1},        {"COM9:x", true, 1, 9},   {"COM0", false, 0, 0},
-        {"IR", true, 2, 0},          {"IR:", true, 2, 0},         {"IRDA", false, 0, 0},    {"USB000", true, 3, 0},
-        {"USB001", true, 3, 1},      {"USB031", true, 3, 31},     {"USB032", true, 4, 0},   {"USB127:", true, 6, 31},
-        {"USB128", false, 0, 0},     {"VLFW1394_000", true, 7, 0}, {"VLFW1394_100", true, 10, 4},
-        {"VLFW1394_128", false, 0, 0}, {"VLFW1394_01", false, 0, 0}, {"VLFW1394_001:", false, 0, 0},
+        {"LPT1", true, 0, 1},
+        {"LPT3:", true, 0, 3},
+        {"LPT4", false, 0, 0},
+        {"LPT0", false, 0, 0},
+        {"LPT12", false, 0, 0},
+        {"COM1", true, 1, 1},
+        {"COM9:x", true, 1, 9},
+        {"COM0", false, 0, 0},
+        {"IR", true, 2, 0},
+        {"IR:", true, 2, 0},
+        {"IRDA", false, 0, 0},
+        {"USB000", true, 3, 0},
+        {"USB001", true, 3, 1},
+        {"USB031", true, 3, 31},
+        {"USB032", true, 4, 0},
+        {"USB127:", true, 6, 31},
+        {"USB128", false, 0, 0},
+        {"VLFW1394_000", true, 7, 0},
+        {"VLFW1394_100", true, 10, 4},
+        {"VLFW1394_128", false, 0, 0},
+        {"VLFW1394_01", false, 0, 0},
+        {"VLFW1394_001:", false, 0, 0},
         {"VLNETP_x", false, 0, 0},
     };
     for (const SlotRow& row : rows) {

@@ -54,14 +54,28 @@ struct KindRow {
 
 TEST(PortKindTest, NamesAreClassifiedByExactTests) {
     const KindRow rows[] = {
-        {"USB001", PortKind::Usb},        {"USB000", PortKind::Usb},          {"USB127:", PortKind::Usb},
-        {"USB127:junk", PortKind::Usb},   {"USB128", PortKind::None},         {"USB01", PortKind::None},
-        {"USB0011", PortKind::None},      {"usb001", PortKind::None},         {"USB00a", PortKind::None},
-        {"USBPRN01", PortKind::SystemMonitor}, {"USBPRN99:", PortKind::SystemMonitor},
-        {"USBPRN00", PortKind::None},     {"USBPRN100", PortKind::None},      {"USBPRN1", PortKind::None},
-        {"PVUSBPRN01", PortKind::MakerMonitor}, {"PVUSBPRN42:x", PortKind::MakerMonitor},
-        {"PVUSBPRN00", PortKind::None},   {"VLNETP_x", PortKind::Network},    {"VLNETP_", PortKind::None},
-        {"vlnetp_x", PortKind::None},     {"LPT1:", PortKind::None},          {"", PortKind::None},
+        {"USB001", PortKind::Usb},
+        {"USB000", PortKind::Usb},
+        {"USB127:", PortKind::Usb},
+        {"USB127:junk", PortKind::Usb},
+        {"USB128", PortKind::None},
+        {"USB01", PortKind::None},
+        {"USB0011", PortKind::None},
+        {"usb001", PortKind::None},
+        {"USB00a", PortKind::None},
+        {"USBPRN01", PortKind::SystemMonitor},
+        {"USBPRN99:", PortKind::SystemMonitor},
+        {"USBPRN00", PortKind::None},
+        {"USBPRN100", PortKind::None},
+        {"USBPRN1", PortKind::None},
+        {"PVUSBPRN01", PortKind::MakerMonitor},
+        {"PVUSBPRN42:x", PortKind::MakerMonitor},
+        {"PVUSBPRN00", PortKind::None},
+        {"VLNETP_x", PortKind::Network},
+        {"VLNETP_", PortKind::None},
+        {"vlnetp_x", PortKind::None},
+        {"LPT1:", PortKind::None},
+        {"", PortKind::None},
     };
     for (const KindRow& row : rows) EXPECT_EQ(ClassifyPortName(row.name), row.kind) << row.name;
 }
@@ -138,7 +152,8 @@ TEST_F(ChannelCreationTest, RejectedCreationsLeaveTheirCode) {
     };
     for (const CreationRow& row : rows) {
         SetTransportLastError(0);
-        EXPECT_EQ(PortChannel::Create(row.name, row.flags, testing::HooksFor(row.version, &pauses_)), nullptr);
+        EXPECT_EQ(PortChannel::Create(row.name, row.flags, testing::HooksFor(row.version, &pauses_)),
+                  nullptr);
         EXPECT_EQ(TransportLastError(), row.code) << (row.name ? row.name : "(null)");
     }
 }

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
 #include <string>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -26,7 +26,7 @@ inline const OsVersion kWindowsXp{5, 1, kPlatformWin32Nt};
 
 // Pauses asked for through the hooks, in order.
 class PauseLog {
-public:
+  public:
     void Add(uint32_t ms) {
         std::lock_guard<std::mutex> lock(mutex_);
         pauses_.push_back(ms);
@@ -36,7 +36,7 @@ public:
         return std::exchange(pauses_, {});
     }
 
-private:
+  private:
     std::mutex mutex_;
     std::vector<uint32_t> pauses_;
 };
@@ -54,11 +54,12 @@ inline TransportHooks HooksFor(const OsVersion& version, PauseLog* log) {
 
 // A fixture with private machine, session and USB device folders for this process.
 class TransportFolders : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         root_ = std::filesystem::temp_directory_path() /
                 ("orvane-transport-" + std::to_string(::getpid()) + "-" + std::to_string(++counter_));
-        for (const char* sub : {"machine", "session", "usb"}) std::filesystem::create_directories(root_ / sub);
+        for (const char* sub : {"machine", "session", "usb"})
+            std::filesystem::create_directories(root_ / sub);
         ::setenv("ORVANE_OBJECT_DIR", (root_ / "machine").c_str(), 1);
         ::setenv("ORVANE_SESSION_DIR", (root_ / "session").c_str(), 1);
         ::setenv("ORVANE_USB_DEVICE_DIR", (root_ / "usb").c_str(), 1);
@@ -70,7 +71,7 @@ protected:
     std::filesystem::path root_;
     PauseLog pauses_;
 
-private:
+  private:
     static inline int counter_ = 0;
 };
 
