@@ -6,22 +6,17 @@
 #include <cstring>
 #include <string>
 
+#include "fake_log.h"
 #include "monitor_table.h"
 
 namespace {
 
 std::string Mode() {
-    const char* mode = std::getenv("FAKE_MONITOR_MODE");
-    return mode ? mode : "";
+    return EnvText("FAKE_MONITOR_MODE");
 }
 
 void Log(const std::string& line) {
-    const char* path = std::getenv("FAKE_MONITOR_LOG");
-    if (path == nullptr) return;
-    if (std::FILE* file = std::fopen(path, "a")) {
-        std::fprintf(file, "%s %s\n", MONITOR_NAME, line.c_str());
-        std::fclose(file);
-    }
+    AppendToLog("FAKE_MONITOR_LOG", std::string(MONITOR_NAME) + " " + line);
 }
 
 int port_storage = 0;

@@ -5,22 +5,17 @@
 #include <cstring>
 #include <string>
 
+#include "fake_log.h"
 #include "netpap_table.h"
 
 namespace {
 
 std::string Mode() {
-    const char* mode = std::getenv("FAKE_NETPAP_MODE");
-    return mode ? mode : "";
+    return EnvText("FAKE_NETPAP_MODE");
 }
 
 void Log(const std::string& line) {
-    const char* path = std::getenv("FAKE_NETPAP_LOG");
-    if (path == nullptr) return;
-    if (std::FILE* file = std::fopen(path, "a")) {
-        std::fprintf(file, "%s\n", line.c_str());
-        std::fclose(file);
-    }
+    AppendToLog("FAKE_NETPAP_LOG", line);
 }
 
 int handle_storage = 0;

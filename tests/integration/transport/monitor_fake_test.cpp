@@ -30,13 +30,8 @@ class MonitorFakeTest : public testing::TransportFolders {
         return PortChannel::Create(name, 0, testing::HooksFor(kWindows95, &pauses_));
     }
 
-    std::vector<std::string> Calls() {
-        std::ifstream file(log_path_);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(file, line);) lines.push_back(line);
-        std::filesystem::remove(log_path_);
-        return lines;
-    }
+    // The calls logged since the last look.
+    std::vector<std::string> Calls() { return testing::TakeLogLines(log_path_); }
 
     std::filesystem::path log_path_;
 };

@@ -38,13 +38,7 @@ class NetworkFakeTest : public testing::TransportFolders {
     }
 
     // The calls logged since the last look.
-    std::vector<std::string> Calls() {
-        std::ifstream file(log_path_);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(file, line);) lines.push_back(line);
-        std::filesystem::remove(log_path_);
-        return lines;
-    }
+    std::vector<std::string> Calls() { return testing::TakeLogLines(log_path_); }
 
     std::filesystem::path log_path_;
 };

@@ -63,6 +63,24 @@ class UsbPtyTest : public testing::TransportFolders {
         return channel;
     }
 
+    // A transport opened on the port.
+    std::unique_ptr<PortTransport> OpenTransport() {
+        auto transport = std::make_unique<PortTransport>(testing::HooksFor(kWindowsXp, &pauses_));
+        uint32_t code = 0;
+        EXPECT_TRUE(transport->Open("USB001", 0, &code)) << std::hex << code;
+        return transport;
+    }
+
+    // One response read through the transport; `code` gets its code.
+    static std::vector<uint8_t> ReadResponse(PortTransport& transport, uint32_t capacity, uint32_t timeout_ms,
+                                             uint32_t* code) {
+        std::vector<uint8_t> buffer(capacity);
+        uint32_t length = 0;
+        transport.ReadResponse(buffer.data(), capacity, &length, timeout_ms, code);
+        buffer.resize(length);
+        return buffer;
+    }
+
     // Reads exactly n bytes the client wrote to the device.
     std::vector<uint8_t> ReceiveFromClient(size_t n) {
         std::vector<uint8_t> bytes(n);
@@ -124,50 +142,37 @@ TEST_F(UsbPtyTest, WritesGoOutInChunksOf4096) {
 }
 
 TEST_F(UsbPtyTest, ResponseSplitOverSeveralReads) {
-    PortTransport transport(testing::HooksFor(kWindowsXp, &pauses_));
-    uint32_t code = 0;
-    ASSERT_TRUE(transport.Open("USB001", 0, &code));
+    auto transport = OpenTransport();
     const std::vector<uint8_t> response = Pattern(10000, 2);
     SendToClient(response);
-    std::vector<uint8_t> buffer(65536);
-    uint32_t length = 0;
-    ASSERT_TRUE(transport.ReadResponse(buffer.data(), 65536, &length, 5000, &code)) << std::hex << code;
+    uint32_t code = 99;
+    EXPECT_EQ(ReadResponse(*transport, 65536, 5000, &code), response);
     EXPECT_EQ(code, 0u);
-    buffer.resize(length);
-    EXPECT_EQ(buffer, response);
     const std::vector<uint32_t> pauses = pauses_.Take();
     EXPECT_EQ(std::count(pauses.begin(), pauses.end(), 10u), 3);  // three chunks: 4096, 4096, 1808
 }
 
 TEST_F(UsbPtyTest, ResponseOfExactlyWholeChunksIsComplete) {
-    PortTransport transport(testing::HooksFor(kWindowsXp, &pauses_));
-    uint32_t code = 0;
-    ASSERT_TRUE(transport.Open("USB001", 0, &code));
+    auto transport = OpenTransport();
     for (size_t size : {size_t{4096}, size_t{8192}}) {
         const std::vector<uint8_t> response = Pattern(size, 3);
         SendToClient(response);
-        std::vector<uint8_t> buffer(65536);
-        uint32_t length = 0;
+        uint32_t code = 99;
         // The node marks no end: the read after the last full chunk times out, and that ends it.
-        ASSERT_TRUE(transport.ReadResponse(buffer.data(), 65536, &length, 300, &code)) << std::hex << code;
-        buffer.resize(length);
-        EXPECT_EQ(buffer, response);
+        EXPECT_EQ(ReadResponse(*transport, 65536, 300, &code), response);
+        EXPECT_EQ(code, 0u);
         peer_.join();
     }
 }
 
 TEST_F(UsbPtyTest, ResponseThatDoesNotFitReportsOverflow) {
-    PortTransport transport(testing::HooksFor(kWindowsXp, &pauses_));
-    uint32_t code = 0;
-    ASSERT_TRUE(transport.Open("USB001", 0, &code));
+    auto transport = OpenTransport();
     const std::vector<uint8_t> response = Pattern(6000, 4);
     SendToClient(response);
-    std::vector<uint8_t> buffer(5000);
-    uint32_t length = 0;
-    EXPECT_FALSE(transport.ReadResponse(buffer.data(), 5000, &length, 5000, &code));
+    uint32_t code = 0;
+    EXPECT_EQ(ReadResponse(*transport, 5000, 5000, &code),
+              std::vector<uint8_t>(response.begin(), response.begin() + 4096));
     EXPECT_EQ(code, transport_code::kResponseOverflow);
-    ASSERT_EQ(length, 4096u);
-    EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + 4096, response.begin()));
 }
 
 TEST_F(UsbPtyTest, SilentPeerTimesOut) {

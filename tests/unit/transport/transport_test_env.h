@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -50,6 +51,15 @@ inline TransportHooks HooksFor(const OsVersion& version, PauseLog* log) {
     };
     hooks.sleep = [log](uint32_t ms) { log->Add(ms); };
     return hooks;
+}
+
+// The lines of a log file, which is then removed so that the next look starts afresh.
+inline std::vector<std::string> TakeLogLines(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    std::filesystem::remove(path);
+    return lines;
 }
 
 // A fixture with private machine, session and USB device folders for this process.
