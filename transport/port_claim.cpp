@@ -126,8 +126,8 @@ int SingleDigitPort(std::string_view name, std::string_view prefix, int low, int
     if (!name.starts_with(prefix)) return -1;
     name.remove_prefix(prefix.size());
     const int digit = LeadingNumber(name, 1);
-    const bool ends = name.size() == 1 || name[1] == ':';
-    return (digit >= low && digit <= high && ends) ? digit : -1;
+    if (digit < low || digit > high) return -1;
+    return (name.size() == 1 || name[1] == ':') ? digit : -1;
 }
 
 }  // namespace

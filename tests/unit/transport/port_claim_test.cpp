@@ -93,7 +93,7 @@ struct SlotRow {
 
 TEST(ClaimTableTest, SlotsFollowTheTableLayout) {
     const SlotRow rows[] = {
-        {"LPT1", true, 0, 1},
+        {"LPT", false, 0, 0}, {"COM", false, 0, 0}, {"LPT1", true, 0, 1},
         {"LPT3:", true, 0, 3},
         {"LPT4", false, 0, 0},
         {"LPT0", false, 0, 0},
