@@ -155,7 +155,9 @@ bool UsbPort::Write(const uint8_t* data, uint32_t length, uint32_t* written, uin
 }
 
 UsbPort::Wait UsbPort::Gather(uint8_t* buffer, uint32_t length, uint32_t timeout_ms, uint32_t* read) {
-    auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
+    // The whole read, trickling data included, never takes longer than its time-out.
+    const auto limit = Clock::now() + std::chrono::milliseconds(timeout_ms);
+    auto deadline = limit;
     while (*read < length) {
         const Ready ready = WaitUntil(fd_, POLLIN, deadline);
         if (ready != Ready::Yes) {
@@ -169,7 +171,9 @@ UsbPort::Wait UsbPort::Gather(uint8_t* buffer, uint32_t length, uint32_t timeout
             return *read > 0 ? Wait::Done : Wait::Failed;
         }
         *read += static_cast<uint32_t>(got);
-        deadline = Clock::now() + std::chrono::milliseconds(kUsbSettleMilliseconds);
+        const auto now = Clock::now();
+        if (now >= limit) return Wait::Done;
+        deadline = std::min(limit, now + std::chrono::milliseconds(kUsbSettleMilliseconds));
     }
     return Wait::Done;
 }

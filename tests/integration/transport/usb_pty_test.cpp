@@ -159,7 +159,7 @@ TEST_F(UsbPtyTest, ResponseOfExactlyWholeChunksIsComplete) {
         SendToClient(response);
         uint32_t code = 99;
         // The node marks no end: the read after the last full chunk times out, and that ends it.
-        EXPECT_EQ(ReadResponse(*transport, 65536, 300, &code), response);
+        EXPECT_EQ(ReadResponse(*transport, 65536, 2000, &code), response);
         EXPECT_EQ(code, 0u);
         peer_.join();
     }
