@@ -93,28 +93,14 @@ struct SlotRow {
 
 TEST(ClaimTableTest, SlotsFollowTheTableLayout) {
     const SlotRow rows[] = {
-        {"LPT", false, 0, 0}, {"COM", false, 0, 0}, {"LPT1", true, 0, 1},
-        {"LPT3:", true, 0, 3},
-        {"LPT4", false, 0, 0},
-        {"LPT0", false, 0, 0},
-        {"LPT12", false, 0, 0},
-        {"COM1", true, 1, 1},
-        {"COM9:x", true, 1, 9},
-        {"COM0", false, 0, 0},
-        {"IR", true, 2, 0},
-        {"IR:", true, 2, 0},
-        {"IRDA", false, 0, 0},
-        {"USB000", true, 3, 0},
-        {"USB001", true, 3, 1},
-        {"USB031", true, 3, 31},
-        {"USB032", true, 4, 0},
-        {"USB127:", true, 6, 31},
-        {"USB128", false, 0, 0},
-        {"VLFW1394_000", true, 7, 0},
-        {"VLFW1394_100", true, 10, 4},
-        {"VLFW1394_128", false, 0, 0},
-        {"VLFW1394_01", false, 0, 0},
-        {"VLFW1394_001:", false, 0, 0},
+        {"LPT", false, 0, 0},          {"COM", false, 0, 0},         {"LPT1", true, 0, 1},
+        {"LPT3:", true, 0, 3},         {"LPT4", false, 0, 0},        {"LPT0", false, 0, 0},
+        {"LPT12", false, 0, 0},        {"COM1", true, 1, 1},         {"COM9:x", true, 1, 9},
+        {"COM0", false, 0, 0},         {"IR", true, 2, 0},           {"IR:", true, 2, 0},
+        {"IRDA", false, 0, 0},         {"USB000", true, 3, 0},       {"USB001", true, 3, 1},
+        {"USB031", true, 3, 31},       {"USB032", true, 4, 0},       {"USB127:", true, 6, 31},
+        {"USB128", false, 0, 0},       {"VLFW1394_000", true, 7, 0}, {"VLFW1394_100", true, 10, 4},
+        {"VLFW1394_128", false, 0, 0}, {"VLFW1394_01", false, 0, 0}, {"VLFW1394_001:", false, 0, 0},
         {"VLNETP_x", false, 0, 0},
     };
     for (const SlotRow& row : rows) {
@@ -138,6 +124,51 @@ TEST_F(UsbLookupTest, PortNumberOneIsNodeZero) {
     EXPECT_EQ(FindUsbDevicePath("USB004"), "");
     EXPECT_EQ(FindUsbDevicePath("USB000"), "");
     EXPECT_EQ(FindUsbDevicePath("VLNETP_x"), "");
+}
+
+class ClaimFailureTest : public testing::TransportFolders {
+  protected:
+    // Makes the folder of one scope unusable: a plain file stands where the folder should be.
+    void BreakFolder(const char* variable) {
+        const std::filesystem::path blocker = root_ / "not-a-folder";
+        std::FILE* file = std::fopen(blocker.c_str(), "w");
+        ASSERT_NE(file, nullptr);
+        std::fclose(file);
+        ::setenv(variable, (blocker / "sub").c_str(), 1);
+    }
+};
+
+TEST_F(ClaimFailureTest, UnusableGuardMeansPortInUse) {
+    BreakFolder("ORVANE_SESSION_DIR");
+    PortClaim claim;
+    EXPECT_EQ(claim.Claim("USB001"), transport_code::kPortInUse);
+    EXPECT_FALSE(claim.IsHeld());
+}
+
+TEST_F(ClaimFailureTest, UnusableClaimLockMeansUnknownKind) {
+    BreakFolder("ORVANE_OBJECT_DIR");
+    PortClaim claim;
+    EXPECT_EQ(claim.Claim("USB001"), transport_code::kUnknownPortKind);
+    EXPECT_EQ(claim.Claim("\xff"), transport_code::kUnknownPortKind);
+    EXPECT_FALSE(claim.IsHeld());
+}
+
+TEST_F(ClaimFailureTest, MalformedNameCannotBeClaimed) {
+    PortClaim claim;
+    EXPECT_EQ(claim.Claim("VLNETP_\xff"), transport_code::kUnknownPortKind);
+    EXPECT_FALSE(claim.IsHeld());
+}
+
+TEST_F(ClaimFailureTest, ReleaseMakesThePortFreeInThisProcess) {
+    PortClaim first;
+    ASSERT_EQ(first.Claim("USB001"), transport_code::kSuccess);
+    PortClaim second;
+    EXPECT_EQ(second.Claim("USB001"), transport_code::kPortInUse);
+    PortClaim moved = std::move(first);
+    EXPECT_TRUE(moved.IsHeld());
+    moved.Release();
+    moved.Release();  // releasing twice is harmless
+    EXPECT_EQ(second.Claim("USB001"), transport_code::kSuccess);
 }
 
 }  // namespace
