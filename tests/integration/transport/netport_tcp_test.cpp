@@ -7,6 +7,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <dlfcn.h>
+
 #include <cstring>
 #include <functional>
 #include <string>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "last_error.h"
+#include "netpap_table.h"
 #include "port_transport.h"
 #include "transport_codes.h"
 #include "transport_test_env.h"
@@ -159,6 +162,106 @@ TEST_F(NetportTcpTest, BusyPrinterIsReportedWithoutThePause) {
     EXPECT_FALSE(transport.Open(peer.PortName().c_str(), 12, &code));
     EXPECT_EQ(code, transport_code::kNetworkPrinterBusy);
     EXPECT_EQ(pauses_.Take(), std::vector<uint32_t>{});
+}
+
+// The library's own entries, loaded the way the transport loads them.
+class NetportLibraryTest : public NetportTcpTest {
+  protected:
+    void SetUp() override {
+        NetportTcpTest::SetUp();
+        module_ = ::dlopen("libvlmnppm.so", RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(module_, nullptr) << ::dlerror();
+        const auto initialize = reinterpret_cast<InitializeNETPAPFn>(::dlsym(module_, "InitializeNETPAP"));
+        ASSERT_NE(initialize, nullptr);
+        table_ = initialize(nullptr);
+        ASSERT_NE(table_, nullptr);
+    }
+    void TearDown() override {
+        if (module_ != nullptr) ::dlclose(module_);
+        NetportTcpTest::TearDown();
+    }
+
+    std::string Read(void* handle, uint32_t length, uint32_t* result) {
+        std::string bytes(length, '\0');
+        uint32_t count = 0;
+        *result = table_->read(handle, bytes.data(), length, &count);
+        bytes.resize(count);
+        return bytes;
+    }
+
+    void* module_ = nullptr;
+    const NetPapTable* table_ = nullptr;
+};
+
+TEST_F(NetportLibraryTest, StatusKeepsDataFramesAndReadsNeverMixFrames) {
+    TcpPeer peer;
+    peer.Serve("STA:10;PRG:0;", [](int connection, const std::string& bytes) {
+        if (bytes == "go") {
+            TcpPeer::Send(connection, 'D', "first");
+            TcpPeer::Send(connection, 'D', "second");
+        }
+    });
+    void* handle = nullptr;
+    ASSERT_EQ(table_->open(&handle, peer.PortName().c_str(), 0), 0u);
+    ASSERT_NE(handle, nullptr);
+    uint32_t written = 0;
+    ASSERT_EQ(table_->write(handle, "go", 2, &written), 0u);
+    EXPECT_EQ(written, 2u);
+    char status[6];
+    uint32_t status_length = 0;
+    ASSERT_EQ(table_->status(handle, status, sizeof(status), &status_length), 0u);
+    EXPECT_EQ(std::string(status), "STA:1");  // truncated to fit, NUL-terminated
+    EXPECT_EQ(status_length, 5u);
+    uint32_t result = 1;
+    EXPECT_EQ(Read(handle, 3, &result), "fir");
+    EXPECT_EQ(Read(handle, 100, &result), "st");
+    EXPECT_EQ(Read(handle, 100, &result), "second");
+    EXPECT_EQ(result, 0u);
+    EXPECT_EQ(Read(handle, 100, &result), "");  // nothing within the wait: no bytes, success
+    EXPECT_EQ(result, 0u);
+    table_->close(handle);
+}
+
+TEST_F(NetportLibraryTest, ClosedConnectionAndOversizedFramesFailReads) {
+    TcpPeer peer;
+    peer.Serve("STA:10;", [](int connection, const std::string& bytes) {
+        if (bytes == "huge") {
+            const char header[] = {'D', 0x00, 0x10, 0x00, 0x01};  // 1 MiB + 1
+            (void)!::send(connection, header, sizeof(header), MSG_NOSIGNAL);
+        }
+        if (bytes == "bye") ::shutdown(connection, SHUT_RDWR);
+    });
+    void* handle = nullptr;
+    ASSERT_EQ(table_->open(&handle, peer.PortName().c_str(), 0), 0u);
+    uint32_t written = 0;
+    ASSERT_EQ(table_->write(handle, "huge", 4, &written), 0u);
+    uint32_t result = 0;
+    Read(handle, 100, &result);
+    EXPECT_NE(result, 0u);
+    table_->close(handle);
+
+    handle = nullptr;
+    TcpPeer second;
+    second.Serve("STA:10;", [](int connection, const std::string& bytes) {
+        if (bytes == "bye") ::shutdown(connection, SHUT_RDWR);
+    });
+    ASSERT_EQ(table_->open(&handle, second.PortName().c_str(), 0), 0u);
+    ASSERT_EQ(table_->write(handle, "bye", 3, &written), 0u);
+    Read(handle, 100, &result);
+    EXPECT_NE(result, 0u);
+    table_->close(handle);
+}
+
+TEST_F(NetportLibraryTest, BadArgumentsAreRefused) {
+    void* handle = reinterpret_cast<void*>(1);
+    EXPECT_NE(table_->open(&handle, "VLNETP_", 0), 0u);
+    EXPECT_EQ(handle, nullptr);
+    EXPECT_NE(table_->open(nullptr, "VLNETP_host", 0), 0u);
+    EXPECT_NE(table_->open(&handle, nullptr, 0), 0u);
+    uint32_t count = 0;
+    EXPECT_NE(table_->read(nullptr, &count, 4, &count), 0u);
+    EXPECT_NE(table_->write(nullptr, "x", 1, &count), 0u);
+    EXPECT_GE(table_->size, sizeof(NetPapTable));
 }
 
 TEST_F(NetportTcpTest, UnreachableOrMalformedPortsFailToOpen) {
