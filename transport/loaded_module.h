@@ -23,7 +23,7 @@ class LoadedModule {
     // The address of an exported symbol, or null.
     void* Symbol(const char* name) const;
 
-    bool IsLoaded() const { return handle_ != nullptr; }
+    // Unloads the library; harmless when it is not loaded.
     void Unload();
 
   private:

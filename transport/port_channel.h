@@ -38,8 +38,11 @@ class PortChannel {
     // True when the last failed Read failed only because nothing arrived within its time-out.
     bool LastReadTimedOut() const { return back_end_->LastReadTimedOut(); }
 
+    // The port name given at creation.
     const std::string& port_name() const { return port_name_; }
+    // The family decided at creation.
     OsFamily family() const { return family_; }
+    // The creation flags.
     uint32_t flags() const { return flags_; }
     // Code of the last failing call on this channel, 0 when none failed.
     uint32_t last_code() const { return last_code_; }
