@@ -63,6 +63,10 @@ NamedObject CreateInstanceObject(std::string_view name, InstanceObjectStatus* st
                                                          : InstanceObjectStatus::HeldByThisUser;
             break;
         }
+        case NamedObjectStatus::Denied:
+            // Another user's object that this user may not even open: that user holds it.
+            *status = InstanceObjectStatus::HeldByOtherUser;
+            break;
         case NamedObjectStatus::Failed:
             *status = InstanceObjectStatus::Failed;
             break;
