@@ -1,7 +1,41 @@
 #!/usr/bin/env bash
-# Installs the packages, builds, and shows what the project has so far.
+# The demo: installs the packages, builds, starts the virtual printer on port USB001, reads its fax
+# directory with orvane-cli, saves it to a directory file and shows the file, then opens the Orvane
+# window (under Xvfb with a screenshot when there is no display).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
 "$top/scripts/build.sh" normal
-echo "Built into $top/build."
+
+work=$(mktemp -d /tmp/orvane-demo.XXXXXX)
+export ORVANE_USB_DEVICE_DIR="$work/usb" ORVANE_OBJECT_DIR="$work/objects" ORVANE_SESSION_DIR="$work/session"
+mkdir -p "$ORVANE_USB_DEVICE_DIR" "$ORVANE_OBJECT_DIR" "$ORVANE_SESSION_DIR"
+
+"$top/build/emulator/orvane-printer-sim" --usb "$ORVANE_USB_DEVICE_DIR" --profile typical \
+  --state "$work/printer.state" --log "$work/printer.log" --ready-file "$work/ready" >/dev/null &
+sim=$!
+trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [ -s "$work/ready" ] && break; sleep 0.1; done
+[ -s "$work/ready" ] || { echo "the virtual printer did not start" >&2; exit 1; }
+
+cli="$top/build/cli/orvane-cli"
+echo "== The virtual printer's fax directory (orvane-cli read --port USB001)"
+"$cli" read --port USB001 --out "$work/directory.rsd" --product-id 0x1234
+echo
+echo "== Saved to $work/directory.rsd; shown again from the file (orvane-cli show)"
+"$cli" show "$work/directory.rsd" | head -n 20
+echo
+echo "== Operations the printer received:"
+cat "$work/printer.log"
+
+echo
+if [ -n "${DISPLAY:-}" ]; then
+  echo "== Opening the Orvane window; close it to end the demo."
+  "$top/build/app/orvane"
+else
+  shot="$work/orvane.png"
+  echo "== No display: starting the Orvane window under Xvfb and taking a screenshot."
+  xvfb-run -a -s "-screen 0 1024x700x24" bash -c \
+    "'$top/build/app/orvane' & app=\$!; sleep 3; import -window root '$shot'; kill \$app" || true
+  [ -f "$shot" ] && echo "Screenshot: $shot"
+fi
