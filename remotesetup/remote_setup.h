@@ -9,6 +9,7 @@
 
 #include "device_capability.h"
 #include "directory_data.h"
+#include "port_transport.h"
 #include "result_codes.h"
 
 #include <array>
@@ -126,6 +127,24 @@ class CRSUFuncRemoteSetup {
     // Replaces, in place, the bytes the printer's keycode set does not allow by ".".
     void MaskUnsupportedBytes(std::span<char> bytes) const;
 
+    // --- Device exchange (remote_setup_exchange.cpp) ---
+
+    // Reads the printer's capability and directory: fills Working and, on success, Baseline. Opens
+    // and closes the port and runs one whole job. kNoPrinter without a printer name; transport and
+    // printer failures as their result codes; a failed close replaces the result.
+    RsResult ReadFromDevice();
+    // Reads the printer's directory again into DeviceCheck and compares it with Baseline. 0 when they
+    // agree, leaving the job running and the port open for WriteToDevice or FinishDeviceJob;
+    // kDeviceDirectoryChanged (job ended, port closed) when they differ; an error code otherwise.
+    RsResult CheckDeviceUnchanged();
+    // Sends Working to the printer, inside the job CheckDeviceUnchanged left open or in a new one,
+    // then ends the job and closes the port.
+    RsResult WriteToDevice();
+    // Ends the job CheckDeviceUnchanged left open and closes the port.
+    RsResult FinishDeviceJob();
+    // True while a job ID from a StartJobResponse is held.
+    bool HasJob() const { return !job_id_.empty(); }
+
   private:
     // The copy in the capability's shape, or null (with `*result` set) when it is not.
     DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result);
@@ -137,6 +156,10 @@ class CRSUFuncRemoteSetup {
     std::size_t read_chunk_ = kLocalReadChunk;
     DeviceCapability capability_;
     std::array<std::unique_ptr<DirectoryData>, kDirectoryCopyCount> copies_;
+    // The printer's job ID, held from the StartJobResponse until EndJob; empty without a job.
+    std::string job_id_;
+    // The port; open from Open until Close, also between CheckDeviceUnchanged and the write.
+    PortTransport transport_;
 };
 
 }  // namespace orvane
