@@ -9,12 +9,15 @@
 
 #include "device_capability.h"
 #include "directory_data.h"
+#include "job_cycle.h"
 #include "port_transport.h"
 #include "result_codes.h"
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -143,12 +146,36 @@ class CRSUFuncRemoteSetup {
     // Ends the job CheckDeviceUnchanged left open and closes the port.
     RsResult FinishDeviceJob();
     // True while a job ID from a StartJobResponse is held.
-    bool HasJob() const { return !job_id_.empty(); }
+    bool HasJob() const { return job_id_.has_value(); }
+    // True while the port is open (between CheckDeviceUnchanged returning 0 and the next operation).
+    bool IsPortOpen() const { return transport_.IsOpen(); }
+    // Shortens the 60-second response limit; for tests that stage a silent printer.
+    void SetResponseLimitForTesting(std::chrono::milliseconds limit) { response_limit_ = limit; }
 
   private:
     // The copy in the capability's shape, or null (with `*result` set) when it is not.
     DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result);
     const DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result) const;
+
+    // Steps of the device operations (remote_setup_exchange.cpp).
+    RsResult OpenPort();
+    RsResult ClosePort(RsResult result);
+    RsResult AbandonJob(RsResult failure);
+    RsResult StartSessionJob();
+    RsResult QueryCapability();
+    RsResult ReadPayload(DirectoryCopy copy);
+    RsResult DecodePayload(std::string_view payload, DirectoryCopy copy);
+    RsResult SendPayload();
+    RsResult EndSessionJob();
+    RsResult RequestEndJob();
+    // Writes `request` and awaits the response named `expected` in a buffer of `room` bytes.
+    RsResult Transact(std::string_view request, std::string_view expected, std::size_t room,
+                      ReceivedResponse* response);
+    // The held job ID, or an empty text.
+    std::string_view JobId() const { return job_id_ ? std::string_view(*job_id_) : std::string_view(); }
+    // Runs `operation`, turning an allocation failure into kOutOfMemory with the port closed.
+    template <typename Operation>
+    RsResult Guarded(Operation operation);
 
     std::string printer_name_;
     std::string port_name_;
@@ -156,8 +183,10 @@ class CRSUFuncRemoteSetup {
     std::size_t read_chunk_ = kLocalReadChunk;
     DeviceCapability capability_;
     std::array<std::unique_ptr<DirectoryData>, kDirectoryCopyCount> copies_;
-    // The printer's job ID, held from the StartJobResponse until EndJob; empty without a job.
-    std::string job_id_;
+    // The printer's job ID, held from the StartJobResponse until EndJob.
+    std::optional<std::string> job_id_;
+    // How long each step waits for its response.
+    std::chrono::milliseconds response_limit_ = kResponseLimit;
     // The port; open from Open until Close, also between CheckDeviceUnchanged and the write.
     PortTransport transport_;
 };
