@@ -42,6 +42,8 @@ class CRSUFuncRemoteSetup {
   public:
     // Empty: no names, no capability, no copy allocated.
     CRSUFuncRemoteSetup();
+    // The same, with `hooks` handed to the port (tests and benchmarks observe its pauses).
+    explicit CRSUFuncRemoteSetup(TransportHooks hooks);
     // Frees all four copies.
     virtual ~CRSUFuncRemoteSetup();
     CRSUFuncRemoteSetup(const CRSUFuncRemoteSetup&) = delete;

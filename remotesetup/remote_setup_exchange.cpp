@@ -7,6 +7,7 @@
 #include "transport_codes.h"
 
 #include <new>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -19,6 +20,8 @@ bool Failed(ProtocolCode code) {
 }
 
 }  // namespace
+
+CRSUFuncRemoteSetup::CRSUFuncRemoteSetup(TransportHooks hooks) : transport_(std::move(hooks)) {}
 
 RsResult CRSUFuncRemoteSetup::ReadFromDevice() {
     return Guarded([this] {
