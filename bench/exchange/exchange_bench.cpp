@@ -37,8 +37,8 @@ class VirtualPrinter {
             ::setenv(variable, (dir_ + "/" + variable).c_str(), 1);
         }
         ::setenv("ORVANE_USB_DEVICE_DIR", dir_.c_str(), 1);
-        std::vector<std::string> arguments = {ORVANE_PRINTER_SIM, "--usb",   dir_,           "--tcp",
-                                              "127.0.0.1:0",      "--profile", profile,      "--state",
+        std::vector<std::string> arguments = {ORVANE_PRINTER_SIM, "--usb",        dir_,           "--tcp",
+                                              "127.0.0.1:0",      "--profile",    profile,        "--state",
                                               dir_ + "/state",    "--ready-file", dir_ + "/ready"};
         pid_ = ::fork();
         if (pid_ == 0) {

@@ -31,8 +31,8 @@ class ClaimFolders : public ::testing::Environment {
 [[maybe_unused]] const auto* const kClaimFolders = ::testing::AddGlobalTestEnvironment(new ClaimFolders);
 
 std::vector<std::string> PrinterArguments(const std::string& profile, std::vector<std::string> options) {
-    std::vector<std::string> arguments = {"--usb", "@DIR@", "--tcp", "127.0.0.1:0", "--profile", profile,
-                                          "--state", "@DIR@/state"};
+    std::vector<std::string> arguments = {"--usb",     "@DIR@", "--tcp",   "127.0.0.1:0",
+                                          "--profile", profile, "--state", "@DIR@/state"};
     arguments.insert(arguments.end(), options.begin(), options.end());
     return arguments;
 }
@@ -83,10 +83,12 @@ int Printer::Count(const std::string& operation) const {
 std::vector<std::string> Records(const orvane::CRSUFuncRemoteSetup& setup, orvane::DirectoryCopy copy) {
     const orvane::DirectoryData* data = setup.Copy(copy);
     if (data == nullptr) return {};
-    std::vector<std::string> records = {"sender " + Text(data->sender.name) + "|" + Text(data->sender.number)};
+    std::vector<std::string> records = {"sender " + Text(data->sender.name) + "|" +
+                                        Text(data->sender.number)};
     for (const orvane::DialEntry& entry : data->entries) {
-        std::string record = "dial " + Text(entry.slot_id) + " " + std::to_string(static_cast<int>(entry.kind)) +
-                             " " + Text(entry.name) + "|" + Text(entry.number);
+        std::string record = "dial " + Text(entry.slot_id) + " " +
+                             std::to_string(static_cast<int>(entry.kind)) + " " + Text(entry.name) + "|" +
+                             Text(entry.number);
         for (std::size_t i = 0; i < entry.member_count && i < entry.members.size(); ++i) {
             record += " " + Text(entry.members[i]);
         }

@@ -20,8 +20,9 @@ namespace rs = orvane::rs;
 void EditWorking(CRSUFuncRemoteSetup& setup) {
     orvane::DirectoryData* working = setup.Copy(DirectoryCopy::Working);
     ASSERT_NE(working, nullptr);
-    auto individual = std::find_if(working->entries.begin(), working->entries.end(),
-                                   [](const orvane::DialEntry& e) { return e.kind == EntryKind::Individual; });
+    auto individual =
+        std::find_if(working->entries.begin(), working->entries.end(),
+                     [](const orvane::DialEntry& e) { return e.kind == EntryKind::Individual; });
     ASSERT_NE(individual, working->entries.end());
     ASSERT_TRUE(orvane::StoreText(individual->number, "42"));
     ASSERT_TRUE(orvane::StoreText(working->sender.number, "77"));
