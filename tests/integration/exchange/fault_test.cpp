@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ struct TolerableFault {
     std::vector<std::string> options;
     Link link;
 };
+
+void PrintTo(const TolerableFault& fault, std::ostream* out) {
+    *out << fault.name;
+}
 
 class TolerableFaults : public ::testing::TestWithParam<TolerableFault> {};
 
@@ -63,6 +68,10 @@ struct FatalFault {
     orvane::RsResult expected;
     int end_jobs;  // EndJob requests the printer sees: one once StartJob succeeded
 };
+
+void PrintTo(const FatalFault& fault, std::ostream* out) {
+    *out << fault.name;
+}
 
 class FatalFaults : public ::testing::TestWithParam<FatalFault> {};
 

@@ -47,6 +47,10 @@ std::string LinkName(Link link) {
     return link == Link::Usb ? "usb" : "tcp";
 }
 
+void PrintTo(Link link, std::ostream* out) {
+    *out << LinkName(link);
+}
+
 Printer::Printer(const std::string& profile, std::vector<std::string> options)
     : sim_(PrinterArguments(profile, std::move(options))) {
     // The device node lives in the printer's folder as lp0, which the transport calls USB001.

@@ -7,6 +7,7 @@
 #include "sim_client.h"
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ enum class Link { Usb, Tcp };
 
 // "usb" or "tcp", for test names.
 std::string LinkName(Link link);
+// Prints the link's name in test descriptions.
+void PrintTo(Link link, std::ostream* out);
 
 // One orvane-printer-sim with a state file, reachable over both links.
 class Printer {
