@@ -217,6 +217,18 @@ TEST_P(NoPrinterName, EveryOperationGivesNoPrinter) {
     EXPECT_EQ(printer.Log(), "");
 }
 
+// A device node that is not there: the open fails before anything is sent.
+TEST(MissingDevice, ReadGivesTransportFailure) {
+    Printer printer("small");
+    orvane::CRSUFuncRemoteSetup setup;
+    ASSERT_EQ(setup.SetPrinterName("Velor FX-1"), rs::kSuccess);
+    ASSERT_EQ(setup.SetPortName("USB002"), rs::kSuccess);
+    EXPECT_EQ(setup.ReadFromDevice(), rs::kTransportFailure);
+    EXPECT_FALSE(setup.IsPortOpen());
+    EXPECT_EQ(setup.Copy(DirectoryCopy::Working), nullptr);
+    EXPECT_EQ(printer.Log(), "");
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, NoPrinterName, ::testing::Values(Link::Usb, Link::Tcp),
                          [](const auto& info) { return LinkName(info.param); });
 
