@@ -2,6 +2,7 @@
 // places on them so that every copy of the directory fits its fixed-size fields.
 #pragma once
 
+#include "job_protocol.h"
 #include "result_codes.h"
 
 #include <array>
@@ -12,11 +13,8 @@
 
 namespace orvane {
 
-// Number of capability texts, in the fixed order of the capability response.
-inline constexpr std::size_t kCapabilityFieldCount = 21;
-
-// The 21 capability texts exactly as the printer sent them.
-using CapabilityTexts = std::array<std::string, kCapabilityFieldCount>;
+// kCapabilityFieldCount and CapabilityTexts (the 21 texts in response order) come from the job
+// protocol, which parses and writes them.
 
 // Fixed capacities of the in-memory fields, terminator excluded.
 inline constexpr int kMaxNameLength = 47;           // dial entry and group names

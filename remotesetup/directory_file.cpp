@@ -95,7 +95,7 @@ RsResult ReadDirectoryFileBytes(const std::filesystem::path& path, std::string* 
 }
 
 RsResult SetUpFromDirectoryBytes(std::string_view plain, CRSUFuncRemoteSetup& setup) {
-    CapabilityDocumentFields fields;
+    CapabilityTexts fields;
     RsResult result = ParseCapabilityDocument(plain, &fields);
     if (result == rs::kSuccess) result = setup.ApplyCapability(fields);
     if (result == rs::kSuccess) result = setup.AllocateCopy(DirectoryCopy::Working);

@@ -30,12 +30,12 @@ struct FileLayout {
     std::size_t number_width = 0;  // width of its number and bitmap fields
 };
 
-std::size_t FileNumber(const CapabilityDocumentFields& fields, std::size_t index) {
+std::size_t FileNumber(const CapabilityTexts& fields, std::size_t index) {
     return static_cast<std::size_t>(std::max(0, ParseCapabilityNumber(fields[index])));
 }
 
 RsResult ReadFileLayout(std::string_view bytes, FileLayout* layout) {
-    CapabilityDocumentFields fields;
+    CapabilityTexts fields;
     if (const RsResult result = ParseCapabilityDocument(bytes, &fields); result != rs::kSuccess)
         return result;
     layout->coded = FileNumber(fields, kFileCodedCount);

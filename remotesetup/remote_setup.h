@@ -9,13 +9,17 @@
 
 #include "device_capability.h"
 #include "directory_data.h"
+#include "job_cycle.h"
+#include "port_transport.h"
 #include "result_codes.h"
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -161,10 +165,52 @@ class CRSUFuncRemoteSetup {
     // Replaces, in place, the bytes the printer's keycode set does not allow by ".".
     void MaskUnsupportedBytes(std::span<char> bytes) const;
 
+    // --- Device exchange (remote_setup_exchange.cpp) ---
+
+    // Reads the printer's capability and directory: fills Working and, on success, Baseline. Opens
+    // and closes the port and runs one whole job. kNoPrinter without a printer name; transport and
+    // printer failures as their result codes; a failed close replaces the result.
+    RsResult ReadFromDevice();
+    // Reads the printer's directory again into DeviceCheck and compares it with Baseline. 0 when they
+    // agree, leaving the job running and the port open for WriteToDevice or FinishDeviceJob;
+    // kDeviceDirectoryChanged (job ended, port closed) when they differ; an error code otherwise.
+    RsResult CheckDeviceUnchanged();
+    // Sends Working to the printer, inside the job CheckDeviceUnchanged left open or in a new one,
+    // then ends the job and closes the port.
+    RsResult WriteToDevice();
+    // Ends the job CheckDeviceUnchanged left open and closes the port.
+    RsResult FinishDeviceJob();
+    // True while a job ID from a StartJobResponse is held.
+    bool HasJob() const { return job_id_.has_value(); }
+    // True while the port is open (between CheckDeviceUnchanged returning 0 and the next operation).
+    bool IsPortOpen() const { return transport_.IsOpen(); }
+    // Shortens the 60-second response limit; for tests that stage a silent printer.
+    void SetResponseLimitForTesting(std::chrono::milliseconds limit) { response_limit_ = limit; }
+
   private:
     // The copy in the capability's shape, or null (with `*result` set) when it is not.
     DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result);
     const DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result) const;
+
+    // Steps of the device operations (remote_setup_exchange.cpp).
+    RsResult OpenPort();
+    RsResult ClosePort(RsResult result);
+    RsResult AbandonJob(RsResult failure);
+    RsResult StartSessionJob();
+    RsResult QueryCapability();
+    RsResult ReadPayload(DirectoryCopy copy);
+    RsResult DecodePayload(std::string_view payload, DirectoryCopy copy);
+    RsResult SendPayload();
+    RsResult EndSessionJob();
+    RsResult RequestEndJob();
+    // Writes `request` and awaits the response named `expected` in a buffer of `room` bytes.
+    RsResult Transact(std::string_view request, std::string_view expected, std::size_t room,
+                      ReceivedResponse* response);
+    // The held job ID, or an empty text.
+    std::string_view JobId() const { return job_id_ ? std::string_view(*job_id_) : std::string_view(); }
+    // Runs `operation`, turning an allocation failure into kOutOfMemory with the port closed.
+    template <typename Operation>
+    RsResult Guarded(Operation operation);
 
     std::string printer_name_;
     std::string port_name_;
@@ -172,6 +218,12 @@ class CRSUFuncRemoteSetup {
     std::size_t read_chunk_ = kLocalReadChunk;
     DeviceCapability capability_;
     std::array<std::unique_ptr<DirectoryData>, kDirectoryCopyCount> copies_;
+    // The printer's job ID, held from the StartJobResponse until EndJob.
+    std::optional<std::string> job_id_;
+    // How long each step waits for its response.
+    std::chrono::milliseconds response_limit_ = kResponseLimit;
+    // The port; open from Open until Close, also between CheckDeviceUnchanged and the write.
+    PortTransport transport_;
 };
 
 }  // namespace orvane

@@ -45,7 +45,10 @@ std::string EncodeFileName(std::string_view name) {
 
 int OpenLockFile(std::string_view name) {
     const std::string path = NamedObject::PathFor(name);
-    if (path.empty()) return -1;
+    if (path.empty()) {
+        errno = ENOENT;
+        return -1;
+    }
     // 0666: other users' programs take part in the same arbitration in the machine-wide folder.
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd >= 0) ::fchmod(fd, 0666);
@@ -97,7 +100,7 @@ std::string NamedObject::PathFor(std::string_view name) {
 NamedObject NamedObject::Create(std::string_view name, NamedObjectStatus* status) {
     const int fd = OpenLockFile(name);
     if (fd < 0) {
-        *status = NamedObjectStatus::Failed;
+        *status = (errno == EACCES || errno == EPERM) ? NamedObjectStatus::Denied : NamedObjectStatus::Failed;
         return {};
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

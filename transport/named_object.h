@@ -19,6 +19,7 @@ enum class NamedObjectStatus {
     Created = 0,        // this handle now holds the object
     AlreadyExists = 1,  // another handle holds it; nothing is held
     Failed = 2,         // the folder or file could not be made or opened; nothing is held
+    Denied = 3,         // the file exists but this user may not open it; nothing is held
 };
 
 // One held named object. Move-only; the destructor releases it.

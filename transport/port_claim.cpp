@@ -1,0 +1,294 @@
+#include "port_claim.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "port_kind.h"
+#include "transport_codes.h"
+
+namespace orvane {
+namespace {
+
+constexpr size_t kClaimPrefixCharacters = 8;
+
+// Length of the UTF-8 sequence that starts with `lead`; 0 for a byte that cannot start one.
+size_t Utf8SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if ((lead & 0xE0) == 0xC0) return lead >= 0xC2 ? 2 : 0;
+    if ((lead & 0xF0) == 0xE0) return 3;
+    if ((lead & 0xF8) == 0xF0) return lead <= 0xF4 ? 4 : 0;
+    return 0;
+}
+
+// Decodes one code point at text[*pos]; false for malformed, overlong or surrogate sequences.
+bool DecodeUtf8(std::string_view text, size_t* pos, uint32_t* code_point) {
+    const auto lead = static_cast<unsigned char>(text[*pos]);
+    const size_t length = Utf8SequenceLength(lead);
+    if (length == 0 || *pos + length > text.size()) return false;
+    static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    static constexpr uint32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    uint32_t value = lead & kLeadMask[length];
+    for (size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[*pos + i]);
+        if ((next & 0xC0) != 0x80) return false;
+        value = (value << 6) | (next & 0x3F);
+    }
+    if (value < kMinimum[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
+    *pos += length;
+    *code_point = value;
+    return true;
+}
+
+void AppendUnit(std::string* out, uint32_t unit) {
+    out->push_back(static_cast<char>(unit & 0xFF));
+    out->push_back(static_cast<char>(unit >> 8));
+}
+
+// The first `count` characters of a well-formed UTF-8 text, every "\" replaced by "_".
+std::string ClaimNamePrefix(std::string_view text, size_t count) {
+    std::string prefix;
+    size_t pos = 0;
+    uint32_t code_point = 0;
+    for (size_t n = 0; n < count && pos < text.size(); ++n) {
+        const size_t start = pos;
+        DecodeUtf8(text, &pos, &code_point);
+        const std::string_view character = text.substr(start, pos - start);
+        prefix += character == "\\" ? std::string_view("_") : character;
+    }
+    return prefix;
+}
+
+// Opens the port-claim table and takes a shared lock on it; whoever can lock it exclusively is
+// its only holder and starts it zeroed. Returns the descriptor, or -1.
+int OpenClaimTable() {
+    const std::string path = NamedObject::PathFor(kPortClaimTableName);
+    if (path.empty()) return -1;
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return -1;
+    bool ok = true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        ok = ::ftruncate(fd, 0) == 0 && ::ftruncate(fd, kPortClaimTableSize) == 0;
+    }
+    // Everyone changes the table under the claim guard, so the downgrade cannot race a writer.
+    while (ok && ::flock(fd, LOCK_SH) != 0) ok = (errno == EINTR);
+    struct stat info {};
+    ok = ok && ::fstat(fd, &info) == 0;
+    if (ok && static_cast<size_t>(info.st_size) < kPortClaimTableSize) {
+        ok = ::ftruncate(fd, kPortClaimTableSize) == 0;
+    }
+    if (!ok) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A mapped view of the table; invalid when mapping failed.
+class TableView {
+  public:
+    explicit TableView(int fd)
+        : bytes_(static_cast<unsigned char*>(
+              ::mmap(nullptr, kPortClaimTableSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0))) {}
+    ~TableView() {
+        if (IsValid()) ::munmap(bytes_, kPortClaimTableSize);
+    }
+    TableView(const TableView&) = delete;
+    TableView& operator=(const TableView&) = delete;
+    bool IsValid() const { return bytes_ != MAP_FAILED; }
+    // Words are little-endian, so bit b of word w lives in byte 4w + b/8.
+    unsigned char& ByteOf(int word, int bit) { return bytes_[word * 4 + bit / 8]; }
+    static unsigned char MaskOf(int bit) { return static_cast<unsigned char>(1u << (bit % 8)); }
+
+  private:
+    unsigned char* bytes_;
+};
+
+// Number of `digits` decimal digits at the start of text, or -1.
+int LeadingNumber(std::string_view text, size_t digits) {
+    if (text.size() < digits) return -1;
+    int value = 0;
+    for (size_t i = 0; i < digits; ++i) {
+        if (text[i] < '0' || text[i] > '9') return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// "prefix" + one digit in [low, high], then ":" or the end; the digit or -1.
+int SingleDigitPort(std::string_view name, std::string_view prefix, int low, int high) {
+    if (!name.starts_with(prefix)) return -1;
+    name.remove_prefix(prefix.size());
+    const int digit = LeadingNumber(name, 1);
+    if (digit < low || digit > high) return -1;
+    return (name.size() == 1 || name[1] == ':') ? digit : -1;
+}
+
+}  // namespace
+
+uint32_t Adler32(const uint8_t* data, size_t length) {
+    constexpr uint32_t kModulus = 65521;
+    uint32_t a = 1;
+    uint32_t b = 0;
+    for (size_t i = 0; i < length; ++i) {
+        a = (a + data[i]) % kModulus;
+        b = (b + a) % kModulus;
+    }
+    return (b << 16) | a;
+}
+
+bool ToUtf16Le(std::string_view text, std::string* utf16le) {
+    utf16le->clear();
+    size_t pos = 0;
+    while (pos < text.size()) {
+        uint32_t code_point = 0;
+        if (!DecodeUtf8(text, &pos, &code_point)) return false;
+        if (code_point >= 0x10000) {
+            code_point -= 0x10000;
+            AppendUnit(utf16le, 0xD800 | (code_point >> 10));
+            AppendUnit(utf16le, 0xDC00 | (code_point & 0x3FF));
+        } else {
+            AppendUnit(utf16le, code_point);
+        }
+    }
+    return true;
+}
+
+std::string ClaimMutexName(std::string_view port_name) {
+    std::string utf16le;
+    if (port_name.empty() || !ToUtf16Le(port_name, &utf16le)) return {};
+    const uint32_t checksum = Adler32(reinterpret_cast<const uint8_t*>(utf16le.data()), utf16le.size());
+    char hex[9];
+    std::snprintf(hex, sizeof(hex), "%08x", checksum);
+    return "Global\\objectfilemutex_vlmshare-" + ClaimNamePrefix(port_name, kClaimPrefixCharacters) + "-" +
+           hex;
+}
+
+bool PortClaimTableSlot(std::string_view port_name, int* word, int* bit) {
+    int number = SingleDigitPort(port_name, "LPT", 1, 3);
+    if (number >= 0) {
+        *word = 0;
+        *bit = number;
+        return true;
+    }
+    number = SingleDigitPort(port_name, "COM", 1, 9);
+    if (number >= 0) {
+        *word = 1;
+        *bit = number;
+        return true;
+    }
+    if (port_name == "IR" || port_name.starts_with("IR:")) {
+        *word = 2;
+        *bit = 0;
+        return true;
+    }
+    number = UsbPortNumber(port_name);
+    int first_word = 3;
+    if (number < 0 && port_name.starts_with("VLFW1394_") && port_name.size() == 12) {
+        number = LeadingNumber(port_name.substr(9), 3);
+        number = number < 128 ? number : -1;
+        first_word = 7;
+    }
+    if (number < 0) return false;
+    *word = first_word + number / 32;
+    *bit = number % 32;
+    return true;
+}
+
+PortClaim::PortClaim(PortClaim&& other) noexcept
+    : port_name_(std::move(other.port_name_)),
+      port_lock_(std::move(other.port_lock_)),
+      table_fd_(std::exchange(other.table_fd_, -1)) {}
+
+PortClaim& PortClaim::operator=(PortClaim&& other) noexcept {
+    if (this != &other) {
+        Release();
+        port_name_ = std::move(other.port_name_);
+        port_lock_ = std::move(other.port_lock_);
+        table_fd_ = std::exchange(other.table_fd_, -1);
+    }
+    return *this;
+}
+
+PortClaim::~PortClaim() {
+    Release();
+}
+
+uint32_t PortClaim::Claim(std::string_view port_name) {
+    Release();
+    NamedObject guard = NamedObject::Acquire(kClaimGuardName);
+    if (!guard.IsHeld()) return transport_code::kPortInUse;
+    const std::string lock_name = ClaimMutexName(port_name);
+    if (lock_name.empty()) return transport_code::kUnknownPortKind;
+    NamedObjectStatus status = NamedObjectStatus::Failed;
+    port_lock_ = NamedObject::Create(lock_name, &status);
+    if (status == NamedObjectStatus::AlreadyExists || status == NamedObjectStatus::Denied) {
+        return transport_code::kPortInUse;
+    }
+    if (status != NamedObjectStatus::Created) return transport_code::kUnknownPortKind;
+    port_name_ = port_name;
+    if (UsbPortNumber(port_name) < 0) return transport_code::kSuccess;
+    const uint32_t code = MarkInTable();
+    if (code != transport_code::kSuccess) {
+        CloseTable();
+        port_lock_.Release();
+    }
+    return code;
+}
+
+uint32_t PortClaim::MarkInTable() {
+    table_fd_ = OpenClaimTable();
+    if (table_fd_ < 0) return transport_code::kGeneralFailure;
+    int word = 0;
+    int bit = 0;
+    if (!PortClaimTableSlot(port_name_, &word, &bit)) return transport_code::kUnknownPortKind;
+    TableView table(table_fd_);
+    if (!table.IsValid()) return transport_code::kGeneralFailure;
+    // A set bit whose claim lock we could just create belongs to a holder that died without
+    // releasing: every live holder keeps its claim lock while its bit is set. So the bit is ours.
+    table.ByteOf(word, bit) |= TableView::MaskOf(bit);
+    return transport_code::kSuccess;
+}
+
+void PortClaim::UnmarkInTable() {
+    int word = 0;
+    int bit = 0;
+    if (table_fd_ < 0 || !PortClaimTableSlot(port_name_, &word, &bit)) return;
+    TableView table(table_fd_);
+    if (table.IsValid()) table.ByteOf(word, bit) &= static_cast<unsigned char>(~TableView::MaskOf(bit));
+}
+
+void PortClaim::CloseTable() {
+    if (table_fd_ >= 0) ::close(table_fd_);
+    table_fd_ = -1;
+}
+
+void PortClaim::Release() {
+    if (!port_lock_.IsHeld() && table_fd_ < 0) return;
+    NamedObject guard = NamedObject::Acquire(kClaimGuardName);
+    UnmarkInTable();
+    CloseTable();
+    port_lock_.Release();
+    port_name_.clear();
+}
+
+std::string FindUsbDevicePath(std::string_view port_name) {
+    const int number = UsbPortNumber(port_name);
+    if (number < 1) return {};
+    const std::string node = "lp" + std::to_string(number - 1);
+    const char* override_dir = std::getenv("ORVANE_USB_DEVICE_DIR");
+    const bool system_dir = override_dir == nullptr || *override_dir == '\0';
+    const std::string dir = system_dir ? std::string("/dev/usb") : std::string(override_dir);
+    const std::string path = dir + "/" + node;
+    if (::access(path.c_str(), F_OK) != 0) return {};
+    if (system_dir && ::access(("/sys/class/usbmisc/" + node).c_str(), F_OK) != 0) return {};
+    return path;
+}
+
+}  // namespace orvane
