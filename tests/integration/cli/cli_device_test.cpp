@@ -48,6 +48,14 @@ class Printer {
         return RunCli(arguments, {{"ORVANE_USB_DEVICE_DIR", sim_.dir()}});
     }
 
+    // Reads the printer over `link` into "a.rsd" of `folder` (product 0x1234) and returns its path.
+    std::string SaveRead(const TemporaryFolder& folder, Link link = Link::Usb) const {
+        const std::string file = (folder / "a.rsd").string();
+        const CliRun run = Run({"read", "--port", Port(link), "--out", file, "--product-id", "0x1234"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        return file;
+    }
+
     std::string State() const { return ReadBytes(sim_.dir() + "/state"); }
     std::string Log() const { return sim_.Log(); }
 
@@ -99,11 +107,11 @@ TEST_P(CliDevice, ShowOfASavedReadEqualsTheReadAsJson) {
 TEST_P(CliDevice, EditedFileIsWrittenAndReadBack) {
     Printer printer;
     TemporaryFolder folder;
-    const std::string file = (folder / "a.rsd").string();
     const std::string port = printer.Port(GetParam());
-    ASSERT_EQ(printer.Run({"read", "--port", port, "--out", file, "--product-id", "4660"}).status, 0);
+    const std::string file = printer.SaveRead(folder, GetParam());
     EditSavedFile(file, "Cy", "34");
-    const CliRun written = printer.Run({"write", "--port", port, file, "--product-id", "0x1234"});
+    // 4660 is 0x1234 in decimal.
+    const CliRun written = printer.Run({"write", "--port", port, file, "--product-id", "4660"});
     ASSERT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out, "Wrote " + file + " to the printer on " + port + "\n");
     EXPECT_NE(printer.State().find("dial 01 individual \"Cy\" \"34\""), std::string::npos) << printer.State();
@@ -119,8 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Links, CliDevice, ::testing::Values(Link::Usb, Link::Tc
 TEST(CliWrite, UnchangedFileSendsNothing) {
     Printer printer;
     TemporaryFolder folder;
-    const std::string file = (folder / "a.rsd").string();
-    ASSERT_EQ(printer.Run({"read", "--port", "USB001", "--out", file, "--product-id", "0x1234"}).status, 0);
+    const std::string file = printer.SaveRead(folder);
     const CliRun written = printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234"});
     EXPECT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out,
@@ -131,8 +138,7 @@ TEST(CliWrite, UnchangedFileSendsNothing) {
 TEST(CliWrite, FileOfAnotherProductNeedsForce) {
     Printer printer;
     TemporaryFolder folder;
-    const std::string file = (folder / "a.rsd").string();
-    ASSERT_EQ(printer.Run({"read", "--port", "USB001", "--out", file, "--product-id", "0x1234"}).status, 0);
+    const std::string file = printer.SaveRead(folder);
     EditSavedFile(file, "Dd", "56");
     const CliRun refused = printer.Run({"write", "--port", "USB001", file, "--product-id", "0x4321"});
     EXPECT_EQ(refused.status, 1);
@@ -154,8 +160,7 @@ TEST(CliWrite, PrinterChangedSinceTheReadStopsTheWrite) {
     // The printer changes a name after its second ReceiveData answer: the write's own read.
     Printer printer({"--edit-after-read", "2"});
     TemporaryFolder folder;
-    const std::string file = (folder / "a.rsd").string();
-    ASSERT_EQ(printer.Run({"read", "--port", "USB001", "--out", file, "--product-id", "0x1234"}).status, 0);
+    const std::string file = printer.SaveRead(folder);
     EditSavedFile(file, "Ed", "78");
     const CliRun refused = printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234"});
     EXPECT_EQ(refused.status, 1);
@@ -169,8 +174,7 @@ TEST(CliWrite, PrinterChangedSinceTheReadStopsTheWrite) {
 TEST(CliWrite, ForceWritesOverAChangedPrinter) {
     Printer printer({"--edit-after-read", "2"});
     TemporaryFolder folder;
-    const std::string file = (folder / "a.rsd").string();
-    ASSERT_EQ(printer.Run({"read", "--port", "USB001", "--out", file, "--product-id", "0x1234"}).status, 0);
+    const std::string file = printer.SaveRead(folder);
     EditSavedFile(file, "Ed", "78");
     const CliRun forced =
         printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234", "--force"});
