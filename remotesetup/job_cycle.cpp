@@ -65,9 +65,9 @@ RsResult JobCycle::Send(std::string_view request) {
     if (request.size() > kMaxTransfer) return rs::kTransportFailure;
     std::uint32_t written = 0;
     std::uint32_t code = transport_code::kSuccess;
-    const bool ok = transport_.WriteAll(reinterpret_cast<const std::uint8_t*>(request.data()),
-                                        static_cast<std::uint32_t>(request.size()), &written,
-                                        kJobIoTimeoutMs, &code);
+    const bool ok =
+        transport_.WriteAll(reinterpret_cast<const std::uint8_t*>(request.data()),
+                            static_cast<std::uint32_t>(request.size()), &written, kJobIoTimeoutMs, &code);
     return ok ? rs::kSuccess : ResultFromTransport(code);
 }
 

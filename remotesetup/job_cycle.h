@@ -30,8 +30,8 @@ RsResult ResultFromProtocol(ProtocolCode code);
 
 // The read that held the expected response.
 struct ReceivedResponse {
-    std::string bytes;              // everything that read returned
-    std::size_t document_end = 0;   // offset just past the document's `</cmd>`
+    std::string bytes;             // everything that read returned
+    std::size_t document_end = 0;  // offset just past the document's `</cmd>`
 
     // True when the read ended with the document, so a payload has to follow in later reads.
     bool EndsWithDocument() const { return document_end == bytes.size(); }

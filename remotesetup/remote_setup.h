@@ -44,6 +44,8 @@ class CRSUFuncRemoteSetup {
   public:
     // Empty: no names, no capability, no copy allocated.
     CRSUFuncRemoteSetup();
+    // The same, with `hooks` handed to the port (tests and benchmarks observe its pauses).
+    explicit CRSUFuncRemoteSetup(TransportHooks hooks);
     // Frees all four copies.
     virtual ~CRSUFuncRemoteSetup();
     CRSUFuncRemoteSetup(const CRSUFuncRemoteSetup&) = delete;
@@ -192,16 +194,26 @@ class CRSUFuncRemoteSetup {
     DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result);
     const DirectoryData* ShapedCopy(DirectoryCopy copy, RsResult* result) const;
 
-    // Steps of the device operations (remote_setup_exchange.cpp).
+    // Steps of the device operations (remote_setup_exchange.cpp); each returns a result code.
+    // Opens the port unless it is open.
     RsResult OpenPort();
+    // Closes the port; a failure to close replaces `result`.
     RsResult ClosePort(RsResult result);
+    // After a failed step: EndJob (its result ignored), close, `failure`.
     RsResult AbandonJob(RsResult failure);
+    // StartJob unless a job ID is held; keeps the printer's job ID.
     RsResult StartSessionJob();
+    // GetCapability, ApplyCapability, then a fresh Working.
     RsResult QueryCapability();
+    // ReceiveData and its payload, decoded into `copy`.
     RsResult ReadPayload(DirectoryCopy copy);
+    // Sender, reject and dial records of `payload` into `copy`.
     RsResult DecodePayload(std::string_view payload, DirectoryCopy copy);
+    // SendData with the encoded Working.
     RsResult SendPayload();
+    // EndJob; the job ID is dropped whatever happens.
     RsResult EndSessionJob();
+    // Writes EndJob and checks its response.
     RsResult RequestEndJob();
     // Writes `request` and awaits the response named `expected` in a buffer of `room` bytes.
     RsResult Transact(std::string_view request, std::string_view expected, std::size_t room,

@@ -7,6 +7,7 @@
 #include "transport_codes.h"
 
 #include <new>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -19,6 +20,8 @@ bool Failed(ProtocolCode code) {
 }
 
 }  // namespace
+
+CRSUFuncRemoteSetup::CRSUFuncRemoteSetup(TransportHooks hooks) : transport_(std::move(hooks)) {}
 
 RsResult CRSUFuncRemoteSetup::ReadFromDevice() {
     return Guarded([this] {
@@ -41,7 +44,8 @@ RsResult CRSUFuncRemoteSetup::CheckDeviceUnchanged() {
         result = OpenPort();
         if (result == rs::kSuccess) result = StartSessionJob();
         if (result != rs::kSuccess) return ClosePort(result);
-        if (result = ReadPayload(DirectoryCopy::DeviceCheck); result != rs::kSuccess) return AbandonJob(result);
+        if (result = ReadPayload(DirectoryCopy::DeviceCheck); result != rs::kSuccess)
+            return AbandonJob(result);
         result = CompareCopies(DirectoryCopy::Baseline, DirectoryCopy::DeviceCheck);
         if (result == rs::kSuccess) {
             // The write that follows continues this job on this port.
@@ -102,7 +106,8 @@ RsResult CRSUFuncRemoteSetup::StartSessionJob() {
     if (job_id_) return rs::kSuccess;
     if (!HasPrinterName()) return rs::kNoPrinter;
     std::string request;
-    if (const ProtocolCode code = BuildStartJob(ServiceKind::RemoteSetup, kStartJobBidi, &request); Failed(code)) {
+    if (const ProtocolCode code = BuildStartJob(ServiceKind::RemoteSetup, kStartJobBidi, &request);
+        Failed(code)) {
         return ResultFromProtocol(code);
     }
     ReceivedResponse response;
@@ -171,8 +176,8 @@ RsResult CRSUFuncRemoteSetup::SendPayload() {
     std::string payload;
     if (const RsResult encoded = EncodePayload(&payload); encoded != rs::kSuccess) return encoded;
     std::string request;
-    const ProtocolCode built = BuildSendData(ServiceKind::RemoteSetup, JobId(), capability_.support_data_format,
-                                             payload.size(), &request);
+    const ProtocolCode built = BuildSendData(ServiceKind::RemoteSetup, JobId(),
+                                             capability_.support_data_format, payload.size(), &request);
     if (Failed(built)) return ResultFromProtocol(built);
     if (!HasPrinterName()) return rs::kNoPrinter;
     // The payload travels in the same write, right after the document.
@@ -202,7 +207,8 @@ RsResult CRSUFuncRemoteSetup::RequestEndJob() {
         result != rs::kSuccess) {
         return result;
     }
-    return ResultFromProtocol(ParseJobResponse(ServiceKind::RemoteSetup, JobKind::EndJob, response.bytes, nullptr));
+    return ResultFromProtocol(
+        ParseJobResponse(ServiceKind::RemoteSetup, JobKind::EndJob, response.bytes, nullptr));
 }
 
 RsResult CRSUFuncRemoteSetup::Transact(std::string_view request, std::string_view expected, std::size_t room,

@@ -1,0 +1,107 @@
+#include "printer_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace exchangetest {
+namespace {
+
+// Every test program gets its own claim folders, so parallel test processes never share a port claim.
+class ClaimFolders : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        char pattern[] = "/tmp/orvane-exchange-XXXXXX";
+        root_ = ::mkdtemp(pattern);
+        for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
+            const std::string folder = root_ + "/" + variable;
+            std::filesystem::create_directory(folder);
+            ::setenv(variable, folder.c_str(), 1);
+        }
+    }
+    void TearDown() override { std::filesystem::remove_all(root_); }
+
+  private:
+    std::string root_;
+};
+
+[[maybe_unused]] const auto* const kClaimFolders = ::testing::AddGlobalTestEnvironment(new ClaimFolders);
+
+std::vector<std::string> PrinterArguments(const std::string& profile, std::vector<std::string> options) {
+    std::vector<std::string> arguments = {"--usb",     "@DIR@", "--tcp",   "127.0.0.1:0",
+                                          "--profile", profile, "--state", "@DIR@/state"};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    return arguments;
+}
+
+std::string Text(std::span<const char> field) {
+    return std::string(orvane::FieldText(field));
+}
+
+}  // namespace
+
+std::string LinkName(Link link) {
+    return link == Link::Usb ? "usb" : "tcp";
+}
+
+void PrintTo(Link link, std::ostream* out) {
+    *out << LinkName(link);
+}
+
+Printer::Printer(const std::string& profile, std::vector<std::string> options)
+    : sim_(PrinterArguments(profile, std::move(options))) {
+    // The device node lives in the printer's folder as lp0, which the transport calls USB001.
+    ::setenv("ORVANE_USB_DEVICE_DIR", sim_.dir().c_str(), 1);
+}
+
+std::string Printer::PortName(Link link) const {
+    return link == Link::Usb ? "USB001" : "VLNETP_" + sim_.Ready("tcp");
+}
+
+std::unique_ptr<orvane::CRSUFuncRemoteSetup> Printer::Connect(Link link) const {
+    auto setup = std::make_unique<orvane::CRSUFuncRemoteSetup>();
+    EXPECT_EQ(setup->SetPrinterName("Velor FX-1"), orvane::rs::kSuccess);
+    EXPECT_EQ(setup->SetPortName(PortName(link).c_str()), orvane::rs::kSuccess);
+    return setup;
+}
+
+std::string Printer::State() const {
+    std::ifstream file(sim_.dir() + "/state", std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+int Printer::Count(const std::string& operation) const {
+    std::istringstream log(sim_.Log());
+    int count = 0;
+    for (std::string line; std::getline(log, line);) {
+        if (line.starts_with(operation + " ")) ++count;
+    }
+    return count;
+}
+
+std::vector<std::string> Records(const orvane::CRSUFuncRemoteSetup& setup, orvane::DirectoryCopy copy) {
+    const orvane::DirectoryData* data = setup.Copy(copy);
+    if (data == nullptr) return {};
+    std::vector<std::string> records = {"sender " + Text(data->sender.name) + "|" +
+                                        Text(data->sender.number)};
+    for (const orvane::DialEntry& entry : data->entries) {
+        std::string record = "dial " + Text(entry.slot_id) + " " +
+                             std::to_string(static_cast<int>(entry.kind)) + " " + Text(entry.name) + "|" +
+                             Text(entry.number);
+        for (std::size_t i = 0; i < entry.member_count && i < entry.members.size(); ++i) {
+            record += " " + Text(entry.members[i]);
+        }
+        records.push_back(record);
+    }
+    for (const orvane::RejectEntry& reject : data->rejects) {
+        records.push_back("reject " + Text(reject.slot_id) + "|" + Text(reject.number));
+    }
+    return records;
+}
+
+}  // namespace exchangetest
