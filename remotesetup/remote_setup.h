@@ -16,6 +16,8 @@
 #include <array>
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <span>
@@ -106,6 +108,39 @@ class CRSUFuncRemoteSetup {
     // The copy for direct reading and editing, or null when the selector is bad or it is not allocated.
     DirectoryData* Copy(DirectoryCopy copy);
     const DirectoryData* Copy(DirectoryCopy copy) const;
+
+    // --- Directory file (directory_file.h, directory_file.cpp) ---
+
+    // Saves Working as a directory file for `product_id`. The file is written beside `path` under a
+    // temporary name, flushed and renamed over `path`, so an existing file survives every failure.
+    // rs::kFileMalformed for product ID 0 (no load accepts it); rs::kCapabilityUnsupported when a
+    // capability number has more than 4 digits; rs::kProtocolFailure when the capability document
+    // cannot be built; the encoders' codes; rs::kFreeSpaceQueryFailed, rs::kDiskFull,
+    // rs::kFileCreateFailed as ReplaceFileContents gives them.
+    RsResult SaveDirectoryFile(const std::filesystem::path& path, std::uint16_t product_id) const;
+    // 0 when the file at `path` is a directory file of `product_id`; rs::kOtherProduct for another
+    // product; rs::kFileOpenFailed, rs::kFileMalformed (no tag, product ID 0, empty) otherwise.
+    RsResult CheckDirectoryFile(const std::filesystem::path& path, std::uint16_t product_id) const;
+    // Replaces the contents of Working by the directory in the file at `path`, fitted into this
+    // printer's slots; slot IDs and coded flags stay. Working changes only on success; Baseline never.
+    // rs::kMissingBuffer without Working; the codes of ReadDirectoryFileBytes and LoadDirectoryBytes.
+    RsResult LoadDirectoryFile(const std::filesystem::path& path);
+    // LoadDirectoryFile on the file's bytes after inversion. Fails with rs::kMissingBuffer,
+    // rs::kOutOfMemory, DecodeSenderRecord's and the two import readers' codes.
+    RsResult LoadDirectoryBytes(std::string_view plain);
+    // The file body of SaveDirectoryFile before inversion, into `*plain`, with the same codes.
+    RsResult EncodeDirectoryFile(std::uint16_t product_id, std::string* plain) const;
+    // Fills the reject numbers of `copy` from file bytes, each found by its slot ID (CR LF "RI" ID CR LF);
+    // a slot without a record stays empty. rs::kUnterminatedText for a slot ID that cannot form a
+    // pattern; rs::kRejectRecordsIncomplete when a found record lacks CR LF "RT" or its closing CR LF.
+    RsResult ImportRejectRecords(std::string_view bytes, DirectoryCopy copy);
+    // Fills the dial entries of `copy` from file bytes: reads the file's capability document, then
+    // finds each entry's "DI" or "GI" record by its slot ID; a slot without a record stays empty.
+    // Group members are read in the file's own slot layout and only those naming a slot of this
+    // printer are kept. rs::kFileMalformed without a capability document or a name or number tag;
+    // rs::kDialRecordUnterminated without the CR LF after a number or bitmap; rs::kUnterminatedText
+    // for a slot ID that cannot form a pattern; a parser failure as its mapped result code.
+    RsResult ImportDialRecords(std::string_view bytes, DirectoryCopy copy);
 
     // --- Payload (see payload.h for the record layout) ---
 

@@ -1,0 +1,90 @@
+#include "cli_process.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace clitest {
+namespace {
+
+TEST(CliHelp, PrintsUsageFormatsAndExitStatuses) {
+    for (const char* flag : {"--help", "-h", "help"}) {
+        const CliRun run = RunCli({flag});
+        EXPECT_EQ(run.status, 0) << flag;
+        EXPECT_TRUE(run.out.starts_with("Usage:\n")) << flag;
+        for (const char* text : {"orvane-cli read --port PORT", "orvane-cli write --port PORT FILE.rsd",
+                                 "orvane-cli show FILE.rsd", "\"slots\"", "\"rejected\"", "Exit status",
+                                 "ORVANE_USB_DEVICE_DIR", "VLNETP_"}) {
+            EXPECT_NE(run.out.find(text), std::string::npos) << text;
+        }
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+struct BadArgumentsRow {
+    const char* label;
+    std::vector<std::string> arguments;
+    std::string message;  // the complaint on standard error
+};
+
+void PrintTo(const BadArgumentsRow& row, std::ostream* os) {
+    *os << row.label;
+}
+
+class CliBadArguments : public ::testing::TestWithParam<BadArgumentsRow> {};
+
+TEST_P(CliBadArguments, ExitWithTwoAndSayWhy) {
+    const BadArgumentsRow& row = GetParam();
+    const CliRun run = RunCli(row.arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "orvane-cli: " + row.message + "\nTry 'orvane-cli --help' for more information.\n");
+}
+
+const std::string kProductComplaint =
+    "--product-id takes a number from 1 to 0xffff (decimal or 0x hexadecimal), not ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliBadArguments,
+    ::testing::Values(
+        BadArgumentsRow{"NoCommand", {}, "no command given"},
+        BadArgumentsRow{"UnknownCommand", {"copy"}, "unknown command \"copy\""},
+        BadArgumentsRow{"HelpWithMore", {"--help", "read"}, "--help takes nothing after it"},
+        BadArgumentsRow{"ReadWithoutPort", {"read"}, "read needs --port PORT"},
+        BadArgumentsRow{"PortWithoutValue", {"read", "--port"}, "--port needs a value"},
+        BadArgumentsRow{"SaveWithoutProduct",
+                        {"read", "--port", "USB001", "--out", "a.rsd"},
+                        "read --out needs --product-id: a directory file records the printer's product ID"},
+        BadArgumentsRow{
+            "ProductZero", {"read", "--port", "USB001", "--product-id", "0"}, kProductComplaint + "\"0\""},
+        BadArgumentsRow{"ProductTooBig",
+                        {"read", "--port", "USB001", "--product-id", "0x10000"},
+                        kProductComplaint + "\"0x10000\""},
+        BadArgumentsRow{"ProductNotANumber",
+                        {"read", "--port", "USB001", "--product-id", "12ab"},
+                        kProductComplaint + "\"12ab\""},
+        BadArgumentsRow{"ProductNegative",
+                        {"read", "--port", "USB001", "--product-id", "-1"},
+                        kProductComplaint + "\"-1\""},
+        BadArgumentsRow{
+            "ReadTakesNoFile", {"read", "--port", "USB001", "a.rsd"}, "read does not take \"a.rsd\""},
+        BadArgumentsRow{
+            "ReadHasNoForce", {"read", "--port", "USB001", "--force"}, "read has no option --force"},
+        BadArgumentsRow{"ShowWithoutFile", {"show", "--json"}, "show needs a directory file"},
+        BadArgumentsRow{"ShowTwoFiles", {"show", "a.rsd", "b.rsd"}, "show does not take \"b.rsd\""},
+        BadArgumentsRow{"ShowHasNoPort", {"show", "a.rsd", "--port", "USB001"}, "show has no option --port"},
+        BadArgumentsRow{
+            "WriteWithoutFile", {"write", "--port", "USB001", "--force"}, "write needs a directory file"},
+        BadArgumentsRow{"WriteWithoutPort", {"write", "a.rsd", "--force"}, "write needs --port PORT"},
+        BadArgumentsRow{
+            "WriteWithoutProduct",
+            {"write", "--port", "USB001", "a.rsd"},
+            "write needs --product-id to check the file's product (or --force to skip that check)"},
+        BadArgumentsRow{"WriteHasNoJson",
+                        {"write", "--port", "USB001", "a.rsd", "--json"},
+                        "write has no option --json"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace
+}  // namespace clitest

@@ -1,0 +1,195 @@
+// orvane-cli against the virtual printer, over the device node (USB001) and the network port
+// library (VLNETP_127.0.0.1:<port>).
+#include "cli_process.h"
+#include "directory_file_fixtures.h"
+#include "sim_client.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace clitest {
+namespace {
+
+using namespace orvane;
+using namespace orvane::testing_support;
+
+// The claim folders of the transport, private to this test program and inherited by every run.
+class ClaimFolders : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
+            const std::filesystem::path folder = folder_ / variable;
+            std::filesystem::create_directory(folder);
+            ::setenv(variable, folder.c_str(), 1);
+        }
+    }
+
+  private:
+    TemporaryFolder folder_;
+};
+
+[[maybe_unused]] const auto* const kClaimFolders = ::testing::AddGlobalTestEnvironment(new ClaimFolders);
+
+enum class Link { Usb, Tcp };
+
+// The example printer ("small" profile) with a state file, on both links.
+class Printer {
+  public:
+    explicit Printer(std::vector<std::string> faults = {}) : sim_(Arguments(std::move(faults))) {}
+
+    std::string Port(Link link) const { return link == Link::Usb ? "USB001" : "VLNETP_" + sim_.Ready("tcp"); }
+
+    // Runs orvane-cli with the printer's device folder in its environment.
+    CliRun Run(const std::vector<std::string>& arguments) const {
+        return RunCli(arguments, {{"ORVANE_USB_DEVICE_DIR", sim_.dir()}});
+    }
+
+    // Reads the printer over `link` into "a.rsd" of `folder` (product 0x1234) and returns its path.
+    std::string SaveRead(const TemporaryFolder& folder, Link link = Link::Usb) const {
+        const std::string file = (folder / "a.rsd").string();
+        const CliRun run = Run({"read", "--port", Port(link), "--out", file, "--product-id", "0x1234"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        return file;
+    }
+
+    std::string State() const { return ReadBytes(sim_.dir() + "/state"); }
+    std::string Log() const { return sim_.Log(); }
+
+  private:
+    static std::vector<std::string> Arguments(std::vector<std::string> faults) {
+        std::vector<std::string> arguments = {"--usb",     "@DIR@", "--tcp",   "127.0.0.1:0",
+                                              "--profile", "small", "--state", "@DIR@/state"};
+        arguments.insert(arguments.end(), faults.begin(), faults.end());
+        return arguments;
+    }
+
+    simtest::SimProcess sim_;
+};
+
+// Saves over `path` the file at `path` with entry "01" renamed and renumbered.
+void EditSavedFile(const std::filesystem::path& path, std::string_view name, std::string_view number) {
+    std::string plain;
+    ASSERT_EQ(ReadDirectoryFileBytes(path, &plain), rs::kSuccess);
+    CRSUFuncRemoteSetup setup;
+    ASSERT_EQ(SetUpFromDirectoryBytes(plain, setup), rs::kSuccess);
+    DialEntry& entry = setup.Copy(DirectoryCopy::Working)->entries[1];
+    ASSERT_EQ(FieldText(entry.slot_id), "01");
+    StoreText(entry.name, name);
+    StoreText(entry.number, number);
+    ASSERT_EQ(setup.SaveDirectoryFile(path, 0x1234), rs::kSuccess);
+}
+
+class CliDevice : public ::testing::TestWithParam<Link> {};
+
+TEST_P(CliDevice, ShowOfASavedReadEqualsTheReadAsJson) {
+    Printer printer;
+    TemporaryFolder folder;
+    const std::string file = (folder / "a.rsd").string();
+    const CliRun saved =
+        printer.Run({"read", "--port", printer.Port(GetParam()), "--out", file, "--product-id", "0x1234"});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out,
+              "Saved the directory of the printer on " + printer.Port(GetParam()) + " to " + file + "\n");
+    const CliRun read = printer.Run({"read", "--port", printer.Port(GetParam()), "--json"});
+    ASSERT_EQ(read.status, 0) << read.err;
+    const CliRun shown = RunCli({"show", file, "--json"});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out, read.out);
+    EXPECT_NE(read.out.find(R"({"id": "02", "kind": "group", "name": "G", "number": "", "members": ["01"]})"),
+              std::string::npos)
+        << read.out;
+}
+
+TEST_P(CliDevice, EditedFileIsWrittenAndReadBack) {
+    Printer printer;
+    TemporaryFolder folder;
+    const std::string port = printer.Port(GetParam());
+    const std::string file = printer.SaveRead(folder, GetParam());
+    EditSavedFile(file, "Cy", "34");
+    // 4660 is 0x1234 in decimal.
+    const CliRun written = printer.Run({"write", "--port", port, file, "--product-id", "4660"});
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out, "Wrote " + file + " to the printer on " + port + "\n");
+    EXPECT_NE(printer.State().find("dial 01 individual \"Cy\" \"34\""), std::string::npos) << printer.State();
+    const CliRun read = printer.Run({"read", "--port", port});
+    ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_NE(read.out.find("  01   individual  Cy    34\n"), std::string::npos) << read.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, CliDevice, ::testing::Values(Link::Usb, Link::Tcp), [](const auto& info) {
+    return std::string(info.param == Link::Usb ? "Usb" : "Tcp");
+});
+
+TEST(CliWrite, UnchangedFileSendsNothing) {
+    Printer printer;
+    TemporaryFolder folder;
+    const std::string file = printer.SaveRead(folder);
+    const CliRun written = printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234"});
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out,
+              "The printer on USB001 already holds the directory of " + file + "; nothing was written\n");
+    EXPECT_EQ(printer.Log().find("SendData"), std::string::npos);
+}
+
+TEST(CliWrite, FileOfAnotherProductNeedsForce) {
+    Printer printer;
+    TemporaryFolder folder;
+    const std::string file = printer.SaveRead(folder);
+    EditSavedFile(file, "Dd", "56");
+    const CliRun refused = printer.Run({"write", "--port", "USB001", file, "--product-id", "0x4321"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err,
+              "orvane-cli: checking " + file +
+                  ": The directory file was made for another printer model. (code 0x10000001) Use "
+                  "--force to write it anyway.\n");
+    EXPECT_EQ(printer.Log().find("SendData"), std::string::npos);
+
+    const CliRun forced =
+        printer.Run({"write", "--port", "USB001", file, "--product-id", "0x4321", "--force"});
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_EQ(forced.err, "orvane-cli: warning: " + file +
+                              " was made for another printer model; writing it anyway (--force)\n");
+    EXPECT_NE(printer.State().find("\"Dd\" \"56\""), std::string::npos);
+}
+
+TEST(CliWrite, PrinterChangedSinceTheReadStopsTheWrite) {
+    // The printer changes a name after its second ReceiveData answer: the write's own read.
+    Printer printer({"--edit-after-read", "2"});
+    TemporaryFolder folder;
+    const std::string file = printer.SaveRead(folder);
+    EditSavedFile(file, "Ed", "78");
+    const CliRun refused = printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err,
+              "orvane-cli: writing to the printer on USB001: The printer's directory changed since it "
+              "was read. (code 0x10000003) Nothing was written; read it again, or use --force to "
+              "write anyway.\n");
+    EXPECT_EQ(printer.State().find("\"Ed\""), std::string::npos);
+}
+
+TEST(CliWrite, ForceWritesOverAChangedPrinter) {
+    Printer printer({"--edit-after-read", "2"});
+    TemporaryFolder folder;
+    const std::string file = printer.SaveRead(folder);
+    EditSavedFile(file, "Ed", "78");
+    const CliRun forced =
+        printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234", "--force"});
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_NE(printer.State().find("dial 01 individual \"Ed\" \"78\""), std::string::npos) << printer.State();
+}
+
+TEST(CliRead, PortWithoutAPrinterFails) {
+    Printer printer;
+    const CliRun run = printer.Run({"read", "--port", "USB002"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.starts_with("orvane-cli: reading the printer on USB002: ")) << run.err;
+    EXPECT_NE(run.err.find("(code "), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace clitest
