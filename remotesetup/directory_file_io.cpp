@@ -95,6 +95,15 @@ void FlushFolder(const std::filesystem::path& folder) {
     if (fd.get() >= 0) ::fsync(fd.get());
 }
 
+// The file a save really replaces: a symbolic link is followed, so that the link stays and the
+// file it names gets the new contents.
+std::filesystem::path FollowLinks(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) return path;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target;
+}
+
 }  // namespace
 
 RsResult ReadWholeFile(const std::filesystem::path& path, std::size_t max_size, std::string* bytes) {
@@ -113,7 +122,8 @@ RsResult ReadWholeFile(const std::filesystem::path& path, std::size_t max_size, 
     return ReadFully(fd.get(), bytes->data(), bytes->size()) ? rs::kSuccess : rs::kFileMalformed;
 }
 
-RsResult ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
+RsResult ReplaceFileContents(const std::filesystem::path& requested, std::string_view bytes) {
+    const std::filesystem::path path = FollowLinks(requested);
     const std::filesystem::path folder = FolderOf(path);
     if (const RsResult result = CheckFreeSpace(folder, bytes.size()); result != rs::kSuccess) return result;
     std::filesystem::path temporary;

@@ -160,6 +160,19 @@ TEST(DirectoryFileSave, ReplacesAnOldFileAndKeepsItsPermissions) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.rsd"});
 }
 
+TEST(DirectoryFileSave, SavingThroughALinkKeepsTheLinkAndUpdatesItsFile) {
+    TemporaryFolder folder;
+    std::filesystem::create_directory(folder / "store");
+    WriteBytes(folder / "store" / "real.rsd", "old contents");
+    std::filesystem::create_symlink(folder / "store" / "real.rsd", folder / "link.rsd");
+    CRSUFuncRemoteSetup setup;
+    PrepareExample(setup);
+    ASSERT_EQ(setup.SaveDirectoryFile(folder / "link.rsd", kProduct), rs::kSuccess);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.rsd"));
+    EXPECT_EQ(setup.CheckDirectoryFile(folder / "store" / "real.rsd", kProduct), rs::kSuccess);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"link.rsd", "store"}));
+}
+
 TEST(DirectoryFileSave, TargetThatIsAFolderStaysAndNothingIsLeft) {
     TemporaryFolder folder;
     std::filesystem::create_directory(folder / "a.rsd");
