@@ -19,11 +19,12 @@ for _ in $(seq 100); do [ -s "$work/ready" ] && break; sleep 0.1; done
 [ -s "$work/ready" ] || { echo "the virtual printer did not start" >&2; exit 1; }
 
 cli="$top/build/cli/orvane-cli"
-echo "== The virtual printer's fax directory (orvane-cli read --port USB001)"
-"$cli" read --port USB001 --out "$work/directory.rsd" --product-id 0x1234
+echo "== The virtual printer's fax directory, empty slots left out (orvane-cli read --port USB001)"
+"$cli" read --port USB001 | grep -v -E '^  \*?[0-9]+ +(empty)? *$'
 echo
-echo "== Saved to $work/directory.rsd; shown again from the file (orvane-cli show)"
-"$cli" show "$work/directory.rsd" | head -n 20
+echo "== Saved to $work/directory.rsd (orvane-cli read --out) and shown from the file as JSON"
+"$cli" read --port USB001 --out "$work/directory.rsd" --product-id 0x1234
+"$cli" show "$work/directory.rsd" --json | head -c 600; echo " ..."
 echo
 echo "== Operations the printer received:"
 cat "$work/printer.log"
