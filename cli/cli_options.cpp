@@ -8,15 +8,15 @@ namespace orvane::cli {
 namespace {
 
 // Which options each command takes.
-struct CommandSpec {
+struct CommandShape {
     std::string_view name;
     Command command;
     std::vector<std::string_view> options;
     bool takes_file;
 };
 
-const std::vector<CommandSpec>& CommandSpecs() {
-    static const std::vector<CommandSpec> specs = {
+const std::vector<CommandShape>& CommandSpecs() {
+    static const std::vector<CommandShape> specs = {
         {"read", Command::Read, {"--port", "--out", "--product-id", "--json"}, false},
         {"write", Command::Write, {"--port", "--product-id", "--force"}, true},
         {"show", Command::Show, {"--json"}, true},
@@ -49,34 +49,34 @@ bool StoreOption(std::string_view option, const std::string& value, CliOptions* 
 }
 
 // The checks that need the whole command line.
-bool CheckComplete(const CommandSpec& spec, const CliOptions& options, std::string* error) {
-    const std::string name(spec.name);
-    if (spec.takes_file && options.file.empty()) {
+bool CheckComplete(const CommandShape& shape, const CliOptions& options, std::string* error) {
+    const std::string name(shape.name);
+    if (shape.takes_file && options.file.empty()) {
         *error = name + " needs a directory file";
-    } else if (spec.command != Command::Show && options.port.empty()) {
+    } else if (shape.command != Command::Show && options.port.empty()) {
         *error = name + " needs --port PORT";
-    } else if (spec.command == Command::Read && !options.out.empty() && !options.product_id) {
+    } else if (shape.command == Command::Read && !options.out.empty() && !options.product_id) {
         *error = "read --out needs --product-id: a directory file records the printer's product ID";
-    } else if (spec.command == Command::Write && !options.product_id && !options.force) {
+    } else if (shape.command == Command::Write && !options.product_id && !options.force) {
         *error = "write needs --product-id to check the file's product (or --force to skip that check)";
     }
     return error->empty();
 }
 
-bool ParseCommandArguments(const CommandSpec& spec, const std::vector<std::string>& arguments,
+bool ParseCommandArguments(const CommandShape& shape, const std::vector<std::string>& arguments,
                            CliOptions* options, std::string* error) {
-    const std::string name(spec.name);
+    const std::string name(shape.name);
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (!argument.starts_with("--")) {
-            if (!spec.takes_file || !options->file.empty()) {
+            if (!shape.takes_file || !options->file.empty()) {
                 *error = name + " does not take \"" + argument + "\"";
                 return false;
             }
             options->file = argument;
             continue;
         }
-        if (std::find(spec.options.begin(), spec.options.end(), argument) == spec.options.end()) {
+        if (std::find(shape.options.begin(), shape.options.end(), argument) == shape.options.end()) {
             *error = name + " has no option " + argument;
             return false;
         }
@@ -87,7 +87,7 @@ bool ParseCommandArguments(const CommandSpec& spec, const std::vector<std::strin
         const std::string value = TakesValue(argument) ? arguments[++i] : std::string();
         if (!StoreOption(argument, value, options, error)) return false;
     }
-    return CheckComplete(spec, *options, error);
+    return CheckComplete(shape, *options, error);
 }
 
 }  // namespace
@@ -121,15 +121,15 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CliOptions* opt
         return false;
     }
     const auto& specs = CommandSpecs();
-    const auto spec = std::find_if(specs.begin(), specs.end(), [&](const CommandSpec& candidate) {
+    const auto shape = std::find_if(specs.begin(), specs.end(), [&](const CommandShape& candidate) {
         return candidate.name == arguments[0];
     });
-    if (spec == specs.end()) {
+    if (shape == specs.end()) {
         *error = "unknown command \"" + arguments[0] + "\"";
         return false;
     }
-    options->command = spec->command;
-    return ParseCommandArguments(*spec, arguments, options, error);
+    options->command = shape->command;
+    return ParseCommandArguments(*shape, arguments, options, error);
 }
 
 }  // namespace orvane::cli
