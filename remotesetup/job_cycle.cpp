@@ -25,11 +25,9 @@ RsResult JobCycle::Exchange(std::string_view request, std::string_view expected,
     if (const RsResult prepared = Prepare(room); prepared != rs::kSuccess) return prepared;
     const Clock::time_point start = Clock::now();
     std::string operation;
-    while (!Expired(start)) {
-        std::uint32_t length = 0;
-        if (const RsResult read = ReadOnce(&length); read != rs::kSuccess) return read;
-        if (length == 0) continue;
-        const std::string_view received(reinterpret_cast<const char*>(buffer_.data()), length);
+    for (;;) {
+        std::string_view received;
+        if (const RsResult next = NextResponse(start, &received); next != rs::kSuccess) return next;
         std::size_t document_end = 0;
         const ProtocolCode code = ReadOperation(received, &operation, &document_end);
         if (code != ProtocolCode::Success) return ResultFromProtocol(code);
@@ -40,23 +38,30 @@ RsResult JobCycle::Exchange(std::string_view request, std::string_view expected,
         response->document_end = document_end;
         return rs::kSuccess;
     }
-    return rs::kResponseTimeout;
 }
 
 RsResult JobCycle::AwaitPayload(std::size_t room, std::string* payload) {
     if (const RsResult prepared = Prepare(room); prepared != rs::kSuccess) return prepared;
     const Clock::time_point start = Clock::now();
     std::string operation;
-    while (!Expired(start)) {
-        std::uint32_t length = 0;
-        if (const RsResult read = ReadOnce(&length); read != rs::kSuccess) return read;
-        if (length == 0) continue;
-        const std::string_view received(reinterpret_cast<const char*>(buffer_.data()), length);
+    for (;;) {
+        std::string_view received;
+        if (const RsResult next = NextResponse(start, &received); next != rs::kSuccess) return next;
         if (ReadOperation(received, &operation) != ProtocolCode::Success) {
             payload->assign(received);
             return rs::kSuccess;
         }
         if (operation != kGetStatusResponse) return rs::kUnexpectedDocument;
+    }
+}
+
+RsResult JobCycle::NextResponse(Clock::time_point start, std::string_view* received) {
+    while (!Expired(start)) {
+        std::uint32_t length = 0;
+        if (const RsResult read = ReadOnce(&length); read != rs::kSuccess) return read;
+        if (length == 0) continue;  // an empty read is no response yet
+        *received = std::string_view(reinterpret_cast<const char*>(buffer_.data()), length);
+        return rs::kSuccess;
     }
     return rs::kResponseTimeout;
 }

@@ -67,6 +67,9 @@ class JobCycle {
     RsResult ReadOnce(std::uint32_t* length);
     // True once the limit has passed since `start`.
     bool Expired(std::chrono::steady_clock::time_point start) const;
+    // Reads until a response is not empty; `*received` views the buffer. Gives the response
+    // time-out once the limit has passed since `start`, or the read's own failure.
+    RsResult NextResponse(std::chrono::steady_clock::time_point start, std::string_view* received);
 
     PortTransport& transport_;
     std::chrono::milliseconds limit_;
