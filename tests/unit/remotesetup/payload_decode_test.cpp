@@ -104,14 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PayloadDecode, DialNumbersKeepOnlyTheirFirstToneSwitch) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup,
-            ExampleTexts({{kMaxOneTouch, "1"},
-                          {kCurOneTouch, "1"},
-                          {kMaxCoded, "0"},
-                          {kCurCoded, "0"},
-                          {kMaxTel, "8"},
-                          {kCurTel, "8"}}),
-            {DirectoryCopy::Working});
+    Prepare(setup, OneSlotTexts({{kMaxTel, "8"}, {kCurTel, "8"}}), {DirectoryCopy::Working});
     ASSERT_EQ(setup.DecodeDialRecords("DI01\r\nDNAb\0\0\r\nDT1T2T3T\0\0\r\n"s, DirectoryCopy::Working),
               rs::kSuccess);
     EXPECT_EQ(FieldText(setup.Copy(DirectoryCopy::Working)->entries[0].number), "1T23");
@@ -131,9 +124,7 @@ TEST(PayloadDecode, KeepFirstToneSwitchRows) {
 
 TEST(PayloadDecode, EmptyNumberLeavesTheSlotEmptyWithItsName) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup,
-            ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"}}),
-            {DirectoryCopy::Working});
+    Prepare(setup, OneSlotTexts(), {DirectoryCopy::Working});
     ASSERT_EQ(setup.DecodeDialRecords("DI01\r\nDNAb\0\0\r\nDT\0\0\0\0\r\n"s, DirectoryCopy::Working),
               rs::kSuccess);
     const DialEntry& entry = setup.Copy(DirectoryCopy::Working)->entries[0];
@@ -143,17 +134,11 @@ TEST(PayloadDecode, EmptyNumberLeavesTheSlotEmptyWithItsName) {
 
 TEST(PayloadDecode, StoredTextsStopAtTheCurrentLengths) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup,
-            ExampleTexts({{kMaxOneTouch, "1"},
-                          {kCurOneTouch, "1"},
-                          {kMaxCoded, "0"},
-                          {kCurCoded, "0"},
-                          {kCurName, "2"},
-                          {kCurTel, "3"},
-                          {kCurUserName, "1"},
-                          {kCurUserTel, "2"},
-                          {kCurRejectTel, "1"}}),
-            {DirectoryCopy::Working});
+    Prepare(
+        setup,
+        OneSlotTexts(
+            {{kCurName, "2"}, {kCurTel, "3"}, {kCurUserName, "1"}, {kCurUserTel, "2"}, {kCurRejectTel, "1"}}),
+        {DirectoryCopy::Working});
     const std::string payload = "DI01\r\nDNAbcd\r\nDT1234\r\nKNAlex\r\nKT5678\r\nRI01\r\nRT9876\r\n"s;
     ASSERT_EQ(DecodeAll(setup, payload), rs::kSuccess);
     const DirectoryData& working = *setup.Copy(DirectoryCopy::Working);
@@ -176,9 +161,7 @@ TEST(PayloadDecode, SenderNameIsMaskedByKeycodeSet) {
 
 TEST(PayloadDecode, DialNamesFromThePrinterAreNotMasked) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup,
-            ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"}}),
-            {DirectoryCopy::Working});
+    Prepare(setup, OneSlotTexts(), {DirectoryCopy::Working});
     ASSERT_EQ(setup.DecodeDialRecords("DI01\r\nDN\xb1\0\0\0\r\nDT1\0\0\0\r\n"s, DirectoryCopy::Working),
               rs::kSuccess);
     EXPECT_EQ(FieldText(setup.Copy(DirectoryCopy::Working)->entries[0].name), "\xb1");
@@ -186,9 +169,7 @@ TEST(PayloadDecode, DialNamesFromThePrinterAreNotMasked) {
 
 TEST(PayloadDecode, FirstRecordMayBeFoundAtTheFirstGroupTag) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup,
-            ExampleTexts({{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"}}),
-            {DirectoryCopy::Working});
+    Prepare(setup, OneSlotTexts(), {DirectoryCopy::Working});
     ASSERT_EQ(setup.DecodeDialRecords("xyGI01\r\nGNG\0\0\0\r\nGT\x01\0\0\0\r\n"s, DirectoryCopy::Working),
               rs::kSuccess);
     const DialEntry& entry = setup.Copy(DirectoryCopy::Working)->entries[0];

@@ -39,14 +39,7 @@ TEST(PayloadEncode, PartsReportTheirByteCounts) {
 
 TEST(PayloadEncode, AnnIsTwentyFourBytes) {
     CRSUFuncRemoteSetup setup;
-    Prepare(setup,
-            ExampleTexts({{kMaxOneTouch, "1"},
-                          {kCurOneTouch, "1"},
-                          {kMaxCoded, "0"},
-                          {kCurCoded, "0"},
-                          {kMaxName, "6"},
-                          {kCurName, "6"}}),
-            {DirectoryCopy::Working});
+    Prepare(setup, OneSlotTexts({{kMaxName, "6"}, {kCurName, "6"}}), {DirectoryCopy::Working});
     DialEntry& ann = setup.Copy(DirectoryCopy::Working)->entries[0];
     SetSlot(ann, "01");
     ann.kind = EntryKind::Individual;

@@ -48,6 +48,13 @@ inline CapabilityTexts ExampleTexts(const Overrides& overrides = {}) {
     return texts;
 }
 
+// The example printer cut down to a single one-touch slot "01" and no coded slots, plus `extra`.
+inline CapabilityTexts OneSlotTexts(const Overrides& extra = {}) {
+    Overrides overrides = {{kMaxOneTouch, "1"}, {kCurOneTouch, "1"}, {kMaxCoded, "0"}, {kCurCoded, "0"}};
+    overrides.insert(overrides.end(), extra.begin(), extra.end());
+    return ExampleTexts(overrides);
+}
+
 // The example payload: "*00" empty, "01" Bo 12, "02" group G of "01", sender Al 5, reject "01" 99.
 inline std::string ExamplePayload() {
     using namespace std::string_literals;
