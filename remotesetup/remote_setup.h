@@ -197,6 +197,8 @@ class CRSUFuncRemoteSetup {
     // Steps of the device operations (remote_setup_exchange.cpp); each returns a result code.
     // Opens the port unless it is open.
     RsResult OpenPort();
+    // Opens the port and starts the job unless one is held.
+    RsResult OpenSession();
     // Closes the port; a failure to close replaces `result`.
     RsResult ClosePort(RsResult result);
     // After a failed step: EndJob (its result ignored), close, `failure`.

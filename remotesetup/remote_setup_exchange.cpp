@@ -25,8 +25,7 @@ CRSUFuncRemoteSetup::CRSUFuncRemoteSetup(TransportHooks hooks) : transport_(std:
 
 RsResult CRSUFuncRemoteSetup::ReadFromDevice() {
     return Guarded([this] {
-        RsResult result = OpenPort();
-        if (result == rs::kSuccess) result = StartSessionJob();
+        RsResult result = OpenSession();
         if (result != rs::kSuccess) return ClosePort(result);
         if (result = QueryCapability(); result != rs::kSuccess) return AbandonJob(result);
         if (result = ReadPayload(DirectoryCopy::Working); result != rs::kSuccess) return AbandonJob(result);
@@ -41,9 +40,7 @@ RsResult CRSUFuncRemoteSetup::CheckDeviceUnchanged() {
     return Guarded([this] {
         RsResult result = AllocateCopy(DirectoryCopy::DeviceCheck);
         if (result != rs::kSuccess) return result;
-        result = OpenPort();
-        if (result == rs::kSuccess) result = StartSessionJob();
-        if (result != rs::kSuccess) return ClosePort(result);
+        if (result = OpenSession(); result != rs::kSuccess) return ClosePort(result);
         if (result = ReadPayload(DirectoryCopy::DeviceCheck); result != rs::kSuccess)
             return AbandonJob(result);
         result = CompareCopies(DirectoryCopy::Baseline, DirectoryCopy::DeviceCheck);
@@ -60,8 +57,7 @@ RsResult CRSUFuncRemoteSetup::CheckDeviceUnchanged() {
 
 RsResult CRSUFuncRemoteSetup::WriteToDevice() {
     return Guarded([this] {
-        RsResult result = OpenPort();
-        if (result == rs::kSuccess) result = StartSessionJob();
+        RsResult result = OpenSession();
         if (result != rs::kSuccess) return ClosePort(result);
         if (result = SendPayload(); result != rs::kSuccess) return AbandonJob(result);
         return ClosePort(EndSessionJob());
@@ -90,6 +86,11 @@ RsResult CRSUFuncRemoteSetup::OpenPort() {
     std::uint32_t code = transport_code::kSuccess;
     const bool opened = transport_.Open(port_name_.c_str(), static_cast<std::uint32_t>(port_kind_), &code);
     return opened ? rs::kSuccess : ResultFromTransport(code);
+}
+
+RsResult CRSUFuncRemoteSetup::OpenSession() {
+    const RsResult result = OpenPort();
+    return result == rs::kSuccess ? StartSessionJob() : result;
 }
 
 RsResult CRSUFuncRemoteSetup::ClosePort(RsResult result) {
