@@ -1,9 +1,9 @@
-#include "instance_channel.h"
+#include "app/instance_channel.h"
 
 #include <QApplication>
 #include <QLocalSocket>
 
-#include "instance_object.h"
+#include "platform/instance_object.h"
 
 namespace orvane {
 namespace {

@@ -1,11 +1,11 @@
-#include "language.h"
+#include "app/language.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "language_table.h"
-#include "program_directory.h"
-#include "ui_language.h"
+#include "platform/program_directory.h"
+#include "platform/ui_language.h"
+#include "resources/language_table.h"
 
 namespace orvane {
 namespace {

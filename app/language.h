@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "settings_store.h"
+#include "platform/settings_store.h"
 
 namespace orvane {
 

@@ -1,10 +1,10 @@
-#include "language_module.h"
+#include "app/language_module.h"
 
 #include <QDir>
 #include <QTranslator>
 #include <memory>
 
-#include "language_table.h"
+#include "resources/language_table.h"
 
 namespace orvane {
 namespace {

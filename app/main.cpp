@@ -1,4 +1,4 @@
-#include "orvane_app.h"
+#include "app/orvane_app.h"
 
 int main(int argc, char** argv) {
     orvane::COrvaneApp app(argc, argv);

@@ -1,11 +1,11 @@
-#include "orvane_app.h"
+#include "app/orvane_app.h"
 
-#include "instance_channel.h"
-#include "language.h"
-#include "language_module.h"
-#include "program_directory.h"
-#include "rsu_main.h"
-#include "single_instance.h"
+#include "app/instance_channel.h"
+#include "app/language.h"
+#include "app/language_module.h"
+#include "app/rsu_main.h"
+#include "app/single_instance.h"
+#include "platform/program_directory.h"
 
 namespace orvane {
 

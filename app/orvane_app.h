@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
-#include "command_line.h"
-#include "named_object.h"
+#include "app/command_line.h"
+#include "transport/named_object.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "rsu_main.h"
+#include "app/rsu_main.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -10,9 +10,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "language.h"
-#include "language_module.h"
-#include "resource_ids.h"
+#include "app/language.h"
+#include "app/language_module.h"
+#include "resources/resource_ids.h"
 
 namespace orvane {
 namespace {

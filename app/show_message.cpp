@@ -1,7 +1,7 @@
-#include "show_message.h"
+#include "app/show_message.h"
 
-#include "language.h"
-#include "language_module.h"
+#include "app/language.h"
+#include "app/language_module.h"
 
 namespace orvane {
 namespace {

@@ -1,9 +1,9 @@
-#include "single_instance.h"
+#include "app/single_instance.h"
 
-#include "instance_channel.h"
-#include "instance_object.h"
-#include "resource_ids.h"
-#include "show_message.h"
+#include "app/instance_channel.h"
+#include "app/show_message.h"
+#include "platform/instance_object.h"
+#include "resources/resource_ids.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 // runs the program.
 #pragma once
 
-#include "named_object.h"
+#include "transport/named_object.h"
 
 namespace orvane {
 

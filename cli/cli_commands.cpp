@@ -1,9 +1,9 @@
-#include "cli_commands.h"
+#include "cli/cli_commands.h"
 
-#include "directory_file.h"
-#include "directory_report.h"
-#include "remote_setup.h"
-#include "result_messages.h"
+#include "cli/directory_report.h"
+#include "cli/result_messages.h"
+#include "remotesetup/directory_file.h"
+#include "remotesetup/remote_setup.h"
 
 #include <cstdio>
 #include <string>

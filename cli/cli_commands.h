@@ -1,7 +1,7 @@
 // The three commands of orvane-cli over CRSUFuncRemoteSetup.
 #pragma once
 
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 #include <ostream>
 

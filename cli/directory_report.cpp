@@ -1,7 +1,7 @@
-#include "directory_report.h"
+#include "cli/directory_report.h"
 
-#include "device_charset.h"
-#include "job_protocol.h"
+#include "protocol/job_protocol.h"
+#include "remotesetup/device_charset.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // readable table. Names are converted from the printer's character code to UTF-8.
 #pragma once
 
-#include "remote_setup.h"
+#include "remotesetup/remote_setup.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 // orvane-cli: reads, writes and shows fax directories without a window.
-#include "cli_commands.h"
-#include "cli_options.h"
+#include "cli/cli_commands.h"
+#include "cli/cli_options.h"
 
 #include <iostream>
 #include <string>

@@ -1,4 +1,4 @@
-#include "result_messages.h"
+#include "cli/result_messages.h"
 
 #include <cstdio>
 #include <utility>

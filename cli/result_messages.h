@@ -1,7 +1,7 @@
 // The English sentence for every result code of the remote-setup layer.
 #pragma once
 
-#include "result_codes.h"
+#include "remotesetup/result_codes.h"
 
 #include <string>
 

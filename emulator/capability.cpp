@@ -1,4 +1,4 @@
-#include "capability.h"
+#include "emulator/capability.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "charset.h"
+#include "emulator/charset.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "directory.h"
+#include "emulator/directory.h"
 
 #include <algorithm>
 
-#include "charset.h"
+#include "emulator/charset.h"
 
 namespace orvane::sim {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "capability.h"
+#include "emulator/capability.h"
 
 namespace orvane::sim {
 

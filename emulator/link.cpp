@@ -1,4 +1,4 @@
-#include "link.h"
+#include "emulator/link.h"
 
 #include <chrono>
 #include <thread>

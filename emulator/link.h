@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "responder.h"
+#include "emulator/responder.h"
 
 namespace orvane::sim {
 

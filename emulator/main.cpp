@@ -6,10 +6,10 @@
 #include <iostream>
 #include <thread>
 
-#include "options.h"
-#include "state_file.h"
-#include "tcp_server.h"
-#include "usb_device.h"
+#include "emulator/options.h"
+#include "emulator/state_file.h"
+#include "emulator/tcp_server.h"
+#include "emulator/usb_device.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "operation_log.h"
+#include "emulator/operation_log.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "options.h"
+#include "emulator/options.h"
 
 #include <algorithm>
 #include <cctype>

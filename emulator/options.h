@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "printer.h"
-#include "responder.h"
+#include "emulator/printer.h"
+#include "emulator/responder.h"
 
 namespace orvane::sim {
 

@@ -1,4 +1,4 @@
-#include "payload_codec.h"
+#include "emulator/payload_codec.h"
 
 #include <algorithm>
 #include <set>

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "capability.h"
-#include "directory.h"
+#include "emulator/capability.h"
+#include "emulator/directory.h"
 
 namespace orvane::sim {
 

@@ -1,9 +1,9 @@
-#include "printer.h"
+#include "emulator/printer.h"
 
 #include <cstdio>
 
-#include "payload_codec.h"
-#include "state_file.h"
+#include "emulator/payload_codec.h"
+#include "emulator/state_file.h"
 
 namespace orvane::sim {
 

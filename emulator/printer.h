@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "capability.h"
-#include "directory.h"
-#include "operation_log.h"
-#include "request.h"
-#include "response.h"
+#include "emulator/capability.h"
+#include "emulator/directory.h"
+#include "emulator/operation_log.h"
+#include "emulator/request.h"
+#include "emulator/response.h"
 
 namespace orvane::sim {
 

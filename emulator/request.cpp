@@ -1,4 +1,4 @@
-#include "request.h"
+#include "emulator/request.h"
 
 #include <algorithm>
 #include <pugixml.hpp>

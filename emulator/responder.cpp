@@ -1,4 +1,4 @@
-#include "responder.h"
+#include "emulator/responder.h"
 
 #include <sstream>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "printer.h"
+#include "emulator/printer.h"
 
 namespace orvane::sim {
 

@@ -1,4 +1,4 @@
-#include "response.h"
+#include "emulator/response.h"
 
 namespace orvane::sim {
 namespace {

@@ -1,4 +1,4 @@
-#include "state_file.h"
+#include "emulator/state_file.h"
 
 #include <unistd.h>
 #include <cctype>
@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "charset.h"
+#include "emulator/charset.h"
 
 namespace orvane::sim {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "directory.h"
+#include "emulator/directory.h"
 
 namespace orvane::sim {
 

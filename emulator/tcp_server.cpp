@@ -1,4 +1,4 @@
-#include "tcp_server.h"
+#include "emulator/tcp_server.h"
 
 #include <arpa/inet.h>
 #include <netdb.h>

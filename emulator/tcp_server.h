@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "link.h"
+#include "emulator/link.h"
 
 namespace orvane::sim {
 

@@ -1,4 +1,4 @@
-#include "usb_device.h"
+#include "emulator/usb_device.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "link.h"
+#include "emulator/link.h"
 
 namespace orvane::sim {
 

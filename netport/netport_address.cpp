@@ -1,6 +1,6 @@
-#include "netport_address.h"
+#include "netport/netport_address.h"
 
-#include "vlmnppm.h"
+#include "netport/vlmnppm.h"
 
 namespace orvane::netport {
 namespace {

@@ -1,4 +1,4 @@
-#include "netport_connection.h"
+#include "netport/netport_connection.h"
 
 #include <fcntl.h>
 #include <netdb.h>
@@ -12,7 +12,7 @@
 #include <chrono>
 #include <cstring>
 
-#include "vlmnppm.h"
+#include "netport/vlmnppm.h"
 
 namespace orvane::netport {
 namespace {

@@ -1,10 +1,10 @@
-#include "vlmnppm.h"
+#include "netport/vlmnppm.h"
 
 #include <new>
 #include <string>
 
-#include "netport_address.h"
-#include "netport_connection.h"
+#include "netport/netport_address.h"
+#include "netport/netport_connection.h"
 
 namespace orvane::netport {
 namespace {

@@ -29,7 +29,7 @@
 #ifndef ORVANE_VLMNPPM_H
 #define ORVANE_VLMNPPM_H
 
-#include "netpap_table.h"
+#include "transport/netpap_table.h"
 
 #ifdef __cplusplus
 extern "C" {

@@ -1,4 +1,4 @@
-#include "instance_object.h"
+#include "platform/instance_object.h"
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "named_object.h"
+#include "transport/named_object.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "program_directory.h"
+#include "platform/program_directory.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui_language.h"
+#include "platform/ui_language.h"
 
 #include <algorithm>
 #include <array>

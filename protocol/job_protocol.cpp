@@ -1,10 +1,10 @@
-#include "job_protocol.h"
+#include "protocol/job_protocol.h"
 
 #include <new>
 #include <utility>
 #include <vector>
 
-#include "xml_engine.h"
+#include "protocol/xml_engine.h"
 
 namespace orvane {
 

@@ -1,10 +1,10 @@
-#include "xml_engine.h"
+#include "protocol/xml_engine.h"
 
 #include <algorithm>
 #include <array>
 #include <new>
 
-#include "xml_scanner.h"
+#include "protocol/xml_scanner.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "xml_scanner.h"
+#include "protocol/xml_scanner.h"
 
 #include <cctype>
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "xml_engine.h"
+#include "protocol/xml_engine.h"
 
 namespace orvane {
 

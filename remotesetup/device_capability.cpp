@@ -1,4 +1,4 @@
-#include "device_capability.h"
+#include "remotesetup/device_capability.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,8 +2,8 @@
 // places on them so that every copy of the directory fits its fixed-size fields.
 #pragma once
 
-#include "job_protocol.h"
-#include "result_codes.h"
+#include "protocol/job_protocol.h"
+#include "remotesetup/result_codes.h"
 
 #include <array>
 #include <cstddef>

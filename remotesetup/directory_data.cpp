@@ -1,4 +1,4 @@
-#include "directory_data.h"
+#include "remotesetup/directory_data.h"
 
 #include <algorithm>
 #include <cstdio>

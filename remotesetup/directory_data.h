@@ -2,7 +2,7 @@
 // fixed-size text fields the printer's records are read into.
 #pragma once
 
-#include "device_capability.h"
+#include "remotesetup/device_capability.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "directory_file.h"
+#include "remotesetup/directory_file.h"
 
-#include "directory_file_document.h"
-#include "directory_file_io.h"
-#include "directory_file_records.h"
+#include "remotesetup/directory_file_document.h"
+#include "remotesetup/directory_file_io.h"
+#include "remotesetup/directory_file_records.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -9,9 +9,9 @@
 // records).
 #pragma once
 
-#include "device_capability.h"
-#include "remote_setup.h"
-#include "result_codes.h"
+#include "remotesetup/device_capability.h"
+#include "remotesetup/remote_setup.h"
+#include "remotesetup/result_codes.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "directory_file_document.h"
+#include "remotesetup/directory_file_document.h"
 
-#include "job_cycle.h"
-#include "job_protocol.h"
+#include "protocol/job_protocol.h"
+#include "remotesetup/job_cycle.h"
 
 #include <new>
 

@@ -2,8 +2,8 @@
 // and read with the job protocol's capability response, its failures turned into result codes.
 #pragma once
 
-#include "device_capability.h"
-#include "result_codes.h"
+#include "remotesetup/device_capability.h"
+#include "remotesetup/result_codes.h"
 
 #include <cstddef>
 #include <string>

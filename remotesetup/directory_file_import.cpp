@@ -1,11 +1,11 @@
 // The readers of directory file data. Each record is found by its slot ID, not by its place, so that
 // a file with records missing, in another order or from a printer with other slots fits into the
 // slots of this printer.
-#include "device_charset.h"
-#include "directory_file_document.h"
-#include "directory_file_records.h"
-#include "payload.h"
-#include "remote_setup.h"
+#include "remotesetup/device_charset.h"
+#include "remotesetup/directory_file_document.h"
+#include "remotesetup/directory_file_records.h"
+#include "remotesetup/payload.h"
+#include "remotesetup/remote_setup.h"
 
 #include <algorithm>
 #include <new>

@@ -1,4 +1,4 @@
-#include "directory_file_io.h"
+#include "remotesetup/directory_file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 // Whole-file reads and crash-safe whole-file replacement for directory files (POSIX).
 #pragma once
 
-#include "result_codes.h"
+#include "remotesetup/result_codes.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "payload.h"
+#include "remotesetup/payload.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "job_cycle.h"
+#include "remotesetup/job_cycle.h"
 
-#include "transport_codes.h"
+#include "transport/transport_codes.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,9 +2,9 @@
 // read responses until the expected one arrives, and for ReceiveData the payload behind it.
 #pragma once
 
-#include "job_protocol.h"
-#include "port_transport.h"
-#include "result_codes.h"
+#include "protocol/job_protocol.h"
+#include "remotesetup/result_codes.h"
+#include "transport/port_transport.h"
 
 #include <chrono>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Result codes of the exchange for failures of the transport and of the job protocol.
-#include "job_cycle.h"
+#include "remotesetup/job_cycle.h"
 
-#include "transport_codes.h"
+#include "transport/transport_codes.h"
 
 namespace orvane {
 

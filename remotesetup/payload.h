@@ -6,9 +6,9 @@
 // memory beyond the spans and records they are given.
 #pragma once
 
-#include "device_capability.h"
-#include "directory_data.h"
-#include "result_codes.h"
+#include "remotesetup/device_capability.h"
+#include "remotesetup/directory_data.h"
+#include "remotesetup/result_codes.h"
 
 #include <cstddef>
 #include <span>

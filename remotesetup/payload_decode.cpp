@@ -1,6 +1,6 @@
-#include "payload.h"
+#include "remotesetup/payload.h"
 
-#include "device_charset.h"
+#include "remotesetup/device_charset.h"
 
 #include <algorithm>
 #include <string>

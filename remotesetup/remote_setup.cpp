@@ -1,4 +1,4 @@
-#include "remote_setup.h"
+#include "remotesetup/remote_setup.h"
 
 #include <new>
 #include <utility>

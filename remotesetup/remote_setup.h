@@ -7,11 +7,11 @@
 // One thread at a time; no locks.
 #pragma once
 
-#include "device_capability.h"
-#include "directory_data.h"
-#include "job_cycle.h"
-#include "port_transport.h"
-#include "result_codes.h"
+#include "remotesetup/device_capability.h"
+#include "remotesetup/directory_data.h"
+#include "remotesetup/job_cycle.h"
+#include "remotesetup/result_codes.h"
+#include "transport/port_transport.h"
 
 #include <array>
 #include <chrono>

@@ -1,10 +1,10 @@
 // The device operations of CRSUFuncRemoteSetup: one job of the job protocol over the port, built
 // from steps that each return a result code; the first failing step decides the result.
-#include "remote_setup.h"
+#include "remotesetup/remote_setup.h"
 
-#include "device_capability.h"
-#include "job_protocol.h"
-#include "transport_codes.h"
+#include "protocol/job_protocol.h"
+#include "remotesetup/device_capability.h"
+#include "transport/transport_codes.h"
 
 #include <new>
 #include <utility>

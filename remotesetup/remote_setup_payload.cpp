@@ -1,8 +1,8 @@
 // The payload operations of CRSUFuncRemoteSetup: the codec of payload.h applied to one of its copies.
-#include "remote_setup.h"
+#include "remotesetup/remote_setup.h"
 
-#include "device_charset.h"
-#include "payload.h"
+#include "remotesetup/device_charset.h"
+#include "remotesetup/payload.h"
 
 #include <new>
 

@@ -1,9 +1,9 @@
-#include "language_table.h"
+#include "resources/language_table.h"
 
 #include <algorithm>
 #include <array>
 
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "last_error.h"
+#include "transport/last_error.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "loaded_module.h"
+#include "transport/loaded_module.h"
 
 #include <dlfcn.h>
 #include <cstdlib>

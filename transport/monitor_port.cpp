@@ -1,10 +1,10 @@
-#include "monitor_port.h"
+#include "transport/monitor_port.h"
 
 #include <cerrno>
 #include <chrono>
 
-#include "last_error.h"
-#include "transport_codes.h"
+#include "transport/last_error.h"
+#include "transport/transport_codes.h"
 
 namespace orvane {
 

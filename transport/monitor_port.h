@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "loaded_module.h"
-#include "monitor_table.h"
-#include "port_back_end.h"
+#include "transport/loaded_module.h"
+#include "transport/monitor_table.h"
+#include "transport/port_back_end.h"
 
 namespace orvane {
 

@@ -1,11 +1,11 @@
-#include "named_object.h"
+#include "transport/named_object.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
 #include <utility>
 
 namespace orvane {
@@ -67,7 +67,9 @@ NamedObject& NamedObject::operator=(NamedObject&& other) noexcept {
     return *this;
 }
 
-NamedObject::~NamedObject() { Release(); }
+NamedObject::~NamedObject() {
+    Release();
+}
 
 void NamedObject::Release() {
     if (fd_ >= 0) {

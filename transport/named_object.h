@@ -24,7 +24,7 @@ enum class NamedObjectStatus {
 
 // One held named object. Move-only; the destructor releases it.
 class NamedObject {
-public:
+  public:
     NamedObject() = default;
     NamedObject(NamedObject&& other) noexcept;
     NamedObject& operator=(NamedObject&& other) noexcept;
@@ -54,7 +54,7 @@ public:
     bool IsHeld() const { return fd_ >= 0; }
     void Release();
 
-private:
+  private:
     explicit NamedObject(int fd) : fd_(fd) {}
     int fd_ = -1;
 };

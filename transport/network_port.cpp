@@ -1,4 +1,4 @@
-#include "network_port.h"
+#include "transport/network_port.h"
 
 #include <dlfcn.h>
 #include <algorithm>
@@ -6,9 +6,9 @@
 #include <cctype>
 #include <string_view>
 
-#include "last_error.h"
-#include "port_kind.h"
-#include "transport_codes.h"
+#include "transport/last_error.h"
+#include "transport/port_kind.h"
+#include "transport/transport_codes.h"
 
 namespace orvane {
 namespace {

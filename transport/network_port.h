@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "loaded_module.h"
-#include "netpap_table.h"
-#include "os_family.h"
-#include "port_back_end.h"
+#include "transport/loaded_module.h"
+#include "transport/netpap_table.h"
+#include "transport/os_family.h"
+#include "transport/port_back_end.h"
 
 namespace orvane {
 

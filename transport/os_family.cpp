@@ -1,4 +1,4 @@
-#include "os_family.h"
+#include "transport/os_family.h"
 
 #include <chrono>
 #include <thread>

@@ -1,15 +1,15 @@
-#include "port_channel.h"
+#include "transport/port_channel.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 #include <utility>
 
-#include "last_error.h"
-#include "monitor_port.h"
-#include "network_port.h"
-#include "transport_codes.h"
-#include "usb_port.h"
+#include "transport/last_error.h"
+#include "transport/monitor_port.h"
+#include "transport/network_port.h"
+#include "transport/transport_codes.h"
+#include "transport/usb_port.h"
 
 namespace orvane {
 namespace {

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "os_family.h"
-#include "port_back_end.h"
-#include "port_claim.h"
-#include "port_kind.h"
+#include "transport/os_family.h"
+#include "transport/port_back_end.h"
+#include "transport/port_claim.h"
+#include "transport/port_kind.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "port_claim.h"
+#include "transport/port_claim.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <utility>
 
-#include "port_kind.h"
-#include "transport_codes.h"
+#include "transport/port_kind.h"
+#include "transport/transport_codes.h"
 
 namespace orvane {
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "named_object.h"
+#include "transport/named_object.h"
 
 namespace orvane {
 

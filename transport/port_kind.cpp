@@ -1,4 +1,4 @@
-#include "port_kind.h"
+#include "transport/port_kind.h"
 
 namespace orvane {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "os_family.h"
+#include "transport/os_family.h"
 
 namespace orvane {
 

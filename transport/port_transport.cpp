@@ -1,4 +1,4 @@
-#include "port_transport.h"
+#include "transport/port_transport.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "last_error.h"
-#include "transport_codes.h"
+#include "transport/last_error.h"
+#include "transport/transport_codes.h"
 
 namespace orvane {
 namespace {

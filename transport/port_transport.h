@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "os_family.h"
-#include "port_channel.h"
+#include "transport/os_family.h"
+#include "transport/port_channel.h"
 
 namespace orvane {
 

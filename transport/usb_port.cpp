@@ -1,4 +1,4 @@
-#include "usb_port.h"
+#include "transport/usb_port.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -9,9 +9,9 @@
 #include <cstring>
 #include <utility>
 
-#include "last_error.h"
-#include "port_claim.h"
-#include "transport_codes.h"
+#include "transport/last_error.h"
+#include "transport/port_claim.h"
+#include "transport/transport_codes.h"
 
 namespace orvane {
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "os_family.h"
-#include "port_back_end.h"
+#include "transport/os_family.h"
+#include "transport/port_back_end.h"
 
 namespace orvane {
 

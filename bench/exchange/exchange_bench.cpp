@@ -4,7 +4,7 @@
 // The rest includes the printer's own gaps and, on TCP, the status check and first read of each open.
 //
 // Usage: exchange_bench [runs] [profile]   (defaults: 5 runs, profile "large")
-#include "remote_setup.h"
+#include "remotesetup/remote_setup.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 // Encoding and decoding a full directory: 99 one-touch and 100 coded slots with 16-byte names and
 // 40-byte numbers (every tenth slot a group of 20), and 99 rejected numbers.
-#include "device_charset.h"
-#include "remote_setup.h"
+#include "remotesetup/device_charset.h"
+#include "remotesetup/remote_setup.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "job_protocol.h"
-#include "xml_engine.h"
+#include "protocol/job_protocol.h"
+#include "protocol/xml_engine.h"
 
 namespace {
 

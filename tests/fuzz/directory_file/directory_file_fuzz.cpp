@@ -5,7 +5,7 @@
 //
 // Input: one byte choosing the printer (example 1 coded + 2 one-touch; bigger 3 + 4 with 2 reject
 // slots; kana keycode with 8-byte numbers), then the file body.
-#include "directory_file.h"
+#include "remotesetup/directory_file.h"
 
 #include <cstddef>
 #include <cstdint>

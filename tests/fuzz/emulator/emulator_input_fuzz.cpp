@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "printer.h"
-#include "state_file.h"
+#include "emulator/printer.h"
+#include "emulator/state_file.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 // numbers, then the payload. In the default mode the bytes form (max, current) pairs with the current
 // value at most one above its max, so most capabilities pass and the readers get exercised; raw mode
 // spreads signed values to reach the refusals.
-#include "device_charset.h"
-#include "remote_setup.h"
+#include "remotesetup/device_charset.h"
+#include "remotesetup/remote_setup.h"
 
 #include <cstddef>
 #include <cstdint>

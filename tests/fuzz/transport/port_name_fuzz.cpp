@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "netport_address.h"
-#include "port_claim.h"
-#include "port_kind.h"
+#include "netport/netport_address.h"
+#include "transport/port_claim.h"
+#include "transport/port_kind.h"
 
 namespace {
 

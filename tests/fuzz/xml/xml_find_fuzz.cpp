@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "job_protocol.h"
-#include "xml_engine.h"
+#include "protocol/job_protocol.h"
+#include "protocol/xml_engine.h"
 
 namespace {
 

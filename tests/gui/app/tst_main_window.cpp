@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "language_module.h"
-#include "resource_ids.h"
-#include "rsu_main.h"
+#include "app/language_module.h"
+#include "app/rsu_main.h"
+#include "resources/resource_ids.h"
 #include "settings_folder.h"
 
 using orvane::CRSUMain;

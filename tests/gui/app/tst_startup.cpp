@@ -4,13 +4,13 @@
 #include <QLocalSocket>
 #include <QWidget>
 
-#include "instance_channel.h"
-#include "instance_object.h"
-#include "language_module.h"
+#include "app/instance_channel.h"
+#include "app/language_module.h"
+#include "app/single_instance.h"
 #include "message_box_watcher.h"
-#include "resource_ids.h"
+#include "platform/instance_object.h"
+#include "resources/resource_ids.h"
 #include "settings_folder.h"
-#include "single_instance.h"
 
 using orvane::InstanceOutcome;
 using orvane::NamedObject;

@@ -3,7 +3,7 @@
 // Runs the virtual printer for exchange tests and hands out remote-setup objects pointed at it over
 // the device node ("USB001") or the network port library ("VLNETP_127.0.0.1:<port>").
 
-#include "remote_setup.h"
+#include "remotesetup/remote_setup.h"
 #include "sim_client.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 // The result codes the exchange gives for transport codes and ProtocolCodes.
-#include "job_cycle.h"
-#include "transport_codes.h"
+#include "remotesetup/job_cycle.h"
+#include "transport/transport_codes.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,8 @@
 #include <iterator>
 #include <string>
 
-#include "port_claim.h"
-#include "transport_codes.h"
+#include "transport/port_claim.h"
+#include "transport/transport_codes.h"
 #include "transport_test_env.h"
 
 namespace orvane {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fake_log.h"
-#include "netpap_table.h"
+#include "transport/netpap_table.h"
 
 namespace {
 

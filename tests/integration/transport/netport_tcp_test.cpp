@@ -15,10 +15,10 @@
 #include <thread>
 #include <vector>
 
-#include "last_error.h"
-#include "netpap_table.h"
-#include "port_transport.h"
-#include "transport_codes.h"
+#include "transport/last_error.h"
+#include "transport/netpap_table.h"
+#include "transport/port_transport.h"
+#include "transport/transport_codes.h"
 #include "transport_test_env.h"
 
 namespace orvane {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "last_error.h"
-#include "port_channel.h"
-#include "port_transport.h"
-#include "transport_codes.h"
+#include "transport/last_error.h"
+#include "transport/port_channel.h"
+#include "transport/port_transport.h"
+#include "transport/transport_codes.h"
 #include "transport_test_env.h"
 
 namespace orvane {

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "command_line.h"
+#include "app/command_line.h"
 
 using orvane::CORVCommandLineInfo;
 using orvane::LaunchState;

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "language.h"
+#include "app/language.h"
 
 using orvane::LanguageSetting;
 using orvane::SettingsStore;

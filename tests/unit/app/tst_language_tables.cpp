@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "language.h"
-#include "language_module.h"
-#include "language_table.h"
-#include "ui_language.h"
+#include "app/language.h"
+#include "app/language_module.h"
+#include "platform/ui_language.h"
+#include "resources/language_table.h"
 
 class LanguageTablesTest : public QObject {
     Q_OBJECT

@@ -1,8 +1,8 @@
 // Folders, files and directories shared by the directory file tests.
 #pragma once
 
-#include "directory_file.h"
 #include "remote_setup_fixtures.h"
+#include "remotesetup/directory_file.h"
 
 #include <gtest/gtest.h>
 

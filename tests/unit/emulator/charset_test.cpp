@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "charset.h"
+#include "emulator/charset.h"
 
 namespace orvane::sim {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "capability.h"
-#include "directory.h"
-#include "payload_codec.h"
+#include "emulator/capability.h"
+#include "emulator/directory.h"
+#include "emulator/payload_codec.h"
 
 namespace orvane::sim {
 namespace {

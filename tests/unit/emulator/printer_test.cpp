@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "payload_codec.h"
-#include "printer.h"
+#include "emulator/payload_codec.h"
+#include "emulator/printer.h"
 
 namespace orvane::sim {
 namespace {

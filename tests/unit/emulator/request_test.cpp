@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "request.h"
+#include "emulator/request.h"
 
 namespace orvane::sim {
 namespace {

@@ -3,8 +3,8 @@
 #include <unistd.h>
 #include <filesystem>
 
-#include "charset.h"
-#include "state_file.h"
+#include "emulator/charset.h"
+#include "emulator/state_file.h"
 
 namespace orvane::sim {
 namespace {

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "job_protocol.h"
-#include "xml_engine.h"
+#include "protocol/job_protocol.h"
+#include "protocol/xml_engine.h"
 
 namespace orvane {
 namespace {

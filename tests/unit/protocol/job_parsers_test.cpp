@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "job_protocol.h"
-#include "xml_engine.h"
+#include "protocol/job_protocol.h"
+#include "protocol/xml_engine.h"
 
 namespace orvane {
 namespace {

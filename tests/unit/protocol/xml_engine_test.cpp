@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "xml_engine.h"
+#include "protocol/xml_engine.h"
 
 namespace orvane {
 namespace {

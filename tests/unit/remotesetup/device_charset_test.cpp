@@ -1,4 +1,4 @@
-#include "device_charset.h"
+#include "remotesetup/device_charset.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "payload.h"
 #include "remote_setup_fixtures.h"
+#include "remotesetup/payload.h"
 
 #include <gtest/gtest.h>
 

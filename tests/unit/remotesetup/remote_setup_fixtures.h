@@ -1,7 +1,7 @@
 // Capabilities and directories shared by the remote-setup tests.
 #pragma once
 
-#include "remote_setup.h"
+#include "remotesetup/remote_setup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "remote_setup.h"
+#include "remotesetup/remote_setup.h"
 #include "remote_setup_fixtures.h"
 
 #include <gtest/gtest.h>

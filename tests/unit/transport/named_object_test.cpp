@@ -1,17 +1,17 @@
-#include "named_object.h"
+#include "transport/named_object.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstdlib>
+#include <filesystem>
 
 namespace orvane {
 namespace {
 
 class NamedObjectTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         root_ = std::filesystem::temp_directory_path() / ("orvane-named-" + std::to_string(::getpid()));
         std::filesystem::create_directories(root_ / "machine");

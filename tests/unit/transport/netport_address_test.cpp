@@ -1,4 +1,4 @@
-#include "netport_address.h"
+#include "netport/netport_address.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "port_claim.h"
+#include "transport/port_claim.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "transport_codes.h"
+#include "transport/transport_codes.h"
 #include "transport_test_env.h"
 
 namespace orvane {

@@ -1,12 +1,12 @@
-#include "port_kind.h"
+#include "transport/port_kind.h"
 
 #include <gtest/gtest.h>
 
-#include "last_error.h"
-#include "port_channel.h"
-#include "transport_codes.h"
+#include "transport/last_error.h"
+#include "transport/port_channel.h"
+#include "transport/transport_codes.h"
+#include "transport/usb_port.h"
 #include "transport_test_env.h"
-#include "usb_port.h"
 
 namespace orvane {
 namespace {

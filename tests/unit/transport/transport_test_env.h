@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "os_family.h"
+#include "transport/os_family.h"
 
 namespace orvane::testing {
 
