@@ -66,7 +66,7 @@ void CRSUMain::ShowReadDirectory() {
     reject_->RefreshList();
     reject_->ApplyReadState(true);
     ShowDirectoryState();
-    tree_->SelectFirstPage();
+    tree_->SelectMarkedFirstPage();
     shown_printer_index_ = printer_list_->currentIndex();
     RememberPrinter();
 }

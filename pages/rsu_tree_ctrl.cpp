@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTreeWidgetItemIterator>
 
 namespace orvane {
 
@@ -29,6 +30,16 @@ void CRSUTreeCtrl::SelectFirstPage() {
          item = itemBelow(item), ++row) {
         if ((*rows_)[row].kind == kRowPage) {
             setCurrentItem(item);
+            return;
+        }
+    }
+}
+
+void CRSUTreeCtrl::SelectMarkedFirstPage() {
+    for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it) {
+        const PageRow* row = RowOf(*it);
+        if (row != nullptr && row->first_page == 1) {
+            setCurrentItem(*it);
             return;
         }
     }

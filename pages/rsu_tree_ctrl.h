@@ -18,6 +18,8 @@ class CRSUTreeCtrl : public QTreeWidget {
     void SetPageRows(const std::vector<PageRow>* rows) { rows_ = rows; }
     // Selects the first visible item whose row is a page; nothing when the rows run out.
     void SelectFirstPage();
+    // Selects the page row that carries the first-page mark (the speed-dial page).
+    void SelectMarkedFirstPage();
     // The row whose text equals the item's text, or null.
     const PageRow* RowOf(const QTreeWidgetItem* item) const;
 
