@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libpugixml-dev zlib1g-dev
   clang libclang-rt-14-dev
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
 )
 
 missing=()
