@@ -32,6 +32,7 @@ class WindowPartsTest : public QObject {
     void windowWithoutModelListShows164();
     void printersFileSkipsCommentsAndMalformedLines();
     void storedPrinterIsPreselected();
+    void noPrintingSystemGivesAnEmptyList();
     void deviceUriGivesPortName_data();
     void deviceUriGivesPortName();
     void usbUriFindsItsNode();
@@ -172,6 +173,14 @@ void WindowPartsTest::storedPrinterIsPreselected() {
     QVERIFY(window.findChild<QPushButton*>(QString::number(ids::kIdcRead))->isEnabled());
     user.remove("SelectedDevice");
     user.sync();
+}
+
+void WindowPartsTest::noPrintingSystemGivesAnEmptyList() {
+    // Nobody listens on this socket: the list is empty at once.
+    qunsetenv("ORVANE_PRINTERS");
+    qputenv("CUPS_SERVER", folder_.filePath("no-cupsd.sock").toUtf8());
+    QVERIFY(orvane::EnumeratePrinters().isEmpty());
+    qunsetenv("CUPS_SERVER");
 }
 
 void WindowPartsTest::deviceUriGivesPortName_data() {
