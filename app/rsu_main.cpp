@@ -72,7 +72,7 @@ bool CRSUMain::IsBusy() const {
 QPushButton* CRSUMain::AddButton(int id) {
     auto* button = Named(new QPushButton(TemplateText(id), this), id);
     button->setAutoDefault(false);
-    button->setAccessibleName(button->text());
+    button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
     return button;
 }
 

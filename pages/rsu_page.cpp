@@ -57,7 +57,7 @@ QPushButton* CRSUPage::AddButton(int template_id, int id, int tip) {
     auto* button = new QPushButton(LoadTemplateText(template_id, id), this);
     button->setObjectName(QString::number(id));
     button->setAutoDefault(false);
-    button->setAccessibleName(button->text());
+    button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
     tool_tips_.AddTool(button, tip);
     return button;
 }

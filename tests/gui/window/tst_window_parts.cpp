@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -38,6 +39,7 @@ class WindowPartsTest : public QObject {
     void usbUriFindsItsNode();
     void treeSelectsOnlyPages();
     void listKeepsItsSelection();
+    void everyControlHasAnAccessibleName();
 
   private:
     QString WriteFile(const QString& name, const QByteArray& bytes);
@@ -281,6 +283,30 @@ void WindowPartsTest::listKeepsItsSelection() {
     QCOMPARE(list.SelectedRows(), QList<int>{1});
     QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(list.SelectedRows(), QList<int>{1});
+}
+
+void WindowPartsTest::everyControlHasAnAccessibleName() {
+    qputenv("ORVANE_PRINTERS", WriteFile("printers", "One\tVelor FX200\tUSB001\n").toUtf8());
+    orvane::CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    QList<QWidget*> controls;
+    // Every control with an ID, as tests and screen readers find it.
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->objectName().isEmpty()) continue;
+        if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
+            qobject_cast<QAbstractItemView*>(widget)) {
+            controls.append(widget);
+        }
+    }
+    QVERIFY(controls.size() >= 17);
+    for (QWidget* control : controls) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(accessible != nullptr);
+        const QString name = accessible->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty() && !name.contains('&'), qPrintable(control->objectName()));
+        if (!control->toolTip().isEmpty()) {
+            QCOMPARE(accessible->text(QAccessible::Description), control->toolTip());
+        }
+    }
 }
 
 QTEST_MAIN(WindowPartsTest)
