@@ -1,15 +1,38 @@
 #include "app/orvane_app.h"
 
+#include <QSessionManager>
+
+#include "app/deferred_notice.h"
 #include "app/instance_channel.h"
 #include "app/language.h"
 #include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "app/single_instance.h"
 #include "platform/program_directory.h"
+#include "resources/resource_ids.h"
 
 namespace orvane {
 
-COrvaneApp::COrvaneApp(int& argc, char** argv) : QApplication(argc, argv) {}
+COrvaneApp::COrvaneApp(int& argc, char** argv) : QApplication(argc, argv) {
+    connect(this, &QGuiApplication::commitDataRequest, this, &COrvaneApp::OnCommitDataRequest,
+            Qt::DirectConnection);
+}
+
+bool COrvaneApp::QueryEndSession() {
+    if (main_window_ == nullptr) return true;
+    QWidget* modal = activeModalWidget();
+    if (main_window_->IsBusy() || (modal != nullptr && modal != main_window_)) {
+        PostDeferredNotice(ids::kMsgSessionEndRefused);
+        return false;
+    }
+    return main_window_->PrepareExit();
+}
+
+void COrvaneApp::OnCommitDataRequest(QSessionManager& manager) {
+    // The discard question and the notice need the user.
+    manager.allowsInteraction();
+    if (!QueryEndSession()) manager.cancel();
+}
 
 ExitCode COrvaneApp::Run() {
     ExitCode exit_code = ExitCode::Normal;
@@ -46,6 +69,8 @@ bool COrvaneApp::InitInstance(ExitCode* exit_code) {
 
 void COrvaneApp::RunMainWindow() {
     CRSUMain window;
+    // Without the model list there is nothing to choose from; message 164 was shown.
+    if (!window.IsUsable()) return;
     main_window_ = &window;
     InstanceServer server;
     // Only the holder of the instance object answers later starts of this session.

@@ -28,12 +28,18 @@ class COrvaneApp : public QApplication {
     // The main window while it runs (the owner of application-level dialogs), else null.
     CRSUMain* MainWindow() const { return main_window_; }
 
+    // Whether the desktop session may end now. Refused, with notice 182 shown once, while the
+    // window communicates or a modal dialog, message box or file dialog of the program is open;
+    // otherwise the main window's PrepareExit decides (it may ask before discarding changes).
+    bool QueryEndSession();
+
   private:
     // Start-up up to the main window; false ends it (with `exit_code` as the outcome).
     bool InitInstance(ExitCode* exit_code);
     // Releases the single-instance object.
     void ExitInstance();
     void RunMainWindow();
+    void OnCommitDataRequest(QSessionManager& manager);
 
     NamedObject instance_object_;
     CORVCommandLineInfo command_line_;

@@ -1,17 +1,26 @@
 #include "app/rsu_main.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/communication.h"
 #include "app/language.h"
 #include "app/language_module.h"
+#include "pages/page_reception_reject.h"
+#include "pages/page_speed_dial.h"
+#include "pages/page_tti.h"
+#include "pages/rsu_list_ctrl.h"
+#include "pages/rsu_tree_ctrl.h"
+#include "platform/program_directory.h"
+#include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 
 namespace orvane {
@@ -32,58 +41,91 @@ QString TemplateText(int control_id) {
 
 }  // namespace
 
-CRSUMain::CRSUMain(QWidget* parent) : QDialog(parent), pending_language_(CurrentLanguage()) {
+CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
+    : QDialog(parent), communication_(new Communication(this)), pending_language_(CurrentLanguage()) {
+    const QString directory = program_directory.isEmpty() ? ProgramDirectory() : program_directory;
     setObjectName(QString::number(ids::kIddMain));
     setWindowTitle(LoadString(ids::kIdsAppTitle));
+    setAccessibleName(windowTitle());
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
     CreateControls();
+    if (!ReadModels(directory)) {
+        usable_ = false;
+        return;
+    }
+    if (!FillPrinterList()) read_->setEnabled(false);
+    CreatePages();
     ShowNoDirectoryState();
+    ShowDemoButton(directory);
+    QTimer::singleShot(0, printer_list_, [this] { printer_list_->setFocus(); });
+    setMinimumSize(kDefaultWidth, kDefaultHeight);
     resize(kDefaultWidth, kDefaultHeight);
-    printer_list_->setFocus();
+}
+
+CRSUMain::~CRSUMain() = default;
+
+bool CRSUMain::IsBusy() const {
+    return communication_->IsBusy();
 }
 
 QPushButton* CRSUMain::AddButton(int id) {
     auto* button = Named(new QPushButton(TemplateText(id), this), id);
     button->setAutoDefault(false);
+    button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
     return button;
 }
 
 void CRSUMain::CreateControls() {
     auto* printer_label = new QLabel(TemplateText(ids::kIdcPrinterList), this);
     printer_list_ = Named(new QComboBox(this), ids::kIdcPrinterList);
-    printer_list_->setToolTip(LoadString(ids::kIdsPrinterListTip));
     printer_list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    printer_list_->setAccessibleName(printer_label->text().remove(QLatin1Char('&')));
+    printer_list_->installEventFilter(this);
     printer_label->setBuddy(printer_list_);
     read_ = AddButton(ids::kIdcRead);
-    read_->setToolTip(LoadString(ids::kIdsReadTip));
 
     directory_static_ =
         Named(new QLabel(TemplateText(ids::kIdcDirectoryStatic), this), ids::kIdcDirectoryStatic);
-    tree_ = Named(new QTreeWidget(this), ids::kIdcTree);
-    tree_->setHeaderHidden(true);
-    tree_->setToolTip(LoadString(ids::kIdsTreeTip));
+    tree_ = Named(new CRSUTreeCtrl(this), ids::kIdcTree);
+    tree_->setAccessibleName(directory_static_->text());
+    tree_->installEventFilter(this);
     page_heading_ = Named(new QLabel(this), ids::kIdcPageHeading);
     page_placeholder_ = Named(new QFrame(this), ids::kIdcPagePlaceholder);
     page_placeholder_->setFrameShape(QFrame::NoFrame);
 
     write_ = AddButton(ids::kIdOk);
-    write_->setToolTip(LoadString(ids::kIdsWriteTip));
     save_ = AddButton(ids::kIdcSave);
-    save_->setToolTip(LoadString(ids::kIdsSaveTip));
     load_ = AddButton(ids::kIdcLoad);
-    load_->setToolTip(LoadString(ids::kIdsLoadTip));
     help_ = AddButton(ids::kIdcHelp);
     catalogue_ = AddButton(ids::kIdcMessageCatalogue);
     close_ = AddButton(ids::kIdCancel);
-    connect(close_, &QPushButton::clicked, this, &CRSUMain::reject);
     bottom_static_ = Named(new QLabel(TemplateText(ids::kIdcBottomStatic), this), ids::kIdcBottomStatic);
     bottom_static_->setWordWrap(true);
 
+    tool_tips_.AddTool(printer_list_, ids::kIdsPrinterListTip);
+    tool_tips_.AddTool(read_, ids::kIdsReadTip);
+    tool_tips_.AddTool(tree_, ids::kIdsTreeTip);
+    tool_tips_.AddTool(save_, ids::kIdsSaveTip);
+    tool_tips_.AddTool(load_, ids::kIdsLoadTip);
+    tool_tips_.AddTool(write_, ids::kIdsWriteTip);
+
+    connect(read_, &QPushButton::clicked, this, &CRSUMain::OnRead);
+    connect(write_, &QPushButton::clicked, this, &CRSUMain::OnWrite);
+    connect(close_, &QPushButton::clicked, this, &CRSUMain::reject);
+    connect(catalogue_, &QPushButton::clicked, this, &CRSUMain::OnMessageCatalogue);
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CRSUMain::OnTreeSelectionChanged);
+    ArrangeControls(printer_label);
+}
+
+void CRSUMain::ArrangeControls(QLabel* printer_label) {
     auto* printer_row = new QHBoxLayout;
     printer_row->addWidget(printer_label);
     printer_row->addWidget(printer_list_, 1);
     printer_row->addWidget(read_);
+
+    auto* page_area = new QVBoxLayout(page_placeholder_);
+    page_area->setContentsMargins(0, 0, 0, 0);
 
     auto* directory = new QGridLayout;
     directory->addWidget(directory_static_, 0, 0);
@@ -106,20 +148,66 @@ void CRSUMain::CreateControls() {
     layout->addWidget(bottom_static_);
 }
 
-void CRSUMain::ShowNoDirectoryState() {
-    for (QWidget* hidden :
-         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_, catalogue_}) {
-        hidden->hide();
+void CRSUMain::CreatePages() {
+    speed_dial_ = new CRSUPageSpeedDial(this, page_placeholder_);
+    sender_ = new CRSUPageTTI(this, page_placeholder_);
+    reject_ = new CRSUPageReceptionReject(this, page_placeholder_);
+    for (CRSUPage* page : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_}) {
+        page_placeholder_->layout()->addWidget(page);
+        page->hide();
     }
-    write_->setEnabled(false);
-    read_->setEnabled(printer_list_->count() > 0);
-    // Help becomes usable once the selected model's manual is known.
-    help_->setEnabled(false);
 }
 
-bool CRSUMain::PrepareExit() {
-    StoreLanguage(pending_language_);
-    return true;
+void CRSUMain::ShowDemoButton(const QString& program_directory) {
+    catalogue_->setVisible(QFile::exists(program_directory + QStringLiteral("/DemoMode.dat")));
+}
+
+void CRSUMain::ShowNoDirectoryState() {
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_}) {
+        hidden->hide();
+    }
+    ShowPage(nullptr);
+    write_->setEnabled(false);
+    read_->setEnabled(printer_list_->count() > 0);
+}
+
+void CRSUMain::ShowDirectoryState() {
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_}) {
+        shown->show();
+    }
+    write_->setEnabled(true);
+}
+
+void CRSUMain::CloseDirectory() {
+    remote_setup_.reset();
+    for (CRSUPage* page : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_})
+        page->RefreshList();
+    tree_->clear();
+    tree_->SetPageRows(nullptr);
+    page_rows_.clear();
+    shown_printer_index_ = -1;
+    ShowNoDirectoryState();
+}
+
+void CRSUMain::ShowPage(CRSUPage* page) {
+    for (CRSUPage* each : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_}) {
+        if (each != nullptr) each->setVisible(each == page);
+    }
+    current_page_ = page;
+}
+
+void CRSUMain::SetDefaultButton(QPushButton* button) {
+    for (QPushButton* each : {write_, close_}) each->setDefault(each == button);
+}
+
+bool CRSUMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == printer_list_) SetDefaultButton(remote_setup_ ? write_ : close_);
+        if (watched == tree_) SetDefaultButton(write_);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CRSUMain::reject() {
@@ -127,8 +215,8 @@ void CRSUMain::reject() {
 }
 
 void CRSUMain::keyPressEvent(QKeyEvent* event) {
-    // Escape never closes the window; only Close and the close box do.
-    if (event->key() == Qt::Key_Escape) {
+    // Escape never closes the window; only Close and the close box do. F1 is handled and ignored.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F1) {
         event->accept();
         return;
     }

@@ -3,41 +3,136 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "app/show_message.h"
+#include "pages/page_row.h"
+#include "pages/rsu_page_host.h"
+#include "pages/rsu_tooltip_ctrl.h"
+#include "platform/model_list.h"
 
 class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
 
 namespace orvane {
 
+class Communication;
+class CRSUFuncRemoteSetup;
+class CRSUPage;
+class CRSUPageReceptionReject;
+class CRSUPageSpeedDial;
+class CRSUPageTTI;
+class CRSUTreeCtrl;
+
 // The program's one window (template 142), shown modally by start-up. Every control carries its
 // ID as objectName.
-class CRSUMain : public QDialog {
+class CRSUMain : public QDialog, public CRSUPageHost {
     Q_OBJECT
   public:
-    explicit CRSUMain(QWidget* parent = nullptr);
+    // `program_directory` holds the model list and the demo marker (default: ProgramDirectory()).
+    explicit CRSUMain(QWidget* parent = nullptr, const QString& program_directory = {});
+    ~CRSUMain() override;
 
-    // Runs before the window closes; false keeps it open. Stores the pending language.
+    // False when the model list could not be read (message 164 was shown): the window must not run.
+    bool IsUsable() const { return usable_; }
+
+    // Runs before the window closes; false keeps it open. Asks before discarding unwritten
+    // changes, then stores the pending language.
     bool PrepareExit();
 
     // The language the language dialog chose; stored at exit and used from the next start.
     std::uint16_t PendingLanguage() const { return pending_language_; }
 
-    // Closes through PrepareExit (Close button, close box).
+    // --- What the pages, dialogs and later commands use ---
+    CRSUFuncRemoteSetup* RemoteSetup() override { return remote_setup_.get(); }
+    bool IsSaved() const override { return saved_; }
+    void ClearSavedFlag() override { saved_ = false; }
+    // A successful save to a directory file sets the saved flag.
+    void SetSavedFlag() { saved_ = true; }
+    // The product ID of the model resolved for the last read (0 before one).
+    std::uint16_t ProductId() const { return product_id_; }
+    // The printer name of the last read.
+    const QString& PrinterName() const { return printer_name_; }
+    // The model record of the printer selected in the list, or null when it has none.
+    const ModelRecord* SelectedModel() const;
+    // The three pages, for the commands that refresh them after a change (file load).
+    CRSUPageSpeedDial* SpeedDialPage() const { return speed_dial_; }
+    CRSUPageTTI* SenderPage() const { return sender_; }
+    CRSUPageReceptionReject* RejectPage() const { return reject_; }
+    // The communication worker (Read, Write and later commands share it).
+    Communication* Worker() const { return communication_; }
+    // True while a device operation runs.
+    bool IsBusy() const;
+
+    // The Read and Write commands (buttons 1001 and 1).
+    void OnRead();
+    void OnWrite();
+
+    // Closes through PrepareExit (Close button, close box), never by Escape.
     void reject() override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Creation.
     void CreateControls();
+    void CreatePages();
+    void ArrangeControls(QLabel* printer_label);
     QPushButton* AddButton(int id);
-    void ShowNoDirectoryState();
+    void ShowDemoButton(const QString& program_directory);
 
+    // Window states.
+    void ShowNoDirectoryState();
+    void ShowDirectoryState();
+    void CloseDirectory();
+    void ShowPage(CRSUPage* page);
+    void SetDefaultButton(QPushButton* button);
+
+    // Model list and printer choice (rsu_main_printers.cpp).
+    bool ReadModels(const QString& program_directory);
+    bool FillPrinterList();
+    int ResolvePrinter();
+    // False when the printer cannot be prepared; `message_shown` tells whether the user was told.
+    bool PrepareRead(bool* message_shown);
+    void RememberPrinter();
+
+    // Commands (rsu_main_commands.cpp).
+    // Step of a successful read: tree, pages and the directory-shown state.
+    void ShowReadDirectory();
+    std::int32_t CheckAndWrite(bool* written);
+    void OnPrinterChanged(int index);
+    void RestorePrinterSelection();
+    void OnMessageCatalogue();
+    // ShowMessage with this window as owner.
+    int Ask(int message_id, MessageStyle style);
+
+    // Tree and pages (rsu_main_tree.cpp).
+    void BuildPageRows();
+    void FillTree();
+    void OnTreeSelectionChanged();
+
+    CRSUToolTipCtrl tool_tips_;
+    std::unique_ptr<CRSUFuncRemoteSetup> remote_setup_;
+    std::vector<ModelRecord> models_;
+    bool saved_ = false;
+    bool usable_ = true;
+    CRSUPage* current_page_ = nullptr;
+    CRSUPageSpeedDial* speed_dial_ = nullptr;
+    CRSUPageTTI* sender_ = nullptr;
+    CRSUPageReceptionReject* reject_ = nullptr;
+    CRSUTreeCtrl* tree_ = nullptr;
     QComboBox* printer_list_ = nullptr;
-    QTreeWidget* tree_ = nullptr;
+    QString printer_name_;
+    QString driver_name_;
+    QString port_name_;
+    QString remembered_printer_;
+    std::uint16_t product_id_ = 0;
+    int model_index_ = -1;
     QLabel* directory_static_ = nullptr;
     QLabel* page_heading_ = nullptr;
     QLabel* bottom_static_ = nullptr;
@@ -49,7 +144,11 @@ class CRSUMain : public QDialog {
     QPushButton* help_ = nullptr;
     QPushButton* catalogue_ = nullptr;
     QPushButton* close_ = nullptr;
+    std::vector<PageRow> page_rows_;
+    Communication* communication_ = nullptr;
     std::uint16_t pending_language_ = 0;
+    // The printer list's entry while the directory shown belongs to it (for Cancel on a change).
+    int shown_printer_index_ = -1;
 };
 
 }  // namespace orvane

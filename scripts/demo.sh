@@ -30,13 +30,23 @@ echo "== Operations the printer received:"
 cat "$work/printer.log"
 
 echo
+# The window lists the virtual printer as "Office Fax" through a printers file instead of CUPS.
+printf 'Office Fax\tVelor MX100 series\tUSB001\n' >"$work/printers"
+export ORVANE_PRINTERS="$work/printers"
 if [ -n "${DISPLAY:-}" ]; then
-  echo "== Opening the Orvane window; close it to end the demo."
+  echo "== Opening the Orvane window: choose \"Office Fax\", press Read, browse, press Write; close it to end the demo."
   "$top/build/app/orvane"
 else
   shot="$work/orvane.png"
-  echo "== No display: starting the Orvane window under Xvfb and taking a screenshot."
-  xvfb-run -a -s "-screen 0 1024x700x24" bash -c \
-    "'$top/build/app/orvane' & app=\$!; sleep 3; import -window root '$shot'; kill \$app" || true
+  echo "== No display: the Orvane window under Xvfb presses Read; screenshot of the speed-dial page."
+  ORVANE_DEMO_SHOT="$shot" xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
+    "$0" & app=$!
+    for _ in $(seq 100); do xdotool search --onlyvisible --name "Orvane" >/dev/null 2>&1 && break; sleep 0.1; done
+    sleep 1
+    win=$(xdotool search --onlyvisible --name "Orvane" | head -1)
+    xdotool windowfocus --sync "$win" key --clearmodifiers alt+r
+    sleep 3
+    import -window root "$ORVANE_DEMO_SHOT"
+    kill $app' "$top/build/app/orvane" || true
   [ -f "$shot" ] && echo "Screenshot: $shot"
 fi

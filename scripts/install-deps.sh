@@ -5,11 +5,11 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-l10n-tools qt6-tools-dev-tools
-  libcups2-dev
+  libcups2-dev cups-daemon cups-client
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libpugixml-dev zlib1g-dev
   clang libclang-rt-14-dev
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
 )
 
 missing=()

@@ -40,6 +40,11 @@ class MainWindowTest : public QObject {
 void MainWindowTest::initTestCase() {
     QVERIFY(folder_.isValid());
     UseSettingsFolder(folder_);
+    // No printer installed: an empty printers file stands in for the printing system.
+    const QString printers = folder_.filePath("printers");
+    QFile empty(printers);
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    qputenv("ORVANE_PRINTERS", printers.toUtf8());
 }
 
 void MainWindowTest::init() {
@@ -55,7 +60,7 @@ QString MainWindowTest::UserLanguage() {
 }
 
 void MainWindowTest::carriesEveryControlById() {
-    CRSUMain window;
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
     QCOMPARE(window.objectName(), QStringLiteral("142"));
     QVERIFY(Find<QComboBox>(window, ids::kIdcPrinterList));
     QVERIFY(Find<QTreeWidget>(window, ids::kIdcTree));
@@ -70,7 +75,7 @@ void MainWindowTest::carriesEveryControlById() {
 }
 
 void MainWindowTest::startsWithoutADirectory() {
-    CRSUMain window;
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), orvane::LoadString(ids::kIdsAppTitle));
@@ -112,13 +117,13 @@ void MainWindowTest::takesItsTextsFromTheModule() {
     QFETCH(QString, title);
     QFETCH(QString, read);
     QVERIFY(orvane::LoadLanguageModule(static_cast<std::uint16_t>(module), ORVANE_TEST_PROGRAM_DIR));
-    CRSUMain window;
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
     QCOMPARE(window.windowTitle(), title);
     QCOMPARE(Find<QPushButton>(window, ids::kIdcRead)->text(), read);
 }
 
 void MainWindowTest::escapeNeverCloses() {
-    CRSUMain window;
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::keyClick(&window, Qt::Key_Escape);
@@ -130,7 +135,7 @@ void MainWindowTest::closeStoresThePendingLanguage() {
     QSettings user(UserSettingsFile(folder_), QSettings::IniFormat);
     user.setValue("Language", "0407");
     user.sync();
-    CRSUMain window;
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
     QCOMPARE(window.PendingLanguage(), std::uint16_t{0x0407});
     user.remove("Language");
     user.sync();

@@ -87,6 +87,8 @@ QString StartupTest::ProgramWith(const QStringList& modules) {
     program.mkpath(".");
     const QString executable = program.filePath("orvane");
     QFile::copy(ORVANE_TEST_EXECUTABLE, executable);
+    // The model list lives beside the program; without it the window refuses to start.
+    QFile::copy(QDir(ORVANE_TEST_PROGRAM_DIR).filePath("orvkit.dat"), program.filePath("orvkit.dat"));
     for (const QString& module : modules)
         QFile::copy(QDir(ORVANE_TEST_PROGRAM_DIR).filePath(module), program.filePath(module));
     return executable;

@@ -1,0 +1,20 @@
+// Turns a result code of a device or file operation into its message.
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+
+namespace orvane {
+
+// Result codes of the window itself, beside those of the remote-setup layer.
+inline constexpr std::int32_t kPreparePrinterFailed = 21;  // the chosen printer could not be prepared
+inline constexpr std::int32_t kWorkerStartFailed = 38;     // a worker thread could not be started
+
+// The message ID for `code`, or 0 for code 0.
+int ResultMessageId(std::int32_t code);
+
+// Shows the message of `code` (error style, caption 1050) owned by `owner`; nothing for code 0.
+void ShowResultMessage(QWidget* owner, std::int32_t code);
+
+}  // namespace orvane

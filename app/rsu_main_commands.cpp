@@ -1,0 +1,191 @@
+// The main window's commands: Read, Write, Close, a change of printer and the message catalogue.
+#include <QComboBox>
+#include <QPushButton>
+
+#include "app/communication.h"
+#include "app/language.h"
+#include "app/result_message.h"
+#include "app/rsu_main.h"
+#include "app/show_message.h"
+#include "pages/page_reception_reject.h"
+#include "pages/page_speed_dial.h"
+#include "pages/page_tti.h"
+#include "pages/rsu_tree_ctrl.h"
+#include "remotesetup/remote_setup.h"
+#include "resources/resource_ids.h"
+
+namespace orvane {
+
+int CRSUMain::Ask(int message_id, MessageStyle style) {
+    return ShowMessage(this, message_id, ids::kIdsAppTitle, style);
+}
+
+void CRSUMain::OnRead() {
+    if (IsBusy()) return;
+    if (remote_setup_) {
+        const RsResult modified = remote_setup_->IsModified();
+        if (modified != rs::kSuccess && modified != rs::kModified) {
+            ShowResultMessage(this, modified);
+            saved_ = false;
+            return;
+        }
+        if (modified == rs::kModified && !saved_ &&
+            Ask(ids::kMsgDiscardChanges, MessageStyle::Question) != QMessageBox::Ok) {
+            saved_ = false;
+            return;
+        }
+        remote_setup_.reset();
+    }
+    remote_setup_ = std::make_unique<CRSUFuncRemoteSetup>();
+    RsResult result = rs::kSuccess;
+    bool message_shown = false;
+    if (!PrepareRead(&message_shown)) {
+        result = message_shown ? rs::kSuccess : kPreparePrinterFailed;
+    } else if (!communication_->BeginCommunication()) {
+        Ask(ids::kMsgGeneralFailure, MessageStyle::Error);
+        message_shown = true;
+    } else {
+        result = communication_->RunWorker([setup = remote_setup_.get()] { return setup->ReadFromDevice(); });
+        if (result == rs::kSuccess) ShowReadDirectory();
+    }
+    communication_->EndCommunication();
+    if (result != rs::kSuccess || message_shown) {
+        ShowResultMessage(this, result);
+        CloseDirectory();
+    }
+    saved_ = false;
+}
+
+void CRSUMain::ShowReadDirectory() {
+    BuildPageRows();
+    FillTree();
+    speed_dial_->RefreshList();
+    speed_dial_->ApplyReadState(true);
+    sender_->RefreshList();
+    sender_->ApplyReadState(false);
+    reject_->RefreshList();
+    reject_->ApplyReadState(true);
+    ShowDirectoryState();
+    tree_->SelectMarkedFirstPage();
+    shown_printer_index_ = printer_list_->currentIndex();
+    RememberPrinter();
+}
+
+void CRSUMain::OnWrite() {
+    if (!remote_setup_ || IsBusy()) return;
+    if (!communication_->BeginCommunication()) {
+        Ask(ids::kMsgGeneralFailure, MessageStyle::Error);
+        return;
+    }
+    bool written = false;
+    const RsResult result = CheckAndWrite(&written);
+    communication_->EndCommunication();
+    if (written) Ask(ids::kMsgWritten, MessageStyle::Information);
+    ShowResultMessage(this, result);
+}
+
+std::int32_t CRSUMain::CheckAndWrite(bool* written) {
+    CRSUFuncRemoteSetup* setup = remote_setup_.get();
+    const RsResult check = communication_->RunWorker([setup] { return setup->CheckDeviceUnchanged(); });
+    if (check == rs::kSuccess) {
+        const RsResult modified = setup->IsModified();
+        if (modified == rs::kSuccess) {
+            communication_->RunWorker([setup] { return setup->FinishDeviceJob(); });
+            return rs::kSuccess;
+        }
+        if (modified != rs::kModified) return modified;
+    } else if (check == rs::kDeviceDirectoryChanged) {
+        communication_->EndCommunication();
+        if (Ask(ids::kMsgPrinterChanged, MessageStyle::Question) != QMessageBox::Ok) {
+            return rs::kSuccess;
+        }
+        if (!communication_->BeginCommunication()) {
+            Ask(ids::kMsgGeneralFailure, MessageStyle::Error);
+            return rs::kSuccess;
+        }
+    } else {
+        return check;
+    }
+    const RsResult write = communication_->RunWorker([setup] { return setup->WriteToDevice(); });
+    if (write != rs::kSuccess) return write;
+    *written = true;
+    return setup->ReplaceCopy(DirectoryCopy::Baseline, DirectoryCopy::Working);
+}
+
+bool CRSUMain::PrepareExit() {
+    if (remote_setup_) {
+        const RsResult modified = remote_setup_->IsModified();
+        if (modified != rs::kSuccess && modified != rs::kModified) {
+            ShowResultMessage(this, modified);
+            return true;
+        }
+        if (modified == rs::kModified && !saved_ &&
+            Ask(ids::kMsgDiscardChanges, MessageStyle::Question) != QMessageBox::Ok) {
+            return false;
+        }
+    }
+    StoreLanguage(pending_language_);
+    return true;
+}
+
+void CRSUMain::OnPrinterChanged(int index) {
+    if (!remote_setup_ || index == shown_printer_index_) return;
+    if (printer_list_->itemText(index) == printer_name_) return;
+    const RsResult modified = remote_setup_->IsModified();
+    if (modified != rs::kSuccess && modified != rs::kModified) {
+        ShowResultMessage(this, modified);
+        RestorePrinterSelection();
+        return;
+    }
+    const int question = modified == rs::kModified ? ids::kMsgDiscardOnPrinterChange : ids::kMsgClosePrinter;
+    if (Ask(question, MessageStyle::Question) != QMessageBox::Ok) {
+        RestorePrinterSelection();
+        return;
+    }
+    CloseDirectory();
+    SetDefaultButton(close_);
+}
+
+void CRSUMain::RestorePrinterSelection() {
+    // The last entry with the shown printer's name, as the list may hold a name twice.
+    int entry = -1;
+    for (int i = 0; i < printer_list_->count(); ++i) {
+        if (printer_list_->itemText(i) == printer_name_) entry = i;
+    }
+    const QSignalBlocker quiet(printer_list_);
+    printer_list_->setCurrentIndex(entry);
+}
+
+void CRSUMain::OnMessageCatalogue() {
+    struct Entry {
+        int id;
+        MessageStyle style;
+    };
+    using enum MessageStyle;
+    static constexpr Entry kCatalogue[] = {
+        {ids::kMsgCommunicationFailed, Error},
+        {ids::kMsgPrinterBusy, Error},
+        {ids::kMsgPortClaimed, Error},
+        {ids::kMsgOutOfMemory, Error},
+        {ids::kMsgSaveFailed, Error},
+        {ids::kMsgModelListFailed, Error},
+        {ids::kMsgLoadFailed, Error},
+        {ids::kMsgNumberRequired, Error},
+        {ids::kMsgMembersRequired, Error},
+        {ids::kMsgOtherModelFile, Question},
+        {ids::kMsgDiscardOnPrinterChange, Question},
+        {ids::kMsgPrinterChanged, Question},
+        {ids::kMsgCatalogueError, Error},
+        {ids::kMsgClosePrinter, Question},
+        {ids::kMsgDiscardChanges, Question},
+        {ids::kMsgRunningElsewhere, Error},
+        {ids::kMsgCatalogueInfo, Information},
+        {ids::kMsgGeneralFailure, Error},
+        {ids::kMsgSessionEndRefused, Information},
+        {ids::kMsgStandbyRefused, Information},
+        {ids::kMsgWritten, Information},
+    };
+    for (const Entry& entry : kCatalogue) Ask(entry.id, entry.style);
+}
+
+}  // namespace orvane

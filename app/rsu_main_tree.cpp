@@ -1,0 +1,94 @@
+// The main window's navigation tree and the page it shows.
+#include <QIcon>
+#include <QLabel>
+#include <QStyle>
+
+#include "app/language_module.h"
+#include "app/rsu_main.h"
+#include "pages/page_reception_reject.h"
+#include "pages/page_speed_dial.h"
+#include "pages/page_tti.h"
+#include "pages/rsu_tree_ctrl.h"
+#include "remotesetup/remote_setup.h"
+#include "resources/resource_ids.h"
+
+namespace orvane {
+namespace {
+
+// Images of the tree rows (icons 153, 150 and 151): 0 printer and dummy headings, 1 the fax
+// heading, 2 a page. The style's own icons stand for them.
+QIcon RowIcon(const QStyle* style, int image) {
+    static constexpr QStyle::StandardPixmap kIcons[] = {QStyle::SP_ComputerIcon, QStyle::SP_DirIcon,
+                                                        QStyle::SP_FileIcon};
+    return style->standardIcon(kIcons[image]);
+}
+
+}  // namespace
+
+void CRSUMain::BuildPageRows() {
+    page_rows_.clear();
+    page_rows_.push_back({kRowRoot, 0, printer_name_, 0});
+    const ModelRecord* model = SelectedModel();
+    const std::uint8_t functions = model != nullptr ? model->functions : 0;
+    if (functions & kFunctionScanner) {
+        page_rows_.push_back({kRowHeading, 0, QStringLiteral("Scanner Dummy"), 0});
+        page_rows_.push_back({kRowPage, 2, QStringLiteral("Scanner Dummy Element"), 0});
+    }
+    if (functions & kFunctionPrinter) {
+        page_rows_.push_back({kRowHeading, 0, QStringLiteral("Printer Dummy"), 0});
+        page_rows_.push_back({kRowPage, 2, QStringLiteral("Printer Dummy Element"), 0});
+    }
+    if (functions & kFunctionFax) {
+        page_rows_.push_back({kRowHeading, 1, LoadString(ids::kIdsTreeFax), 0});
+        page_rows_.push_back({kRowPage, 2, LoadString(ids::kIdsTreeSpeedDial), 1});
+        page_rows_.push_back({kRowPage, 2, LoadString(ids::kIdsTreeSender), 0});
+        if (remote_setup_->Capability().current_reject_tel_num != 0) {
+            page_rows_.push_back({kRowPage, 2, LoadString(ids::kIdsTreeRejected), 0});
+        }
+    }
+}
+
+void CRSUMain::FillTree() {
+    const QSignalBlocker quiet(tree_);
+    tree_->clear();
+    tree_->SetPageRows(&page_rows_);
+    QTreeWidgetItem* root = nullptr;
+    QTreeWidgetItem* heading = nullptr;
+    for (const PageRow& row : page_rows_) {
+        auto* item = new QTreeWidgetItem(QStringList(row.text));
+        item->setIcon(0, RowIcon(style(), row.image));
+        if (row.kind == kRowRoot) {
+            tree_->addTopLevelItem(item);
+            root = item;
+        } else if (row.kind == kRowHeading && root != nullptr) {
+            root->addChild(item);
+            heading = item;
+        } else if (heading != nullptr) {
+            heading->addChild(item);
+        }
+    }
+    tree_->expandAll();
+}
+
+void CRSUMain::OnTreeSelectionChanged() {
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (selected.isEmpty() || !remote_setup_) return;
+    const QString text = selected.first()->text(0);
+    if (text == LoadString(ids::kIdsTreeSpeedDial)) {
+        const bool coded_only = remote_setup_->Capability().current_onetouch_dial_num < 1;
+        page_heading_->setText(coded_only ? LoadString(ids::kIdsHeadingCodedOnly) + QLatin1Char('\n') +
+                                                LoadString(ids::kIdsHeadingCoded)
+                                          : LoadString(ids::kIdsHeadingSpeedDial) + QLatin1Char('\n') +
+                                                LoadString(ids::kIdsHeadingOneTouch) + QLatin1Char('\n') +
+                                                LoadString(ids::kIdsHeadingCoded));
+        ShowPage(speed_dial_);
+    } else if (text == LoadString(ids::kIdsTreeSender)) {
+        page_heading_->setText(LoadString(ids::kIdsHeadingSender));
+        ShowPage(sender_);
+    } else if (text == LoadString(ids::kIdsTreeRejected)) {
+        page_heading_->setText(LoadString(ids::kIdsHeadingRejected));
+        ShowPage(reject_);
+    }
+}
+
+}  // namespace orvane

@@ -1,0 +1,16 @@
+// Texts of the Working copy as the lists show them.
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <span>
+
+namespace orvane {
+
+// A name field in the printer's character code, through the device character table.
+QString DeviceName(std::span<const char> field);
+
+// A narrow (UTF-8) field, at most `max_bytes` bytes up to its first zero byte.
+QString NarrowText(std::span<const char> field, std::size_t max_bytes);
+
+}  // namespace orvane

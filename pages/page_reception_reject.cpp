@@ -1,0 +1,16 @@
+#include "pages/page_reception_reject.h"
+
+#include "pages/reject_model.h"
+#include "resources/resource_ids.h"
+
+namespace orvane {
+
+CRSUPageReceptionReject::CRSUPageReceptionReject(CRSUPageHost* host, QWidget* parent)
+    : CRSUPage(host,
+               {ids::kIddRejectPage, ids::kIdcRejectList, ids::kIdsRejectListTip, ids::kIdcRejectEdit,
+                ids::kIdcRejectSelectAll, ids::kIdcRejectDelete},
+               new RejectModel, parent) {
+    AddSelectAllAccelerator();
+}
+
+}  // namespace orvane

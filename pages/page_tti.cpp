@@ -1,0 +1,14 @@
+#include "pages/page_tti.h"
+
+#include "pages/sender_model.h"
+#include "resources/resource_ids.h"
+
+namespace orvane {
+
+CRSUPageTTI::CRSUPageTTI(CRSUPageHost* host, QWidget* parent)
+    : CRSUPage(host,
+               {ids::kIddSenderPage, ids::kIdcSenderList, ids::kIdsSenderListTip, ids::kIdcSenderEdit,
+                ids::kIdcSenderSpare, ids::kIdcSenderDelete},
+               new SenderModel, parent) {}
+
+}  // namespace orvane

@@ -1,0 +1,127 @@
+#include "pages/rsu_page.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/language_module.h"
+#include "pages/directory_list_model.h"
+#include "pages/rsu_list_ctrl.h"
+#include "pages/rsu_page_host.h"
+#include "resources/resource_ids.h"
+
+namespace orvane {
+namespace {
+
+// RefreshList's code while no directory is shown.
+constexpr int kNoDirectory = 5;
+
+}  // namespace
+
+CRSUPage::CRSUPage(CRSUPageHost* host, const PageControls& controls, DirectoryListModel* model,
+                   QWidget* parent)
+    : QWidget(parent), host_(host), model_(model) {
+    setObjectName(QString::number(controls.template_id));
+    model_->setParent(this);
+    list_ = new CRSUListCtrl(this);
+    list_->setObjectName(QString::number(controls.list_id));
+    list_->setModel(model_);
+    for (std::size_t i = 0; i < model_->Columns().size(); ++i) {
+        list_->header()->resizeSection(static_cast<int>(i), model_->Columns()[i].width);
+    }
+    tool_tips_.AddTool(list_, controls.list_tip);
+    edit_ = AddButton(controls.template_id, controls.edit_id, ids::kIdsEditTip);
+    second_ = AddButton(controls.template_id, controls.second_id, ids::kIdsSelectAllTip);
+    delete_ = AddButton(controls.template_id, controls.delete_id, ids::kIdsDeleteTip);
+
+    connect(edit_, &QPushButton::clicked, this, [this] { OnEdit(); });
+    connect(second_, &QPushButton::clicked, this, [this] { OnSelectAll(); });
+    connect(delete_, &QPushButton::clicked, this, [this] { OnDelete(); });
+    connect(list_, &QAbstractItemView::doubleClicked, this, [this] { OnEdit(); });
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CRSUPage::UpdateEditButton);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : {edit_, second_, delete_}) buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+}
+
+QPushButton* CRSUPage::AddButton(int template_id, int id, int tip) {
+    auto* button = new QPushButton(LoadTemplateText(template_id, id), this);
+    button->setObjectName(QString::number(id));
+    button->setAutoDefault(false);
+    button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
+    tool_tips_.AddTool(button, tip);
+    return button;
+}
+
+CRSUFuncRemoteSetup* CRSUPage::RemoteSetup() const {
+    return host_->RemoteSetup();
+}
+
+void CRSUPage::ClearSavedFlag() {
+    host_->ClearSavedFlag();
+}
+
+int CRSUPage::RefreshList() {
+    CRSUFuncRemoteSetup* setup = RemoteSetup();
+    model_->Reset(setup);
+    return setup == nullptr ? kNoDirectory : 0;
+}
+
+void CRSUPage::ApplyReadState(bool second_enabled) {
+    edit_->setEnabled(false);
+    second_->setEnabled(second_enabled);
+    delete_->setEnabled(true);
+    SelectRow(0);
+}
+
+void CRSUPage::SelectRow(int row) {
+    list_->SelectRow(row);
+    UpdateEditButton();
+}
+
+void CRSUPage::AddSelectAllAccelerator() {
+    auto* select_all = new QAction(this);
+    select_all->setObjectName(QString::number(ids::kCmdSelectAll));
+    select_all->setShortcut(QKeySequence::SelectAll);
+    select_all->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(select_all, &QAction::triggered, this, [this] { OnSelectAll(); });
+    addAction(select_all);
+}
+
+void CRSUPage::UpdateEditButton() {
+    edit_->setEnabled(list_->SelectedRows().size() == 1);
+}
+
+void CRSUPage::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Enter acts on the control that has the focus and goes no further.
+    QWidget* focus = focusWidget();
+    if (focus == list_) {
+        if (list_->SelectedRows().size() == 1) OnEdit();
+    } else if (focus == edit_) {
+        OnEdit();
+    } else if (focus == second_) {
+        OnSelectAll();
+    } else if (focus == delete_) {
+        OnDelete();
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace orvane

@@ -1,0 +1,79 @@
+// The base of the three directory pages: a list over the Working copy and three buttons
+// (Edit, a second button, Delete) below it on the right.
+#pragma once
+
+#include <QWidget>
+
+#include "pages/rsu_tooltip_ctrl.h"
+
+class QPushButton;
+
+namespace orvane {
+
+class CRSUFuncRemoteSetup;
+class CRSUListCtrl;
+class CRSUPageHost;
+class DirectoryListModel;
+
+// The controls of one page: template, list, buttons and their tool-tip strings.
+struct PageControls {
+    int template_id;
+    int list_id;
+    int list_tip;
+    int edit_id;
+    int second_id;  // Select all, or the sender page's button without a command
+    int delete_id;
+};
+
+class CRSUPage : public QWidget {
+    Q_OBJECT
+  public:
+    CRSUPage(CRSUPageHost* host, const PageControls& controls, DirectoryListModel* model, QWidget* parent);
+
+    // Rebuilds the list from the Working copy: 0, or 5 (list left empty) while the window holds no
+    // remote-setup object.
+    virtual int RefreshList();
+
+    // The state a read from the printer leaves: Edit disabled, the second button as given, Delete
+    // enabled, row 0 selected and focused (the Edit rule then enables Edit).
+    void ApplyReadState(bool second_enabled);
+    // Selects and focuses `row` alone.
+    void SelectRow(int row);
+
+    CRSUListCtrl* List() const { return list_; }
+    QPushButton* EditButton() const { return edit_; }
+    QPushButton* SecondButton() const { return second_; }
+    QPushButton* DeleteButton() const { return delete_; }
+
+  protected:
+    // Command hooks of the editing work; the base does nothing. Edit is also reached by a
+    // double-click on a row and by Enter on the list with exactly one row selected.
+    virtual void OnEdit() {}
+    virtual void OnSelectAll() {}
+    virtual void OnDelete() {}
+
+    CRSUPageHost* Host() const { return host_; }
+    // The window's remote-setup object, or null.
+    CRSUFuncRemoteSetup* RemoteSetup() const;
+    // Every change to the Working copy ends with this.
+    void ClearSavedFlag();
+    CRSUToolTipCtrl& ToolTips() { return tool_tips_; }
+    // Select all from the keyboard (accelerator table 158) while the focus is inside the page.
+    void AddSelectAllAccelerator();
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    QPushButton* AddButton(int template_id, int id, int tip);
+    void UpdateEditButton();
+
+    CRSUPageHost* host_;
+    DirectoryListModel* model_;
+    CRSUToolTipCtrl tool_tips_;
+    CRSUListCtrl* list_ = nullptr;
+    QPushButton* edit_ = nullptr;
+    QPushButton* second_ = nullptr;
+    QPushButton* delete_ = nullptr;
+};
+
+}  // namespace orvane

@@ -1,0 +1,90 @@
+#include "pages/rsu_tree_ctrl.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTreeWidgetItemIterator>
+
+namespace orvane {
+
+CRSUTreeCtrl::CRSUTreeCtrl(QWidget* parent) : QTreeWidget(parent) {
+    setHeaderHidden(true);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+const PageRow* CRSUTreeCtrl::RowOf(const QTreeWidgetItem* item) const {
+    if (item == nullptr || rows_ == nullptr) return nullptr;
+    for (const PageRow& row : *rows_) {
+        if (row.text == item->text(0)) return &row;
+    }
+    return nullptr;
+}
+
+void CRSUTreeCtrl::SelectFirstPage() {
+    if (rows_ == nullptr) return;
+    // Visible items pair with the rows in order.
+    std::size_t row = 0;
+    for (QTreeWidgetItem* item = topLevelItem(0); item != nullptr && row < rows_->size();
+         item = itemBelow(item), ++row) {
+        if ((*rows_)[row].kind == kRowPage) {
+            setCurrentItem(item);
+            return;
+        }
+    }
+}
+
+void CRSUTreeCtrl::SelectMarkedFirstPage() {
+    for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it) {
+        const PageRow* row = RowOf(*it);
+        if (row != nullptr && row->first_page == 1) {
+            setCurrentItem(*it);
+            return;
+        }
+    }
+}
+
+void CRSUTreeCtrl::mousePressEvent(QMouseEvent* event) {
+    const PageRow* row = RowOf(itemAt(event->position().toPoint()));
+    const std::uint16_t kind = row != nullptr ? row->kind : kRowUnknown;
+    if (event->button() == Qt::RightButton || kind < kRowPage) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void CRSUTreeCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void CRSUTreeCtrl::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+}
+
+void CRSUTreeCtrl::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            event->accept();
+            return;
+        case Qt::Key_Home:
+        case Qt::Key_PageUp:
+            SelectFirstPage();
+            event->accept();
+            return;
+        case Qt::Key_Up: {
+            const PageRow* row = RowOf(currentItem());
+            if (row != nullptr && row->first_page == 1) {
+                event->accept();
+                return;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+}  // namespace orvane

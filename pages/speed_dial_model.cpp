@@ -1,0 +1,34 @@
+#include "pages/speed_dial_model.h"
+
+#include "app/language_module.h"
+#include "pages/directory_text.h"
+#include "remotesetup/directory_data.h"
+#include "resources/resource_ids.h"
+
+namespace orvane {
+
+SpeedDialModel::SpeedDialModel(QObject* parent)
+    : DirectoryListModel(
+          {{ids::kIdsColumnSlotId, 50}, {ids::kIdsColumnName, 150}, {ids::kIdsColumnNumber, 270}}, parent) {}
+
+int SpeedDialModel::Rows(const DirectoryData& working) const {
+    return static_cast<int>(working.entries.size());
+}
+
+QString SpeedDialModel::Cell(const DirectoryData& working, int row, int column) const {
+    const DialEntry& entry = working.entries[static_cast<std::size_t>(row)];
+    switch (column) {
+        case 0:
+            return NarrowText(entry.slot_id, entry.slot_id.size());
+        case 1:
+            return entry.kind == EntryKind::Empty ? QString() : DeviceName(entry.name);
+        case 2:
+            if (entry.kind == EntryKind::Group) return LoadString(ids::kIdsGroupMarker);
+            return entry.kind == EntryKind::Individual ? NarrowText(entry.number, kMaxNumberLength + 1)
+                                                       : QString();
+        default:
+            return {};
+    }
+}
+
+}  // namespace orvane

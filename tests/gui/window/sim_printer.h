@@ -1,0 +1,29 @@
+// The virtual printer for window tests: one orvane-printer-sim over a device node and TCP, with
+// its state and operation log in a temporary folder.
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class SimPrinter {
+  public:
+    // Starts the printer with `extra` options; IsReady() tells whether it came up.
+    explicit SimPrinter(const QStringList& extra = {});
+    ~SimPrinter();
+
+    bool IsReady() const { return ready_; }
+    // The folder that holds the device node lp0 (port USB001).
+    QString UsbFolder() const { return folder_.path(); }
+    // The network port name of the TCP side ("VLNETP_127.0.0.1:<port>").
+    QString NetworkPort() const { return QStringLiteral("VLNETP_") + tcp_; }
+    // How many requests named `operation` the printer received.
+    int Count(const QString& operation) const;
+
+  private:
+    QTemporaryDir folder_;
+    QProcess process_;
+    QString tcp_;
+    bool ready_ = false;
+};

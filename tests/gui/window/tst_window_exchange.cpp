@@ -1,0 +1,355 @@
+#include <QtTest>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include "app/language_module.h"
+#include "app/rsu_main.h"
+#include "message_box_answerer.h"
+#include "pages/rsu_page.h"
+#include "remotesetup/remote_setup.h"
+#include "resources/resource_ids.h"
+#include "settings_folder.h"
+#include "sim_printer.h"
+
+using orvane::CRSUMain;
+namespace ids = orvane::ids;
+
+// The window against the virtual printer: Read, Write, faults, change of printer, progress, input.
+class WindowExchangeTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void init();
+    void readFillsThePagesAndTheTree_data();
+    void readFillsThePagesAndTheTree();
+    void readOfAModifiedDirectoryAsksUnlessSaved();
+    void writeOfAnUnchangedDirectorySendsNothing();
+    void writeAfterThePrinterChangedAsks_data();
+    void writeAfterThePrinterChangedAsks();
+    void faultShowsItsMessage_data();
+    void faultShowsItsMessage();
+    void printerChangeAsksAndCancelRestores_data();
+    void printerChangeAsksAndCancelRestores();
+    void escapeNeverCloses();
+    void progressAppearsOnlyForLongOperations_data();
+    void progressAppearsOnlyForLongOperations();
+    void clicksDuringAReadAreDiscarded();
+
+  private:
+    // Writes the printers file: "Office Fax" on USB001, "Net Fax" on the TCP port, both MX100.
+    void InstallPrinters(const SimPrinter& printer);
+    template <typename Control>
+    static Control* Find(CRSUMain& window, int id) {
+        return window.findChild<Control*>(QString::number(id));
+    }
+    static void Press(CRSUMain& window, int id) {
+        QTest::mouseClick(Find<QPushButton>(window, id), Qt::LeftButton);
+    }
+    static void Select(CRSUMain& window, const QString& printer);
+    static int Rows(CRSUMain& window, int list_id) {
+        return Find<QTreeView>(window, list_id)->model()->rowCount();
+    }
+    static QString Text(int id) { return orvane::LoadString(id); }
+
+    QTemporaryDir folder_;
+};
+
+void WindowExchangeTest::initTestCase() {
+    QVERIFY(folder_.isValid());
+    UseSettingsFolder(folder_);
+    for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
+        const QString path = folder_.filePath(variable);
+        QVERIFY(QDir().mkpath(path));
+        qputenv(variable, path.toUtf8());
+    }
+    qputenv("ORVANE_NETPORT_LIBRARY", ORVANE_NETPORT_LIBRARY);
+}
+
+void WindowExchangeTest::init() {
+    QSettings user(UserSettingsFile(folder_), QSettings::IniFormat);
+    user.clear();
+    user.sync();
+    QVERIFY(orvane::LoadLanguageModule(0x0409, ORVANE_TEST_PROGRAM_DIR));
+}
+
+void WindowExchangeTest::InstallPrinters(const SimPrinter& printer) {
+    QVERIFY(printer.IsReady());
+    qputenv("ORVANE_USB_DEVICE_DIR", printer.UsbFolder().toUtf8());
+    QFile file(folder_.filePath("printers"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("# name\tdriver\tport\n");
+    file.write("Office Fax\tVelor MX100 series\tUSB001\n");
+    file.write("Net Fax\tVelor MX100 series\t" + printer.NetworkPort().toUtf8() + "\n");
+    file.write("Unlisted\tOther Maker 9\tUSB002\n");
+    file.close();
+    qputenv("ORVANE_PRINTERS", file.fileName().toUtf8());
+}
+
+void WindowExchangeTest::Select(CRSUMain& window, const QString& printer) {
+    auto* list = Find<QComboBox>(window, ids::kIdcPrinterList);
+    list->setCurrentIndex(list->findText(printer));
+}
+
+void WindowExchangeTest::readFillsThePagesAndTheTree_data() {
+    QTest::addColumn<QString>("printer");
+    QTest::newRow("usb") << "Office Fax";
+    QTest::newRow("tcp") << "Net Fax";
+}
+
+void WindowExchangeTest::readFillsThePagesAndTheTree() {
+    QFETCH(QString, printer);
+    SimPrinter sim;
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    QCOMPARE(Find<QComboBox>(window, ids::kIdcPrinterList)->count(), 2);
+    Select(window, printer);
+    MessageBoxAnswerer answerer;
+    Press(window, ids::kIdcRead);
+    QVERIFY2(answerer.Texts().isEmpty(), qPrintable(answerer.Texts().join('|')));
+    QVERIFY(window.RemoteSetup() != nullptr);
+    const auto& capability = window.RemoteSetup()->Capability();
+    QCOMPARE(Rows(window, ids::kIdcSpeedDialList), window.RemoteSetup()->DialSlotCount());
+    QCOMPARE(Rows(window, ids::kIdcSenderList), 1);
+    QCOMPARE(Rows(window, ids::kIdcRejectList), capability.current_reject_tel_num);
+    QVERIFY(Rows(window, ids::kIdcSpeedDialList) > 0);
+    auto* speed_dial = Find<QTreeView>(window, ids::kIdcSpeedDialList);
+    QVERIFY(speed_dial->isVisible());
+    QVERIFY(speed_dial->selectionModel()->isRowSelected(0, {}));
+    QVERIFY(Find<QPushButton>(window, ids::kIdOk)->isEnabled());
+    QVERIFY(Find<QPushButton>(window, ids::kIdcSave)->isVisible());
+    QVERIFY(Find<QPushButton>(window, ids::kIdcSpeedDialDelete)->isEnabled());
+    QVERIFY(!Find<QPushButton>(window, ids::kIdcSenderSpare)->isEnabled());
+
+    // Printer, scanner and printer dummies, the fax heading and its three pages.
+    auto* tree = Find<QTreeWidget>(window, ids::kIdcTree);
+    QVERIFY(tree->isVisible());
+    QCOMPARE(tree->topLevelItem(0)->text(0), printer);
+    QTreeWidgetItem* fax = tree->topLevelItem(0)->child(2);
+    QCOMPARE(fax->text(0), Text(ids::kIdsTreeFax));
+    QCOMPARE(fax->childCount(), capability.current_reject_tel_num != 0 ? 3 : 2);
+    QCOMPARE(tree->currentItem()->text(0), Text(ids::kIdsTreeSpeedDial));
+
+    // Choosing the sender row shows that page and its heading.
+    tree->setCurrentItem(fax->child(1));
+    QVERIFY(Find<QTreeView>(window, ids::kIdcSenderList)->isVisible());
+    QVERIFY(!speed_dial->isVisible());
+    QCOMPARE(Find<QLabel>(window, ids::kIdcPageHeading)->text(), Text(ids::kIdsHeadingSender));
+    QSettings user(UserSettingsFile(folder_), QSettings::IniFormat);
+    QCOMPARE(user.value("SelectedDevice").toString(), printer);
+}
+
+void WindowExchangeTest::readOfAModifiedDirectoryAsksUnlessSaved() {
+    SimPrinter sim;
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    Press(window, ids::kIdcRead);
+    QVERIFY(window.RemoteSetup() != nullptr);
+    auto* working = window.RemoteSetup()->Copy(orvane::DirectoryCopy::Working);
+    QVERIFY(orvane::StoreText(working->rejects[0].number, "0123"));
+    {
+        MessageBoxAnswerer answerer({Text(ids::kMsgDiscardChanges)});
+        Press(window, ids::kIdcRead);
+        QCOMPARE(answerer.Texts(), QStringList{Text(ids::kMsgDiscardChanges)});
+        QCOMPARE(sim.Count("StartJob"), 1);
+    }
+    window.RemoteSetup()->Copy(orvane::DirectoryCopy::Working)->rejects[0].number[0] = '7';
+    window.SetSavedFlag();
+    MessageBoxAnswerer answerer;
+    Press(window, ids::kIdcRead);
+    QVERIFY(answerer.Texts().isEmpty());
+    QCOMPARE(sim.Count("StartJob"), 2);
+    QVERIFY(!window.IsSaved());
+}
+
+void WindowExchangeTest::writeOfAnUnchangedDirectorySendsNothing() {
+    SimPrinter sim;
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    Press(window, ids::kIdcRead);
+    MessageBoxAnswerer answerer;
+    Press(window, ids::kIdOk);
+    QVERIFY2(answerer.Texts().isEmpty(), qPrintable(answerer.Texts().join('|')));
+    QCOMPARE(sim.Count("ReceiveData"), 2);
+    QCOMPARE(sim.Count("SendData"), 0);
+    QCOMPARE(sim.Count("EndJob"), 2);
+}
+
+void WindowExchangeTest::writeAfterThePrinterChangedAsks_data() {
+    QTest::addColumn<bool>("overwrite");
+    QTest::newRow("ok writes") << true;
+    QTest::newRow("cancel keeps") << false;
+}
+
+void WindowExchangeTest::writeAfterThePrinterChangedAsks() {
+    QFETCH(bool, overwrite);
+    SimPrinter sim({"--edit-after-read", "1"});
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    Press(window, ids::kIdcRead);
+    QVERIFY(window.RemoteSetup() != nullptr);
+    const QStringList cancel = overwrite ? QStringList() : QStringList{Text(ids::kMsgPrinterChanged)};
+    MessageBoxAnswerer answerer(cancel);
+    Press(window, ids::kIdOk);
+    QStringList expected = {Text(ids::kMsgPrinterChanged)};
+    if (overwrite) expected << Text(ids::kMsgWritten);
+    QCOMPARE(answerer.Texts(), expected);
+    QCOMPARE(sim.Count("SendData"), overwrite ? 1 : 0);
+    QVERIFY(window.RemoteSetup() != nullptr);
+}
+
+void WindowExchangeTest::faultShowsItsMessage_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("holder");  // a port on which another program holds a job, or empty
+    QTest::addColumn<int>("message");
+    QTest::newRow("link broken") << QStringList{"--disconnect-at", "3"} << QString()
+                                 << ids::kMsgCommunicationFailed;
+    QTest::newRow("busy with another job") << QStringList() << "tcp" << ids::kMsgPrinterBusy;
+    QTest::newRow("port claimed") << QStringList() << "usb" << ids::kMsgPortClaimed;
+    QTest::newRow("unsupported capability")
+        << QStringList{"--set", "max_name_length=60", "--set", "current_name_length=60"} << QString()
+        << ids::kMsgGeneralFailure;
+}
+
+void WindowExchangeTest::faultShowsItsMessage() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, holder);
+    QFETCH(int, message);
+    SimPrinter sim(options);
+    InstallPrinters(sim);
+    orvane::CRSUFuncRemoteSetup other;
+    if (!holder.isEmpty()) {
+        QCOMPARE(other.SetPrinterName("Other"), 0);
+        const QByteArray port = holder == "usb" ? QByteArray("USB001") : sim.NetworkPort().toUtf8();
+        QCOMPARE(other.SetPortName(port.constData()), 0);
+        QCOMPARE(other.ReadFromDevice(), 0);
+        QCOMPARE(other.CheckDeviceUnchanged(), 0);  // keeps the job and the port
+    }
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    MessageBoxAnswerer answerer;
+    Press(window, ids::kIdcRead);
+    QCOMPARE(answerer.Texts(), QStringList{Text(message)});
+    QVERIFY(window.RemoteSetup() == nullptr);
+    QVERIFY(!Find<QTreeWidget>(window, ids::kIdcTree)->isVisible());
+    QVERIFY(!Find<QPushButton>(window, ids::kIdOk)->isEnabled());
+    QVERIFY(!Find<QPushButton>(window, ids::kIdcSave)->isVisible());
+    if (!holder.isEmpty()) other.FinishDeviceJob();
+}
+
+void WindowExchangeTest::printerChangeAsksAndCancelRestores_data() {
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<int>("question");
+    QTest::newRow("unchanged, cancel") << false << false << ids::kMsgClosePrinter;
+    QTest::newRow("unchanged, ok") << false << true << ids::kMsgClosePrinter;
+    QTest::newRow("modified, cancel") << true << false << ids::kMsgDiscardOnPrinterChange;
+    QTest::newRow("modified, ok") << true << true << ids::kMsgDiscardOnPrinterChange;
+}
+
+void WindowExchangeTest::printerChangeAsksAndCancelRestores() {
+    QFETCH(bool, modified);
+    QFETCH(bool, accept);
+    QFETCH(int, question);
+    SimPrinter sim;
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    Select(window, "Office Fax");
+    Press(window, ids::kIdcRead);
+    QVERIFY(window.RemoteSetup() != nullptr);
+    if (modified) {
+        QVERIFY(orvane::StoreText(
+            window.RemoteSetup()->Copy(orvane::DirectoryCopy::Working)->rejects[0].number, "55"));
+    }
+    MessageBoxAnswerer answerer(accept ? QStringList() : QStringList{Text(question)});
+    Select(window, "Net Fax");
+    QCOMPARE(answerer.Texts(), QStringList{Text(question)});
+    auto* list = Find<QComboBox>(window, ids::kIdcPrinterList);
+    QCOMPARE(list->currentText(), accept ? QString("Net Fax") : QString("Office Fax"));
+    QCOMPARE(window.RemoteSetup() != nullptr, !accept);
+    QCOMPARE(Find<QTreeWidget>(window, ids::kIdcTree)->isVisible(), !accept);
+    QCOMPARE(Find<QPushButton>(window, ids::kIdOk)->isEnabled(), !accept);
+}
+
+void WindowExchangeTest::escapeNeverCloses() {
+    SimPrinter sim;
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    Press(window, ids::kIdcRead);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(window.isVisible());
+    QVERIFY(window.RemoteSetup() != nullptr);
+}
+
+void WindowExchangeTest::progressAppearsOnlyForLongOperations_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("quick") << QStringList() << false;
+    QTest::newRow("slow") << QStringList{"--delay", "2600@ReceiveData"} << true;
+}
+
+void WindowExchangeTest::progressAppearsOnlyForLongOperations() {
+    QFETCH(QStringList, options);
+    QFETCH(bool, shown);
+    SimPrinter sim(options);
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    // The read runs its own event loop; a timer inside it looks for the progress dialog.
+    bool seen = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+        auto* progress = window.findChild<QDialog*>(QString::number(ids::kIddProgress));
+        if (progress != nullptr && progress->isVisible()) seen = true;
+    });
+    watch.start(20);
+    Press(window, ids::kIdcRead);
+    watch.stop();
+    QVERIFY(window.RemoteSetup() != nullptr);
+    QCOMPARE(seen, shown);
+    QVERIFY(window.isEnabled());
+    QVERIFY(window.findChild<QDialog*>(QString::number(ids::kIddProgress)) == nullptr);
+}
+
+void WindowExchangeTest::clicksDuringAReadAreDiscarded() {
+    SimPrinter sim({"--delay", "800@ReceiveData"});
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    Press(window, ids::kIdcRead);
+    QVERIFY(window.RemoteSetup() != nullptr);
+    // During the second read: clicks on Write and Close, and Read's key.
+    bool busy = false;
+    QTimer::singleShot(300, &window, [&] {
+        busy = window.IsBusy();
+        for (int id : {ids::kIdOk, ids::kIdCancel}) {
+            auto* button = Find<QPushButton>(window, id);
+            const QPoint centre = button->rect().center();
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QCoreApplication::postEvent(
+                    button, new QMouseEvent(type, centre, button->mapToGlobal(centre), Qt::LeftButton,
+                                            Qt::LeftButton, Qt::NoModifier));
+            }
+        }
+    });
+    MessageBoxAnswerer answerer;
+    Press(window, ids::kIdcRead);
+    QTest::qWait(200);
+    QVERIFY(busy);
+    QVERIFY(answerer.Texts().isEmpty());
+    QVERIFY(window.isVisible());
+    QCOMPARE(sim.Count("StartJob"), 2);
+    QCOMPARE(sim.Count("SendData"), 0);
+}
+
+QTEST_MAIN(WindowExchangeTest)
+#include "tst_window_exchange.moc"
