@@ -1,5 +1,8 @@
 // USB back end: the printer's usblp device node (a pseudo-terminal for the virtual printer),
-// opened non-blocking around each I/O call and driven with poll() time-outs.
+// opened non-blocking around each I/O call and driven with poll() time-outs. The device folder
+// may be writable by others (a test's or the virtual printer's folder): the node may be a link, as
+// the virtual printer publishes it, but what it opens must be a character device, checked on the
+// opened descriptor; a regular file, FIFO or folder in its place gives kUsbDeviceNotFound.
 #pragma once
 
 #include <array>

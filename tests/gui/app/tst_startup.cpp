@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QLocalSocket>
 #include <QWidget>
@@ -8,6 +9,7 @@
 #include "app/language_module.h"
 #include "app/single_instance.h"
 #include "message_box_watcher.h"
+#include "planted_name.h"
 #include "platform/instance_object.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
@@ -45,6 +47,8 @@ class StartupTest : public QObject {
     void secondStartRestoresTheMinimizedWindow();
     void heldObjectWithoutAWindowLetsASecondInstanceRun();
     void anotherUsersInstanceRefusesWithMessage177();
+    void plantedInstanceObjectEndsStartUpSilently_data();
+    void plantedInstanceObjectEndsStartUpSilently();
 
   private:
     QString ProgramWith(const QStringList& modules);
@@ -62,13 +66,13 @@ void StartupTest::initTestCase() {
     // The machine-wide folder must be reachable by another user for the refusal case.
     objects_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/orvane-objects-XXXXXX");
     QVERIFY(objects_->isValid());
-    QFile::setPermissions(objects_->path(),
-                          QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser |
-                              QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther |
-                              QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup);
+    // Shared as the program makes it: everyone writes, the sticky bit keeps each user's files.
+    QCOMPARE(::chmod(QFile::encodeName(objects_->path()).constData(), 01777), 0);
     qputenv("ORVANE_OBJECT_DIR", objects_->path().toUtf8());
     qputenv("ORVANE_SESSION_DIR", folder_.filePath("session").toUtf8());
     QVERIFY(QDir().mkpath(folder_.filePath("session")));
+    QVERIFY(QFile::setPermissions(folder_.filePath("session"),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
 }
 
 void StartupTest::init() {
@@ -252,6 +256,29 @@ void StartupTest::anotherUsersInstanceRefusesWithMessage177() {
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(kProcessTimeoutMs));
     QTRY_VERIFY_WITH_TIMEOUT(!NamedObject::Exists(orvane::kInstanceObjectName), kProcessTimeoutMs);
+}
+
+void StartupTest::plantedInstanceObjectEndsStartUpSilently_data() {
+    AddPlantRows();
+}
+
+// Another local user left something under the object's name in the machine-wide folder.
+void StartupTest::plantedInstanceObjectEndsStartUpSilently() {
+    QFETCH(QString, plant);
+    const PlantedName planted(
+        *case_, QByteArray::fromStdString(NamedObject::PathFor(orvane::kInstanceObjectName)), plant);
+    QVERIFY(planted.IsPlanted());
+
+    NamedObject object;
+    QCOMPARE(orvane::ClaimSingleInstance(&object), InstanceOutcome::LeaveSilently);
+    QVERIFY(!object.IsHeld());
+    QProcess process;
+    Start(process, ProgramWith({"ORVI_EN.qm"}), "en_US.UTF-8");
+    QVERIFY(process.waitForFinished(kProcessTimeoutMs));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+
+    QVERIFY(planted.VictimUntouched());
 }
 
 QTEST_MAIN(StartupTest)

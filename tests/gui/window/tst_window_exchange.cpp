@@ -10,10 +10,12 @@
 #include "app/rsu_main.h"
 #include "message_box_answerer.h"
 #include "pages/rsu_page.h"
+#include "planted_name.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
+#include "transport/named_object.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;
@@ -38,6 +40,8 @@ class WindowExchangeTest : public QObject {
     void progressAppearsOnlyForLongOperations_data();
     void progressAppearsOnlyForLongOperations();
     void clicksDuringAReadAreDiscarded();
+    void plantedCommunicateObjectRefusesTheRead_data();
+    void plantedCommunicateObjectRefusesTheRead();
 
   private:
     // Writes the printers file: "Office Fax" on USB001, "Net Fax" on the TCP port, both MX100.
@@ -61,10 +65,9 @@ class WindowExchangeTest : public QObject {
 void WindowExchangeTest::initTestCase() {
     QVERIFY(folder_.isValid());
     UseSettingsFolder(folder_);
+    // The window makes both folders, each with the mode its scope asks for.
     for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-        const QString path = folder_.filePath(variable);
-        QVERIFY(QDir().mkpath(path));
-        qputenv(variable, path.toUtf8());
+        qputenv(variable, folder_.filePath(variable).toUtf8());
     }
     qputenv("ORVANE_NETPORT_LIBRARY", ORVANE_NETPORT_LIBRARY);
 }
@@ -349,6 +352,31 @@ void WindowExchangeTest::clicksDuringAReadAreDiscarded() {
     QVERIFY(window.isVisible());
     QCOMPARE(sim.Count("StartJob"), 2);
     QCOMPARE(sim.Count("SendData"), 0);
+}
+
+void WindowExchangeTest::plantedCommunicateObjectRefusesTheRead_data() {
+    AddPlantRows();
+}
+
+// Something other than the program's own lock file under the communication's object name: the
+// communication cannot begin, nothing reaches what was planted.
+void WindowExchangeTest::plantedCommunicateObjectRefusesTheRead() {
+    QFETCH(QString, plant);
+    const PlantedName planted(
+        folder_, QByteArray::fromStdString(orvane::NamedObject::PathFor("orvkitCommunicateMutex")), plant);
+    QVERIFY(planted.IsPlanted());
+
+    SimPrinter sim;
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    Select(window, "Office Fax");
+    MessageBoxAnswerer answerer;
+    Press(window, ids::kIdcRead);
+    QCOMPARE(answerer.Texts(), QStringList{Text(ids::kMsgGeneralFailure)});
+    QVERIFY(window.RemoteSetup() == nullptr);
+
+    QVERIFY(planted.VictimUntouched());
 }
 
 QTEST_MAIN(WindowExchangeTest)

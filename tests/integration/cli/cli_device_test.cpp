@@ -2,13 +2,17 @@
 // library (VLNETP_127.0.0.1:<port>).
 #include "cli_process.h"
 #include "directory_file_fixtures.h"
+#include "planted_files.h"
 #include "sim_client.h"
+#include "transport/named_object.h"
+#include "transport/port_claim.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace clitest {
@@ -122,6 +126,39 @@ TEST_P(CliDevice, EditedFileIsWrittenAndReadBack) {
 INSTANTIATE_TEST_SUITE_P(Links, CliDevice, ::testing::Values(Link::Usb, Link::Tcp), [](const auto& info) {
     return std::string(info.param == Link::Usb ? "Usb" : "Tcp");
 });
+
+// Another local user planted something under one of the port claim's objects: the read fails
+// before anything reaches the printer, and what the plant leads to stays as it was.
+class CliPlantedClaim : public ::testing::TestWithParam<std::tuple<std::string, orvane::testing::Plant>> {};
+
+TEST_P(CliPlantedClaim, ReadFailsAndTheVictimIsUntouched) {
+    const auto& [object, plant] = GetParam();
+    Printer printer;
+    TemporaryFolder folder;
+    const orvane::testing::Victim victim(folder / "victim");
+    const std::string planted = NamedObject::PathFor(object);
+    orvane::testing::PlantAt(planted, plant, victim);
+    const CliRun read = printer.Run({"read", "--port", "USB001"});
+    EXPECT_NE(read.status, 0);
+    EXPECT_NE(read.err, "");
+    EXPECT_EQ(printer.Log(), "");
+    victim.ExpectUntouched();
+    std::filesystem::remove(planted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ClaimObjects, CliPlantedClaim,
+    ::testing::Combine(::testing::Values(std::string(kClaimGuardName), ClaimMutexName("USB001"),
+                                         std::string(kPortClaimTableName)),
+                       ::testing::Values(orvane::testing::Plant::kLinkToVictim, orvane::testing::Plant::kFifo,
+                                         orvane::testing::Plant::kFolder)),
+    [](const auto& info) {
+        const std::string& object = std::get<0>(info.param);
+        const std::string kind = object == kClaimGuardName       ? "Guard"
+                                 : object == kPortClaimTableName ? "Table"
+                                                                 : "Claim";
+        return kind + orvane::testing::PlantName(std::get<1>(info.param));
+    });
 
 TEST(CliWrite, UnchangedFileSendsNothing) {
     Printer printer;
