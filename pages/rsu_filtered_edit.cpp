@@ -1,0 +1,219 @@
+#include "pages/rsu_filtered_edit.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <algorithm>
+
+#include "pages/rsu_beep.h"
+#include "platform/system_locale.h"
+
+namespace orvane {
+namespace {
+
+// True for the key presses the line edit itself would insert as text.
+bool IsTextInput(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty()) return false;
+    const QChar c = text.front();
+    if (c.category() == QChar::Other_Format) return true;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ShiftModifier | Qt::ControlModifier)) {
+        return false;
+    }
+    return c.isPrint() || c.category() == QChar::Other_PrivateUse ||
+           (c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
+}
+
+void BeepFor(int refused) {
+    for (int i = 0; i < refused; ++i) RSUBeep();
+}
+
+}  // namespace
+
+CRSUFilteredEdit::CRSUFilteredEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, &CRSUFilteredEdit::TidyAfterChange);
+}
+
+bool CRSUFilteredEdit::Tidy(EditField&) const {
+    return false;
+}
+
+bool CRSUFilteredEdit::SetUpKeycode(const char* keycode_type) {
+    if (keycode_type == nullptr) return false;
+    keycode_set_ = KeycodeSetFor(keycode_type);
+    input_method_detached_ = SystemLocaleIsKorean();
+    ApplyInputMethodRule();
+    return true;
+}
+
+void CRSUFilteredEdit::ApplyInputMethodRule() {
+    if (input_method_detached_) setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+EditField CRSUFilteredEdit::CurrentField() const {
+    EditField field;
+    field.text = text().toStdU16String();
+    field.limit = static_cast<std::size_t>(std::max(0, maxLength()));
+    field.caret = static_cast<std::size_t>(cursorPosition());
+    field.anchor = field.caret;
+    if (hasSelectedText()) {
+        const auto start = static_cast<std::size_t>(selectionStart());
+        const auto end = static_cast<std::size_t>(selectionEnd());
+        field.anchor = field.caret == start ? end : start;
+    }
+    return field;
+}
+
+void CRSUFilteredEdit::ApplyField(const EditField& field) {
+    const QString new_text = QString::fromStdU16String(field.text);
+    if (new_text != text()) {
+        // One undoable edit; the field is already tidy, so the change notification leaves it.
+        applying_ = true;
+        selectAll();
+        if (new_text.isEmpty()) {
+            del();
+        } else {
+            insert(new_text);
+        }
+        applying_ = false;
+    }
+    const auto anchor = static_cast<int>(field.anchor);
+    const auto caret = static_cast<int>(field.caret);
+    if (anchor == caret) {
+        setCursorPosition(caret);
+    } else {
+        setSelection(anchor, caret - anchor);
+    }
+}
+
+void CRSUFilteredEdit::Send(const QString& text, bool paste) {
+    EditField field = CurrentField();
+    const std::u16string units = text.toStdU16String();
+    const int refused = paste ? PasteChars(field, units, Rules()) : SendChars(field, units, Rules());
+    ApplyField(field);
+    BeepFor(refused);
+}
+
+void CRSUFilteredEdit::PasteFrom(QClipboard::Mode mode) {
+    if (isReadOnly()) return;
+    const QString text = QGuiApplication::clipboard()->text(mode);
+    if (!text.isEmpty()) Send(text, true);
+}
+
+void CRSUFilteredEdit::TidyAfterChange() {
+    if (applying_) return;
+    EditField field = CurrentField();
+    if (Tidy(field)) ApplyField(field);
+}
+
+void CRSUFilteredEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        PasteFrom(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
+    if (!isReadOnly() && IsTextInput(*event)) {
+        Send(event->text(), false);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CRSUFilteredEdit::CommitInputMethodText(const QString& commit, int start, int length) {
+    EditField field = CurrentField();
+    const int size = static_cast<int>(field.text.size());
+    start = std::clamp(start, 0, size);
+    length = std::clamp(length, 0, size - start);
+    field.anchor = static_cast<std::size_t>(start);
+    field.caret = static_cast<std::size_t>(start + length);
+    int refused = 0;
+    if (commit.isEmpty()) {
+        field.text.erase(field.anchor, field.caret - field.anchor);
+        field.caret = field.anchor;
+        Tidy(field);
+    } else {
+        refused = SendChars(field, commit.toStdU16String(), Rules());
+    }
+    ApplyField(field);
+    BeepFor(refused);
+}
+
+void CRSUFilteredEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (isReadOnly()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    if (event->replacementLength() > 0) {
+        CommitInputMethodText(event->commitString(), cursorPosition() + event->replacementStart(),
+                              event->replacementLength());
+    } else if (!event->commitString().isEmpty()) {
+        Send(event->commitString(), false);
+    }
+    // The composition shows as the input method gives it; only committed text enters the field.
+    QInputMethodEvent preedit(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&preedit);
+    event->accept();
+}
+
+void CRSUFilteredEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        disconnect(paste, nullptr, this, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { PasteFrom(QClipboard::Clipboard); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void CRSUFilteredEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
+        QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        PasteFrom(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void CRSUFilteredEdit::dropEvent(QDropEvent* event) {
+    const QString dropped = event->mimeData() != nullptr ? event->mimeData()->text() : QString();
+    if (dropped.isEmpty() || isReadOnly()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    int position = cursorPositionAt(event->position().toPoint());
+    if (event->source() == this && event->dropAction() == Qt::MoveAction && hasSelectedText()) {
+        // A move inside the field: the dragged text leaves its place first.
+        const int start = selectionStart();
+        const int end = selectionEnd();
+        if (position >= start && position <= end) return;
+        if (position > end) position -= end - start;
+        EditField field = CurrentField();
+        field.text.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+        field.anchor = field.caret = static_cast<std::size_t>(position);
+        const int refused = PasteChars(field, dropped.toStdU16String(), Rules());
+        Tidy(field);
+        ApplyField(field);
+        BeepFor(refused);
+        return;
+    }
+    deselect();
+    setCursorPosition(position);
+    Send(dropped, true);
+}
+
+void CRSUFilteredEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::ReadOnlyChange) ApplyInputMethodRule();
+}
+
+}  // namespace orvane
