@@ -1,6 +1,7 @@
 #include "pages/rsu_filtered_edit.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 #include "pages/rsu_beep.h"
+#include "pages/rsu_selection_source.h"
 #include "platform/system_locale.h"
 
 namespace orvane {
@@ -71,15 +73,27 @@ EditField CRSUFilteredEdit::CurrentField() const {
 }
 
 void CRSUFilteredEdit::ApplyField(const EditField& field) {
+    const QString old_text = text();
     const QString new_text = QString::fromStdU16String(field.text);
-    if (new_text != text()) {
-        // One undoable edit; the field is already tidy, so the change notification leaves it.
+    if (new_text != old_text) {
+        // Only the part that differs is replaced, as one undoable edit; the field is already
+        // tidy, so the change notification leaves it.
+        const auto old_end = old_text.cend();
+        const auto prefix = static_cast<int>(
+            std::mismatch(old_text.cbegin(), old_end, new_text.cbegin(), new_text.cend()).first -
+            old_text.cbegin());
+        int suffix = 0;
+        while (suffix < old_text.size() - prefix && suffix < new_text.size() - prefix &&
+               old_text[old_text.size() - 1 - suffix] == new_text[new_text.size() - 1 - suffix]) {
+            ++suffix;
+        }
         applying_ = true;
-        selectAll();
-        if (new_text.isEmpty()) {
+        setSelection(prefix, static_cast<int>(old_text.size()) - prefix - suffix);
+        const QString inserted = new_text.mid(prefix, new_text.size() - prefix - suffix);
+        if (inserted.isEmpty()) {
             del();
         } else {
-            insert(new_text);
+            insert(inserted);
         }
         applying_ = false;
     }
@@ -100,10 +114,12 @@ void CRSUFilteredEdit::Send(const QString& text, bool paste) {
     BeepFor(refused);
 }
 
-void CRSUFilteredEdit::PasteFrom(QClipboard::Mode mode) {
-    if (isReadOnly()) return;
-    const QString text = QGuiApplication::clipboard()->text(mode);
-    if (!text.isEmpty()) Send(text, true);
+void CRSUFilteredEdit::PasteClipboard() {
+    PasteText(QGuiApplication::clipboard()->text());
+}
+
+void CRSUFilteredEdit::PasteText(const QString& text) {
+    if (!isReadOnly() && !text.isEmpty()) Send(text, true);
 }
 
 void CRSUFilteredEdit::TidyAfterChange() {
@@ -114,7 +130,7 @@ void CRSUFilteredEdit::TidyAfterChange() {
 
 void CRSUFilteredEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
-        PasteFrom(QClipboard::Clipboard);
+        PasteClipboard();
         event->accept();
         return;
     }
@@ -164,21 +180,25 @@ void CRSUFilteredEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 void CRSUFilteredEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
-    if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        disconnect(paste, nullptr, this, nullptr);
-        connect(paste, &QAction::triggered, this, [this] { PasteFrom(QClipboard::Clipboard); });
+    // The menu's Paste calls the unfiltered QLineEdit::paste; it pastes through the filter instead.
+    for (QAction* action : menu->actions()) {
+        if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+            disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
+            connect(action, &QAction::triggered, this, &CRSUFilteredEdit::PasteClipboard);
+        }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }
 
 void CRSUFilteredEdit::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
-        QGuiApplication::clipboard()->supportsSelection()) {
-        deselect();
-        PasteFrom(QClipboard::Selection);
-        event->accept();
-        return;
+    if (event->button() == Qt::MiddleButton && !isReadOnly()) {
+        if (const std::optional<QString> selection = SelectionText()) {
+            deselect();
+            PasteText(*selection);
+            event->accept();
+            return;
+        }
     }
     QLineEdit::mouseReleaseEvent(event);
 }

@@ -3,7 +3,6 @@
 // drop) goes through one character filter, one character at a time; a refused character beeps.
 #pragma once
 
-#include <QClipboard>
 #include <QLineEdit>
 
 #include "remotesetup/input_rules.h"
@@ -39,7 +38,8 @@ class CRSUFilteredEdit : public QLineEdit {
     void ApplyField(const EditField& field);
     // Sends `text` through the filter at the selection; a paste first cuts it to the limit.
     void Send(const QString& text, bool paste);
-    void PasteFrom(QClipboard::Mode mode);
+    void PasteClipboard();
+    void PasteText(const QString& text);
     // Replaces the text from `start` for `length` units by the filtered `commit`.
     void CommitInputMethodText(const QString& commit, int start, int length);
     void TidyAfterChange();
