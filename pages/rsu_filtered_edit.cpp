@@ -72,15 +72,14 @@ EditField CRSUFilteredEdit::CurrentField() const {
     return field;
 }
 
-void CRSUFilteredEdit::ApplyField(const EditField& field) {
+void CRSUFilteredEdit::ApplyField(const EditField& field, UndoStep step) {
     const QString old_text = text();
     const QString new_text = QString::fromStdU16String(field.text);
     if (new_text != old_text) {
-        // Only the part that differs is replaced, as one undoable edit; the field is already
+        // Only the part that differs is replaced, as an undoable edit; the field is already
         // tidy, so the change notification leaves it.
-        const auto old_end = old_text.cend();
         const auto prefix = static_cast<int>(
-            std::mismatch(old_text.cbegin(), old_end, new_text.cbegin(), new_text.cend()).first -
+            std::mismatch(old_text.cbegin(), old_text.cend(), new_text.cbegin(), new_text.cend()).first -
             old_text.cbegin());
         int suffix = 0;
         while (suffix < old_text.size() - prefix && suffix < new_text.size() - prefix &&
@@ -88,6 +87,7 @@ void CRSUFilteredEdit::ApplyField(const EditField& field) {
             ++suffix;
         }
         applying_ = true;
+        if (step == UndoStep::kOwn) SeparateUndoStep();
         setSelection(prefix, static_cast<int>(old_text.size()) - prefix - suffix);
         const QString inserted = new_text.mid(prefix, new_text.size() - prefix - suffix);
         if (inserted.isEmpty()) {
@@ -95,8 +95,13 @@ void CRSUFilteredEdit::ApplyField(const EditField& field) {
         } else {
             insert(inserted);
         }
+        if (step == UndoStep::kOwn) SeparateUndoStep();
         applying_ = false;
     }
+    SetSelection(field);
+}
+
+void CRSUFilteredEdit::SetSelection(const EditField& field) {
     const auto anchor = static_cast<int>(field.anchor);
     const auto caret = static_cast<int>(field.caret);
     if (anchor == caret) {
@@ -106,11 +111,23 @@ void CRSUFilteredEdit::ApplyField(const EditField& field) {
     }
 }
 
+void CRSUFilteredEdit::SeparateUndoStep() {
+    // The line edit closes its undo step whenever the cursor moves.
+    const int caret = cursorPosition();
+    if (caret > 0) {
+        cursorBackward(false);
+        cursorForward(false);
+    } else if (!text().isEmpty()) {
+        cursorForward(false);
+        cursorBackward(false);
+    }
+}
+
 void CRSUFilteredEdit::Send(const QString& text, bool paste) {
     EditField field = CurrentField();
     const std::u16string units = text.toStdU16String();
     const int refused = paste ? PasteChars(field, units, Rules()) : SendChars(field, units, Rules());
-    ApplyField(field);
+    ApplyField(field, paste ? UndoStep::kOwn : UndoStep::kMerged);
     BeepFor(refused);
 }
 
@@ -125,7 +142,13 @@ void CRSUFilteredEdit::PasteText(const QString& text) {
 void CRSUFilteredEdit::TidyAfterChange() {
     if (applying_) return;
     EditField field = CurrentField();
-    if (Tidy(field)) ApplyField(field);
+    if (!Tidy(field)) return;
+    // Set as a new text, which also forgets the undo steps: undoing into a state the tidy-up
+    // repairs at once would leave the user stuck there.
+    applying_ = true;
+    setText(QString::fromStdU16String(field.text));
+    applying_ = false;
+    SetSelection(field);
 }
 
 void CRSUFilteredEdit::keyPressEvent(QKeyEvent* event) {
@@ -157,7 +180,7 @@ void CRSUFilteredEdit::CommitInputMethodText(const QString& commit, int start, i
     } else {
         refused = SendChars(field, commit.toStdU16String(), Rules());
     }
-    ApplyField(field);
+    ApplyField(field, UndoStep::kMerged);
     BeepFor(refused);
 }
 
@@ -209,26 +232,11 @@ void CRSUFilteredEdit::dropEvent(QDropEvent* event) {
         QLineEdit::dropEvent(event);
         return;
     }
+    // Line edits drag text out as a copy only, so a drop never removes text of its own.
     event->acceptProposedAction();
-    int position = cursorPositionAt(event->position().toPoint());
-    if (event->source() == this && event->dropAction() == Qt::MoveAction && hasSelectedText()) {
-        // A move inside the field: the dragged text leaves its place first.
-        const int start = selectionStart();
-        const int end = selectionEnd();
-        if (position >= start && position <= end) return;
-        if (position > end) position -= end - start;
-        EditField field = CurrentField();
-        field.text.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
-        field.anchor = field.caret = static_cast<std::size_t>(position);
-        const int refused = PasteChars(field, dropped.toStdU16String(), Rules());
-        Tidy(field);
-        ApplyField(field);
-        BeepFor(refused);
-        return;
-    }
     deselect();
-    setCursorPosition(position);
-    Send(dropped, true);
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    PasteText(dropped);
 }
 
 void CRSUFilteredEdit::changeEvent(QEvent* event) {

@@ -33,9 +33,13 @@ class CRSUFilteredEdit : public QLineEdit {
     void changeEvent(QEvent* event) override;
 
   private:
+    enum class UndoStep { kMerged, kOwn };
+
     EditField CurrentField() const;
-    // Puts `field`'s text (as one edit) and selection into the control.
-    void ApplyField(const EditField& field);
+    // Puts `field`'s text and selection into the control; a paste is an undo step of its own.
+    void ApplyField(const EditField& field, UndoStep step);
+    void SetSelection(const EditField& field);
+    void SeparateUndoStep();
     // Sends `text` through the filter at the selection; a paste first cuts it to the limit.
     void Send(const QString& text, bool paste);
     void PasteClipboard();
