@@ -275,6 +275,13 @@ EditField FieldWith(std::u16string text, std::size_t limit = kNoLengthLimit) {
     return field;
 }
 
+EditField FieldWithSelection(std::u16string text, std::size_t anchor, std::size_t caret) {
+    EditField field = FieldWith(std::move(text));
+    field.anchor = anchor;
+    field.caret = caret;
+    return field;
+}
+
 const FieldRules kDialEntry = FieldRules::Number(FaxEditMode::kDialEntry);
 const FieldRules kKanaName = FieldRules::Name(KeycodeSet::Kana);
 const FieldRules kLatinName = FieldRules::Name(KeycodeSet::Latin);
@@ -302,9 +309,7 @@ TEST(NumberField, SecondToneSwitchBeepsAndFullWidthDigitGoesInAsDigit) {
 }
 
 TEST(NumberField, ToneSwitchMayReplaceTheSelectedOne) {
-    EditField field = FieldWith(u"12T4");
-    field.anchor = 2;
-    field.caret = 3;
+    EditField field = FieldWithSelection(u"12T4", 2, 3);
     EXPECT_EQ(SendChars(field, u"T", kDialEntry), 0);
     EXPECT_EQ(field.text, u"12T4");
     EXPECT_EQ(field.caret, 3u);
@@ -429,9 +434,7 @@ TEST(Paste, CharactersBeyondTheBasicPlaneBeepOnce) {
 }
 
 TEST(Paste, ReplacesTheSelection) {
-    EditField field = FieldWith(u"1234");
-    field.anchor = 1;
-    field.caret = 3;
+    EditField field = FieldWithSelection(u"1234", 1, 3);
     EXPECT_EQ(PasteChars(field, u"\uFF19\uFF19", kDialEntry), 0);
     EXPECT_EQ(field.text, u"1994");
     EXPECT_EQ(field.caret, 3u);
@@ -478,23 +481,18 @@ TEST(TidyNumber, DeletingTheLeadingDigitTakesTheFollowingPause) {
 }
 
 TEST(TidyNumber, SelectionStaysBetweenTheSameCharacters) {
-    EditField pauses = FieldWith(u"1P2");
-    pauses.caret = pauses.anchor = 2;
+    EditField pauses = FieldWithSelection(u"1P2", 2, 2);
     EXPECT_TRUE(TidyNumber(pauses));
     EXPECT_EQ(pauses.text, u"1p2");
     EXPECT_EQ(pauses.caret, 2u);
 
-    EditField leading = FieldWith(u" p12345");
-    leading.anchor = 3;
-    leading.caret = 6;
+    EditField leading = FieldWithSelection(u" p12345", 3, 6);
     EXPECT_TRUE(TidyNumber(leading));
     EXPECT_EQ(leading.text, u"12345");
     EXPECT_EQ(leading.anchor, 1u);
     EXPECT_EQ(leading.caret, 4u);
 
-    EditField inside = FieldWith(u"  p1");
-    inside.anchor = 1;
-    inside.caret = 0;
+    EditField inside = FieldWithSelection(u"  p1", 1, 0);
     EXPECT_TRUE(TidyNumber(inside));
     EXPECT_EQ(inside.text, u"1");
     EXPECT_EQ(inside.anchor, 0u);
