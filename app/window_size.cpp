@@ -35,14 +35,12 @@ bool StoreWindowSize(SettingsStore& settings, const WindowSize& stored) {
 void RestoreWindowSize(QWidget* window, const std::optional<WindowSize>& stored) {
     const QScreen* screen = window->screen();
     const QRect work_area = screen != nullptr ? screen->availableGeometry() : QRect();
+    window->move(0, 0);
     if (!stored || work_area.isEmpty()) {
         window->resize(kDefaultWindowSize);
-        window->move(work_area.isEmpty() ? QPoint(0, 0) : work_area.topLeft());
         return;
     }
-    const QSize size = stored->size.boundedTo(work_area.size());
-    window->resize(size);
-    window->move(work_area.topLeft());
+    window->resize(stored->size.boundedTo(work_area.size()));
     if (!stored->maximized) return;
     QRect centred(QPoint(0, 0), window->size());
     centred.moveCenter(work_area.center());

@@ -29,8 +29,8 @@ std::optional<WindowSize> ReadWindowSize(const SettingsStore& settings);
 bool StoreWindowSize(SettingsStore& settings, const WindowSize& stored);
 
 // Sizes `window` before it is first shown: the stored size cut to the work area of its screen,
-// placed at the origin of that area; centred and maximized when it was maximized. Without a work
-// area or a stored size: 788 x 500 at the origin.
+// at the screen origin (0, 0); centred in the work area and maximized when it was maximized.
+// Without a work area or a stored size: 788 x 500 at the origin.
 void RestoreWindowSize(QWidget* window, const std::optional<WindowSize>& stored);
 
 // What StoreWindowSize should keep of `window`: its normal size while maximized or minimized,
