@@ -48,6 +48,7 @@ class LanguageDialogTest : public QObject {
     void entryText();
     void listsOnlyLanguagesWhoseModuleIsPresent();
     void arabicShowsOtherLanguagesLeftToRight();
+    void pendingLanguageWithoutItsModuleSelectsNothing();
     void choiceIsStoredAtExit_data();
     void choiceIsStoredAtExit();
     void contextMenuOfTheWindowOpensIt();
@@ -170,6 +171,25 @@ void LanguageDialogTest::arabicShowsOtherLanguagesLeftToRight() {
         dialog->reject();
     });
     QCOMPARE(texts, (QStringList{"العربية(Arabic)", kEmbedding + QStringLiteral("(German)Deutsch") + kPop}));
+}
+
+void LanguageDialogTest::pendingLanguageWithoutItsModuleSelectsNothing() {
+    StoreLanguage("0407");
+    CRSUMain window(nullptr, ProgramWith({"ORVI_EN.qm"}));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    int selected = 0;
+    int entries = 0;
+    OpenWithShortcut(window, [&](CAboutDlg* dialog) {
+        auto* list = Find<QComboBox>(*dialog, ids::kIdcLanguageList);
+        selected = list->currentIndex();
+        entries = list->count();
+        QTest::mouseClick(Find<QPushButton>(*dialog, ids::kIdOk), Qt::LeftButton);
+    });
+    QCOMPARE(entries, 1);
+    QCOMPARE(selected, -1);
+    // OK without a selection keeps the pending language.
+    QCOMPARE(window.PendingLanguage(), std::uint16_t{0x0407});
 }
 
 void LanguageDialogTest::choiceIsStoredAtExit_data() {
