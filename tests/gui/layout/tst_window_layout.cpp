@@ -53,6 +53,8 @@ class WindowLayoutTest : public QObject {
   private:
     void StoreSize(const QVariant& width, const QVariant& height, const QVariant& maximized);
     QSettings User() const { return QSettings(UserSettingsFile(folder_), QSettings::IniFormat); }
+    // "LastWindowWidth", "LastWindowHeight" and "LastWindowMaximize" as stored.
+    QList<int> StoredSize() const;
     void StartPrinter();
 
     QTemporaryDir folder_;
@@ -81,6 +83,12 @@ void WindowLayoutTest::StoreSize(const QVariant& width, const QVariant& height, 
         if (value.isValid()) user.setValue(name, value);
     }
     user.sync();
+}
+
+QList<int> WindowLayoutTest::StoredSize() const {
+    const QSettings user = User();
+    return {user.value("LastWindowWidth").toInt(), user.value("LastWindowHeight").toInt(),
+            user.value("LastWindowMaximize").toInt()};
 }
 
 void WindowLayoutTest::StartPrinter() {
@@ -126,10 +134,7 @@ void WindowLayoutTest::closingStoresTheSize() {
     QTRY_COMPARE(window.size(), QSize(795, 530));
     Press(window, ids::kIdCancel);
     QVERIFY(!window.isVisible());
-    QSettings user = User();
-    QCOMPARE(user.value("LastWindowWidth").toInt(), 795);
-    QCOMPARE(user.value("LastWindowHeight").toInt(), 530);
-    QCOMPARE(user.value("LastWindowMaximize").toInt(), 0);
+    QCOMPARE(StoredSize(), (QList<int>{795, 530, 0}));
 }
 
 void WindowLayoutTest::closingMaximizedStoresTheRestoredSizeAndTheNextStartMaximizes() {
@@ -143,10 +148,7 @@ void WindowLayoutTest::closingMaximizedStoresTheRestoredSizeAndTheNextStartMaxim
         Press(window, ids::kIdCancel);
         QVERIFY(!window.isVisible());
     }
-    QSettings user = User();
-    QCOMPARE(user.value("LastWindowWidth").toInt(), 792);
-    QCOMPARE(user.value("LastWindowHeight").toInt(), 510);
-    QCOMPARE(user.value("LastWindowMaximize").toInt(), 1);
+    QCOMPARE(StoredSize(), (QList<int>{792, 510, 1}));
 
     CRSUMain next(nullptr, ORVANE_TEST_PROGRAM_DIR);
     next.show();
