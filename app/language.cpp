@@ -44,11 +44,19 @@ bool IsRightToLeftLanguage(std::uint16_t language) {
     return language == kLanguageArabic;
 }
 
+Qt::LayoutDirection LayoutDirectionOf(std::uint16_t language) {
+    return IsRightToLeftLanguage(language) ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
 bool ModuleExists(std::uint16_t language) {
+    return ModuleExistsIn(language, ProgramDirectory());
+}
+
+bool ModuleExistsIn(std::uint16_t language, const QString& directory) {
     const LanguageRow* row = FindLanguageRow(language);
     if (row == nullptr) return false;
     const QString file = QString::fromLatin1(row->module.data(), static_cast<qsizetype>(row->module.size()));
-    return QFileInfo(QDir(ProgramDirectory()).filePath(file)).isFile();
+    return QFileInfo(QDir(directory).filePath(file)).isFile();
 }
 
 LanguageSetting::LanguageSetting(SettingsStore settings, SettingsStore installation,

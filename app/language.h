@@ -27,10 +27,14 @@ std::optional<QString> DefaultLanguageString(std::uint16_t ui_language);
 
 // True when message boxes in `language` read right to left (exactly 0x0401).
 bool IsRightToLeftLanguage(std::uint16_t language);
+// The layout direction of windows and message boxes in `language`.
+Qt::LayoutDirection LayoutDirectionOf(std::uint16_t language);
 
 // True when `language` has a row in the language module table and its module file exists in
 // the program's directory.
 bool ModuleExists(std::uint16_t language);
+// The same for the language modules in `directory`.
+bool ModuleExistsIn(std::uint16_t language, const QString& directory);
 
 // The language setting over one pair of stores, with the user's UI language and module lookup
 // given from outside.

@@ -2,14 +2,12 @@
 
 #include <QSessionManager>
 
-#include "app/deferred_notice.h"
 #include "app/instance_channel.h"
 #include "app/language.h"
 #include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "app/single_instance.h"
 #include "platform/program_directory.h"
-#include "resources/resource_ids.h"
 
 namespace orvane {
 
@@ -21,13 +19,7 @@ COrvaneApp::COrvaneApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool COrvaneApp::QueryEndSession() {
-    if (main_window_ == nullptr) return true;
-    QWidget* modal = activeModalWidget();
-    if (main_window_->IsBusy() || (modal != nullptr && modal != main_window_)) {
-        PostDeferredNotice(ids::kMsgSessionEndRefused);
-        return false;
-    }
-    return main_window_->PrepareExit();
+    return main_window_ == nullptr || main_window_->QueryEndSession();
 }
 
 void COrvaneApp::OnCommitDataRequest(QSessionManager& manager) {
@@ -51,7 +43,7 @@ bool COrvaneApp::InitInstance(ExitCode* exit_code) {
         *exit_code = ExitCode::StartupEnded;
         return false;
     }
-    setLayoutDirection(IsRightToLeftLanguage(language) ? Qt::RightToLeft : Qt::LeftToRight);
+    setLayoutDirection(LayoutDirectionOf(language));
 
     switch (ClaimSingleInstance(&instance_object_)) {
         case InstanceOutcome::Run:

@@ -3,13 +3,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "app/communication.h"
 #include "app/language.h"
@@ -26,9 +24,6 @@
 namespace orvane {
 namespace {
 
-constexpr int kDefaultWidth = 788;
-constexpr int kDefaultHeight = 500;
-
 template <typename Control>
 Control* Named(Control* control, int id) {
     control->setObjectName(QString::number(id));
@@ -43,13 +38,15 @@ QString TemplateText(int control_id) {
 
 CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     : QDialog(parent), communication_(new Communication(this)), pending_language_(CurrentLanguage()) {
-    const QString directory = program_directory.isEmpty() ? ProgramDirectory() : program_directory;
+    program_directory_ = program_directory.isEmpty() ? ProgramDirectory() : program_directory;
+    const QString& directory = program_directory_;
     setObjectName(QString::number(ids::kIddMain));
     setWindowTitle(LoadString(ids::kIdsAppTitle));
     setAccessibleName(windowTitle());
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
     CreateControls();
+    CreateLanguageAction();
     if (!ReadModels(directory)) {
         usable_ = false;
         return;
@@ -59,8 +56,7 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     ShowNoDirectoryState();
     ShowDemoButton(directory);
     QTimer::singleShot(0, printer_list_, [this] { printer_list_->setFocus(); });
-    setMinimumSize(kDefaultWidth, kDefaultHeight);
-    resize(kDefaultWidth, kDefaultHeight);
+    RestoreWindowSize();
 }
 
 CRSUMain::~CRSUMain() = default;
@@ -114,38 +110,13 @@ void CRSUMain::CreateControls() {
     connect(write_, &QPushButton::clicked, this, &CRSUMain::OnWrite);
     connect(close_, &QPushButton::clicked, this, &CRSUMain::reject);
     connect(catalogue_, &QPushButton::clicked, this, &CRSUMain::OnMessageCatalogue);
+    connect(save_, &QPushButton::clicked, this, &CRSUMain::OnSave);
+    connect(load_, &QPushButton::clicked, this, &CRSUMain::OnLoad);
+    // The keyboard bridge into the page watches the two buttons at its ends.
+    load_->installEventFilter(this);
+    write_->installEventFilter(this);
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CRSUMain::OnTreeSelectionChanged);
     ArrangeControls(printer_label);
-}
-
-void CRSUMain::ArrangeControls(QLabel* printer_label) {
-    auto* printer_row = new QHBoxLayout;
-    printer_row->addWidget(printer_label);
-    printer_row->addWidget(printer_list_, 1);
-    printer_row->addWidget(read_);
-
-    auto* page_area = new QVBoxLayout(page_placeholder_);
-    page_area->setContentsMargins(0, 0, 0, 0);
-
-    auto* directory = new QGridLayout;
-    directory->addWidget(directory_static_, 0, 0);
-    directory->addWidget(page_heading_, 0, 1);
-    directory->addWidget(tree_, 1, 0);
-    directory->addWidget(page_placeholder_, 1, 1);
-    directory->setColumnStretch(0, 1);
-    directory->setColumnStretch(1, 3);
-    directory->setRowStretch(1, 1);
-
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {write_, save_, load_}) buttons->addWidget(button);
-    buttons->addStretch(1);
-    for (QPushButton* button : {help_, catalogue_, close_}) buttons->addWidget(button);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(printer_row);
-    layout->addLayout(directory, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(bottom_static_);
 }
 
 void CRSUMain::CreatePages() {
@@ -182,13 +153,17 @@ void CRSUMain::ShowDirectoryState() {
 
 void CRSUMain::CloseDirectory() {
     remote_setup_.reset();
-    for (CRSUPage* page : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_})
-        page->RefreshList();
+    RefreshPages();
     tree_->clear();
     tree_->SetPageRows(nullptr);
     page_rows_.clear();
     shown_printer_index_ = -1;
     ShowNoDirectoryState();
+}
+
+void CRSUMain::RefreshPages() {
+    for (CRSUPage* page : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_})
+        page->RefreshList();
 }
 
 void CRSUMain::ShowPage(CRSUPage* page) {
@@ -203,6 +178,9 @@ void CRSUMain::SetDefaultButton(QPushButton* button) {
 }
 
 bool CRSUMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && BridgeFocusToPage(watched, static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (event->type() == QEvent::FocusIn) {
         if (watched == printer_list_) SetDefaultButton(remote_setup_ ? write_ : close_);
         if (watched == tree_) SetDefaultButton(write_);

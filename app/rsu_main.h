@@ -13,6 +13,7 @@
 #include "platform/model_list.h"
 
 class QComboBox;
+class QFileDialog;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -40,8 +41,15 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     bool IsUsable() const { return usable_; }
 
     // Runs before the window closes; false keeps it open. Asks before discarding unwritten
-    // changes, then stores the pending language.
+    // changes, then stores the window size and the pending language.
     bool PrepareExit();
+
+    // Whether the desktop session may end now. Refused, with notice 182, while the window
+    // communicates, a modal dialog or message box or a file dialog of it is open; otherwise
+    // PrepareExit decides.
+    bool QueryEndSession();
+    // True while the Save or Load file dialog is open.
+    bool IsFileDialogOpen() const { return file_dialog_ != nullptr; }
 
     // The language the language dialog chose; stored at exit and used from the next start.
     std::uint16_t PendingLanguage() const { return pending_language_; }
@@ -70,6 +78,11 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // The Read and Write commands (buttons 1001 and 1).
     void OnRead();
     void OnWrite();
+    // The Save and Load commands (buttons 1005 and 1006).
+    void OnSave();
+    void OnLoad();
+    // The language dialog (the window's language action 16).
+    void OnLanguageDialog();
 
     // Closes through PrepareExit (Close button, close box), never by Escape.
     void reject() override;
@@ -77,12 +90,18 @@ class CRSUMain : public QDialog, public CRSUPageHost {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // Creation.
     void CreateControls();
     void CreatePages();
+    // Layout (rsu_main_layout.cpp).
     void ArrangeControls(QLabel* printer_label);
+    void RestoreWindowSize();
+    void StoreWindowSize();
+    // The language action (rsu_main_language.cpp): context menu of the window and a shortcut.
+    void CreateLanguageAction();
     QPushButton* AddButton(int id);
     void ShowDemoButton(const QString& program_directory);
 
@@ -90,6 +109,8 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void ShowNoDirectoryState();
     void ShowDirectoryState();
     void CloseDirectory();
+    // Rebuilds the three pages' lists from the directory shown (empty without one).
+    void RefreshPages();
     void ShowPage(CRSUPage* page);
     void SetDefaultButton(QPushButton* button);
 
@@ -110,11 +131,29 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void OnMessageCatalogue();
     // ShowMessage with this window as owner.
     int Ask(int message_id, MessageStyle style);
+    // What the user lets happen to the directory shown before it is replaced.
+    enum class DiscardAnswer {
+        Discard,  // unchanged, saved to a file since its last change, or the user agreed (176)
+        Keep,     // the user cancelled question 176
+        Failed,   // the comparison failed; its message was shown
+    };
+    DiscardAnswer AskBeforeDiscard();
 
     // Tree and pages (rsu_main_tree.cpp).
     void BuildPageRows();
     void FillTree();
     void OnTreeSelectionChanged();
+    // The page of the selected tree row, or null for a row without one.
+    CRSUPage* SelectedRowPage() const;
+    // Tab from Load into the page's list, Shift+Tab from Write onto its Delete button; true when
+    // the key was taken.
+    bool BridgeFocusToPage(QObject* watched, const QKeyEvent* key);
+
+    // Save and Load (rsu_main_file.cpp).
+    // Runs `dialog` as the open file dialog; the chosen path, or empty on Cancel.
+    QString RunFileDialog(QFileDialog* dialog);
+    bool LoadDirectory(const QString& path);
+    void RefreshPagesAfterLoad();
 
     CRSUToolTipCtrl tool_tips_;
     std::unique_ptr<CRSUFuncRemoteSetup> remote_setup_;
@@ -147,6 +186,10 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     std::vector<PageRow> page_rows_;
     Communication* communication_ = nullptr;
     std::uint16_t pending_language_ = 0;
+    QString program_directory_;
+    // Maximized as the window last reported it; minimizing leaves it as it was.
+    bool maximized_ = false;
+    QFileDialog* file_dialog_ = nullptr;
     // The printer list's entry while the directory shown belongs to it (for Cancel on a change).
     int shown_printer_index_ = -1;
 };

@@ -1,8 +1,10 @@
 // The main window's commands: Read, Write, Close, a change of printer and the message catalogue.
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 
 #include "app/communication.h"
+#include "app/deferred_notice.h"
 #include "app/language.h"
 #include "app/result_message.h"
 #include "app/rsu_main.h"
@@ -20,17 +22,23 @@ int CRSUMain::Ask(int message_id, MessageStyle style) {
     return ShowMessage(this, message_id, ids::kIdsAppTitle, style);
 }
 
+CRSUMain::DiscardAnswer CRSUMain::AskBeforeDiscard() {
+    const RsResult modified = remote_setup_->IsModified();
+    if (modified != rs::kSuccess && modified != rs::kModified) {
+        ShowResultMessage(this, modified);
+        return DiscardAnswer::Failed;
+    }
+    if (modified == rs::kModified && !saved_ &&
+        Ask(ids::kMsgDiscardChanges, MessageStyle::Question) != QMessageBox::Ok) {
+        return DiscardAnswer::Keep;
+    }
+    return DiscardAnswer::Discard;
+}
+
 void CRSUMain::OnRead() {
     if (IsBusy()) return;
     if (remote_setup_) {
-        const RsResult modified = remote_setup_->IsModified();
-        if (modified != rs::kSuccess && modified != rs::kModified) {
-            ShowResultMessage(this, modified);
-            saved_ = false;
-            return;
-        }
-        if (modified == rs::kModified && !saved_ &&
-            Ask(ids::kMsgDiscardChanges, MessageStyle::Question) != QMessageBox::Ok) {
+        if (AskBeforeDiscard() != DiscardAnswer::Discard) {
             saved_ = false;
             return;
         }
@@ -116,18 +124,28 @@ std::int32_t CRSUMain::CheckAndWrite(bool* written) {
 
 bool CRSUMain::PrepareExit() {
     if (remote_setup_) {
-        const RsResult modified = remote_setup_->IsModified();
-        if (modified != rs::kSuccess && modified != rs::kModified) {
-            ShowResultMessage(this, modified);
-            return true;
-        }
-        if (modified == rs::kModified && !saved_ &&
-            Ask(ids::kMsgDiscardChanges, MessageStyle::Question) != QMessageBox::Ok) {
-            return false;
+        // A directory that cannot be compared is left without storing anything.
+        switch (AskBeforeDiscard()) {
+            case DiscardAnswer::Failed:
+                return true;
+            case DiscardAnswer::Keep:
+                return false;
+            case DiscardAnswer::Discard:
+                break;
         }
     }
+    StoreWindowSize();
     StoreLanguage(pending_language_);
     return true;
+}
+
+bool CRSUMain::QueryEndSession() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (IsBusy() || IsFileDialogOpen() || (modal != nullptr && modal != this)) {
+        PostDeferredNotice(ids::kMsgSessionEndRefused);
+        return false;
+    }
+    return PrepareExit();
 }
 
 void CRSUMain::OnPrinterChanged(int index) {

@@ -1,13 +1,17 @@
-// The main window's navigation tree and the page it shows.
+// The main window's navigation tree, the page it shows and the keyboard bridge into that page.
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 
 #include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "pages/page_reception_reject.h"
 #include "pages/page_speed_dial.h"
 #include "pages/page_tti.h"
+#include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_tree_ctrl.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
@@ -70,25 +74,46 @@ void CRSUMain::FillTree() {
     tree_->expandAll();
 }
 
-void CRSUMain::OnTreeSelectionChanged() {
+CRSUPage* CRSUMain::SelectedRowPage() const {
     const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
-    if (selected.isEmpty() || !remote_setup_) return;
+    if (selected.isEmpty() || !remote_setup_) return nullptr;
     const QString text = selected.first()->text(0);
-    if (text == LoadString(ids::kIdsTreeSpeedDial)) {
+    if (text == LoadString(ids::kIdsTreeSpeedDial)) return speed_dial_;
+    if (text == LoadString(ids::kIdsTreeSender)) return sender_;
+    if (text == LoadString(ids::kIdsTreeRejected)) return reject_;
+    return nullptr;
+}
+
+void CRSUMain::OnTreeSelectionChanged() {
+    CRSUPage* page = SelectedRowPage();
+    if (page == speed_dial_) {
         const bool coded_only = remote_setup_->Capability().current_onetouch_dial_num < 1;
         page_heading_->setText(coded_only ? LoadString(ids::kIdsHeadingCodedOnly) + QLatin1Char('\n') +
                                                 LoadString(ids::kIdsHeadingCoded)
                                           : LoadString(ids::kIdsHeadingSpeedDial) + QLatin1Char('\n') +
                                                 LoadString(ids::kIdsHeadingOneTouch) + QLatin1Char('\n') +
                                                 LoadString(ids::kIdsHeadingCoded));
-        ShowPage(speed_dial_);
-    } else if (text == LoadString(ids::kIdsTreeSender)) {
+    } else if (page == sender_) {
         page_heading_->setText(LoadString(ids::kIdsHeadingSender));
-        ShowPage(sender_);
-    } else if (text == LoadString(ids::kIdsTreeRejected)) {
+    } else if (page == reject_) {
         page_heading_->setText(LoadString(ids::kIdsHeadingRejected));
-        ShowPage(reject_);
     }
+    if (page != nullptr) ShowPage(page);
+}
+
+bool CRSUMain::BridgeFocusToPage(QObject* watched, const QKeyEvent* key) {
+    const bool backwards = key->key() == Qt::Key_Backtab ||
+                           (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
+    const bool forwards = key->key() == Qt::Key_Tab && !backwards;
+    QWidget* target = nullptr;
+    CRSUPage* page = SelectedRowPage();
+    if (page == nullptr) return false;
+    if (forwards && watched == load_) target = page->List();
+    if (backwards && watched == write_) target = page->DeleteButton();
+    if (target == nullptr) return false;
+    // The focus moves after this key, as the dialog manager would do it.
+    QTimer::singleShot(0, target, [target] { target->setFocus(Qt::TabFocusReason); });
+    return true;
 }
 
 }  // namespace orvane

@@ -26,7 +26,7 @@ QMessageBox::StandardButtons ButtonsOf(MessageStyle style) {
 
 QMessageBox::StandardButton ShowMessage(QWidget* owner, int message_id, int caption_id, MessageStyle style) {
     QMessageBox box(IconOf(style), LoadString(caption_id), LoadString(message_id), ButtonsOf(style), owner);
-    box.setLayoutDirection(IsRightToLeftLanguage(CurrentLanguage()) ? Qt::RightToLeft : Qt::LeftToRight);
+    box.setLayoutDirection(LayoutDirectionOf(CurrentLanguage()));
     const int pressed = box.exec();
     return pressed == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
 }

@@ -1,0 +1,95 @@
+// The main window's Save and Load commands: the directory shown kept in a directory file (.rsd).
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "app/result_message.h"
+#include "app/rsu_main.h"
+#include "pages/page_reception_reject.h"
+#include "pages/page_speed_dial.h"
+#include "pages/page_tti.h"
+#include "remotesetup/remote_setup.h"
+#include "resources/resource_ids.h"
+
+namespace orvane {
+namespace {
+
+// The folder the file dialogs start in: Velor/Orvane in the user's application data, or empty when
+// the system names no such place.
+QString DefaultFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : QDir(data).filePath(QStringLiteral("Velor/Orvane"));
+}
+
+void PrepareDialog(QFileDialog* dialog, QFileDialog::AcceptMode mode) {
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setNameFilter(QStringLiteral("RSD(*.rsd)"));
+    dialog->setDefaultSuffix(QStringLiteral("rsd"));
+    const QString folder = DefaultFolder();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog->setDirectory(folder);
+}
+
+std::filesystem::path FilePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
+QString CRSUMain::RunFileDialog(QFileDialog* dialog) {
+    file_dialog_ = dialog;
+    const bool chosen = dialog->exec() == QDialog::Accepted;
+    file_dialog_ = nullptr;
+    return chosen ? dialog->selectedFiles().value(0) : QString();
+}
+
+void CRSUMain::OnSave() {
+    if (!remote_setup_ || IsBusy()) return;
+    QFileDialog dialog(this);
+    const QString folder = DefaultFolder();
+    // Without the folder the dialog starts elsewhere; saving still works.
+    if (!folder.isEmpty()) QDir().mkpath(folder);
+    PrepareDialog(&dialog, QFileDialog::AcceptSave);
+    const QString path = RunFileDialog(&dialog);
+    if (path.isEmpty()) return;
+    if (remote_setup_->SaveDirectoryFile(FilePath(path), product_id_) != rs::kSuccess) {
+        Ask(ids::kMsgSaveFailed, MessageStyle::Error);
+        return;
+    }
+    saved_ = true;
+}
+
+void CRSUMain::OnLoad() {
+    if (!remote_setup_ || IsBusy()) return;
+    QFileDialog dialog(this);
+    PrepareDialog(&dialog, QFileDialog::AcceptOpen);
+    const QString path = RunFileDialog(&dialog);
+    if (!path.isEmpty() && LoadDirectory(path)) RefreshPagesAfterLoad();
+    // Whatever happened, the directory shown no longer matches a saved file.
+    saved_ = false;
+}
+
+bool CRSUMain::LoadDirectory(const QString& path) {
+    if (AskBeforeDiscard() != DiscardAnswer::Discard) return false;
+    const std::filesystem::path file = FilePath(path);
+    const RsResult check = remote_setup_->CheckDirectoryFile(file, product_id_);
+    if (check == rs::kOtherProduct) {
+        if (Ask(ids::kMsgOtherModelFile, MessageStyle::Question) != QMessageBox::Ok) return false;
+    } else if (check != rs::kSuccess) {
+        ShowResultMessage(this, check);
+        return false;
+    }
+    const RsResult loaded = remote_setup_->LoadDirectoryFile(file);
+    ShowResultMessage(this, loaded);
+    return loaded == rs::kSuccess;
+}
+
+void CRSUMain::RefreshPagesAfterLoad() {
+    // The tree and the page shown stay as they are.
+    RefreshPages();
+    for (CRSUPage* page : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_}) page->SelectRow(0);
+}
+
+}  // namespace orvane
