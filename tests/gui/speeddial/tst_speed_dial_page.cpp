@@ -45,7 +45,7 @@ class SpeedDialPageTest : public QObject {
             page.resize(520, 400);
             page.show();
             page.activateWindow();
-            QTest::qWaitForWindowActive(&page);
+            if (!QTest::qWaitForWindowActive(&page)) qFatal("the page's window cannot be activated");
         }
         orvane::CRSUListCtrl* List() const { return page.List(); }
         // Selects exactly `rows` with Ctrl-clicks, after a plain click on the first.
