@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include "app/language_module.h"
 #include "app/show_message.h"
 #include "pages/context_menu.h"
+#include "pages/rsu_name_edit.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/slot_order.h"
 #include "pages/speed_dial_edit.h"
@@ -68,7 +68,7 @@ int NameLimit(const DeviceCapability& capability) {
 
 CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemoteSetup* setup, QWidget* parent)
     : CRSUEditDialog(ids::kIddGroupEntry, parent), slot_id_(entry.slot_id), existing_(entry.existing), setup_(setup) {
-    name_edit_ = new QLineEdit(this);
+    name_edit_ = new CRSUNameEdit(this);
     name_edit_->setObjectName(QString::number(ids::kIdcGroupName));
     slot_id_label_ = new QLabel(this);
     slot_id_label_->setObjectName(QString::number(ids::kIdcGroupSlotId));
@@ -78,6 +78,7 @@ CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemot
     remove_ = AddMoveButton(ids::kIdcGroupRemove, ids::kIdsGroupRemoveTip);
     const DirectoryData* working = setup_ != nullptr ? setup_->Copy(DirectoryCopy::Working) : nullptr;
     if (working != nullptr) {
+        name_edit_->SetUp(setup_->Capability().keycode_type.c_str());
         name_edit_->setMaxLength(NameLimit(setup_->Capability()));
         FillLists(*working);
         name_edit_->setText(entry.name);

@@ -51,6 +51,7 @@ class SpeedDialIndividualTest : public QObject {
     void editorIsReachedFromKeyboardAndMouse();
     void editWithoutSelectionMarkOpensNothing();
     void editsAreLimitedToThePrinterLengths();
+    void numberFieldTakesDialCharactersOnly();
     void editRestoresTheView();
 
   private:
@@ -267,6 +268,21 @@ void SpeedDialIndividualTest::editsAreLimitedToThePrinterLengths() {
     QCOMPARE(name_limit, 5);
     QCOMPARE(typed_number, "0123456");
     QCOMPARE(EntryNumber(view.fixture.Entry("*00")), "0123456");
+}
+
+void SpeedDialIndividualTest::numberFieldTakesDialCharactersOnly() {
+    Page view;
+    QString typed;
+    ModalSteps steps;
+    steps.Press(kTypeSelect, ids::kIdOk).Then(kIndividual, [&](QWidget* dialog) {
+        auto* number = Find<QLineEdit>(dialog, ids::kIdcEntryNumber);
+        QTest::keyClicks(number, "1a2#x");
+        typed = number->text();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    view.Edit(0);
+    QVERIFY(steps.Done());
+    QCOMPARE(typed, "12#");
 }
 
 void SpeedDialIndividualTest::editRestoresTheView() {
