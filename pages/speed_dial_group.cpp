@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -53,9 +52,7 @@ QList<QStandardItem*> RowItems(const QStringList& texts) {
 
 QStringList RowTexts(const CRSUListCtrl* list, int row) {
     QStringList texts;
-    for (int column = 0; column < list->model()->columnCount(); ++column) {
-        texts << list->model()->index(row, column).data().toString();
-    }
+    for (int column = 0; column < list->model()->columnCount(); ++column) texts << list->CellText(row, column);
     return texts;
 }
 
@@ -118,10 +115,7 @@ void CMPSpeedDialGroup::Arrange() {
     auto* top = new QGridLayout;
     int row = 0;
     for (QWidget* field : std::initializer_list<QWidget*>{slot_id_label_, name_edit_}) {
-        auto* label = new QLabel(TemplateText(field->objectName().toInt()), this);
-        label->setBuddy(field);
-        field->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
-        top->addWidget(label, row, 0);
+        top->addWidget(AddLabel(field->objectName().toInt(), field), row, 0);
         top->addWidget(field, row++, 1);
     }
     auto* lists = new QGridLayout;
@@ -132,22 +126,15 @@ void CMPSpeedDialGroup::Arrange() {
     moves->addStretch(1);
     int column = 0;
     for (CRSUListCtrl* list : {candidates_, members_}) {
-        auto* label = new QLabel(TemplateText(list->objectName().toInt()), this);
-        label->setBuddy(list);
-        list->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
-        lists->addWidget(label, 0, column);
+        lists->addWidget(AddLabel(list->objectName().toInt(), list), 0, column);
         lists->addWidget(list, 1, column);
         column += 2;
     }
     lists->addLayout(moves, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OkButton());
-    buttons->addWidget(CancelButton());
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(lists, 1);
-    layout->addLayout(buttons);
+    auto* content = new QVBoxLayout;
+    content->addLayout(top);
+    content->addLayout(lists, 1);
+    ArrangeAboveButtons(content);
     QWidget* previous = nullptr;
     for (QWidget* control : std::initializer_list<QWidget*>{name_edit_, candidates_, add_, remove_, members_,
                                                             OkButton(), CancelButton()}) {

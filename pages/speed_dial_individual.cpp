@@ -1,10 +1,8 @@
 #include "pages/speed_dial_individual.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/show_message.h"
@@ -49,22 +47,9 @@ CMPSpeedDialIndividual::CMPSpeedDialIndividual(const IndividualEntryTexts& entry
         fields->addWidget(AddLabel(field->objectName().toInt(), field), row, 0);
         fields->addWidget(field, row++, 1);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OkButton());
-    buttons->addWidget(CancelButton());
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
+    ArrangeAboveButtons(fields);
     setTabOrder(number_edit_, name_edit_);
     number_edit_->setFocus();
-}
-
-QLabel* CMPSpeedDialIndividual::AddLabel(int control_id, QWidget* buddy) {
-    auto* label = new QLabel(TemplateText(control_id), this);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(label->text().remove(QLatin1Char('&')));
-    return label;
 }
 
 void CMPSpeedDialIndividual::SetUpEdits(const CRSUFuncRemoteSetup& setup) {

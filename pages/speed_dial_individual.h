@@ -36,7 +36,6 @@ class CMPSpeedDialIndividual : public CRSUEditDialog {
 
   private:
     void SetUpEdits(const CRSUFuncRemoteSetup& setup);
-    QLabel* AddLabel(int control_id, QWidget* buddy);
 
     bool existing_;
     QString number_;
