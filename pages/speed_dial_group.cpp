@@ -67,6 +67,7 @@ CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemot
     : CRSUEditDialog(ids::kIddGroupEntry, parent), slot_id_(entry.slot_id), existing_(entry.existing), setup_(setup) {
     name_edit_ = new CRSUNameEdit(this);
     name_edit_->setObjectName(QString::number(ids::kIdcGroupName));
+    name_edit_->installEventFilter(this);
     slot_id_label_ = new QLabel(this);
     slot_id_label_->setObjectName(QString::number(ids::kIdcGroupSlotId));
     candidates_ = AddList(ids::kIdcGroupCandidates, ids::kIdsCandidatesSlotId);
@@ -224,8 +225,10 @@ void CMPSpeedDialGroup::OnSelectAll() {
 }
 
 bool CMPSpeedDialGroup::eventFilter(QObject* watched, QEvent* event) {
-    // The default button follows the focus: Add for the candidates, Remove for the members.
+    // The default button follows the focus: OK for the name, Add for the candidates, Remove for the
+    // members.
     if (event->type() == QEvent::FocusIn) {
+        if (watched == name_edit_) OkButton()->setDefault(true);
         if (watched == candidates_) add_->setDefault(true);
         if (watched == members_) remove_->setDefault(true);
     }

@@ -80,6 +80,7 @@ class SpeedDialGroupTest : public QObject {
     void memberEmptiedOnThePageStaysListed();
     void selectAllActsOnTheFocusedList();
     void contextMenuIsGrayedOnAnEmptyList();
+    void defaultButtonFollowsTheFocus();
 
   private:
     struct Page {
@@ -417,6 +418,34 @@ void SpeedDialGroupTest::contextMenuIsGrayedOnAnEmptyList() {
     view.Edit(0, steps);
     QCOMPARE(menu_id, QString::number(ids::kMenuMembersContext));
     QCOMPARE(commands, (QMap<int, bool>{{ids::kCmdRemoveMember, false}}));
+}
+
+void SpeedDialGroupTest::defaultButtonFollowsTheFocus() {
+    Page view;
+    QStringList defaults;
+    ModalSteps steps;
+    steps.Then(kGroup, [&](QWidget* dialog) {
+        const auto default_button = [dialog] {
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->isDefault()) return button->objectName();
+            }
+            return QString();
+        };
+        Candidates(dialog)->setFocus();
+        defaults << default_button();
+        Members(dialog)->setFocus();
+        defaults << default_button();
+        Find<QLineEdit>(dialog, ids::kIdcGroupName)->setFocus();
+        defaults << default_button();
+        // Enter on the name is OK: the group keeps its name and members.
+        QTest::keyClick(Find<QLineEdit>(dialog, ids::kIdcGroupName), Qt::Key_Return);
+    });
+    view.fixture.SetSavedFlag();
+    view.Edit(2, steps);
+    QCOMPARE(defaults, QStringList({QString::number(ids::kIdcGroupAdd), QString::number(ids::kIdcGroupRemove),
+                                    QString::number(ids::kIdOk)}));
+    QVERIFY(!view.fixture.IsSaved());
+    QCOMPARE(view.fixture.Members("*02"), QStringList{"01"});
 }
 
 QTEST_MAIN(SpeedDialGroupTest)
