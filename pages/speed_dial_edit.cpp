@@ -46,7 +46,8 @@ const DialEntry* FindDialEntry(const DirectoryData& directory, const QString& sl
 
 bool ListsMember(const DialEntry& group, const SlotId& slot_id) {
     const auto used = group.members.begin() + std::min<std::size_t>(group.member_count, group.members.size());
-    return std::any_of(group.members.begin(), used, [&slot_id](const SlotId& cell) { return SameSlotId(cell, slot_id); });
+    return std::any_of(group.members.begin(), used,
+                       [&slot_id](const SlotId& cell) { return SameSlotId(cell, slot_id); });
 }
 
 void EmptyDialEntry(DialEntry& entry) {
@@ -70,13 +71,15 @@ bool StoreIndividualEntry(DialEntry& entry, const QString& number, const QString
 
 bool StoreGroupEntry(DialEntry& entry, const QString& name, const QStringList& members) {
     std::array<char, kNameFieldSize> device_name{};
-    if (!StoreDeviceName(name, device_name) || static_cast<std::size_t>(members.size()) > entry.members.size()) {
+    if (!StoreDeviceName(name, device_name) ||
+        static_cast<std::size_t>(members.size()) > entry.members.size()) {
         return false;
     }
     ClearMembers(entry);
     entry.kind = EntryKind::Group;
     entry.name = device_name;
-    for (qsizetype i = 0; i < members.size(); ++i) entry.members[static_cast<std::size_t>(i)] = NarrowSlotId(members[i]);
+    for (qsizetype i = 0; i < members.size(); ++i)
+        entry.members[static_cast<std::size_t>(i)] = NarrowSlotId(members[i]);
     entry.member_count = static_cast<std::uint16_t>(members.size());
     return true;
 }

@@ -14,8 +14,8 @@
 #include "app/language_module.h"
 #include "app/show_message.h"
 #include "pages/context_menu.h"
-#include "pages/rsu_name_edit.h"
 #include "pages/rsu_list_ctrl.h"
+#include "pages/rsu_name_edit.h"
 #include "pages/slot_order.h"
 #include "pages/speed_dial_edit.h"
 #include "pages/speed_dial_model.h"
@@ -52,7 +52,8 @@ QList<QStandardItem*> RowItems(const QStringList& texts) {
 
 QStringList RowTexts(const CRSUListCtrl* list, int row) {
     QStringList texts;
-    for (int column = 0; column < list->model()->columnCount(); ++column) texts << list->CellText(row, column);
+    for (int column = 0; column < list->model()->columnCount(); ++column)
+        texts << list->CellText(row, column);
     return texts;
 }
 
@@ -63,8 +64,12 @@ int NameLimit(const DeviceCapability& capability) {
 
 }  // namespace
 
-CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemoteSetup* setup, QWidget* parent)
-    : CRSUEditDialog(ids::kIddGroupEntry, parent), slot_id_(entry.slot_id), existing_(entry.existing), setup_(setup) {
+CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemoteSetup* setup,
+                                     QWidget* parent)
+    : CRSUEditDialog(ids::kIddGroupEntry, parent),
+      slot_id_(entry.slot_id),
+      existing_(entry.existing),
+      setup_(setup) {
     name_edit_ = new CRSUNameEdit(this);
     name_edit_->setObjectName(QString::number(ids::kIdcGroupName));
     name_edit_->installEventFilter(this);
@@ -193,7 +198,8 @@ void CMPSpeedDialGroup::MoveRows(CRSUListCtrl* source, CRSUListCtrl* destination
     if (selected.isEmpty()) return;
     for (int row : selected) {
         const QStringList texts = RowTexts(source, row);
-        RowsOf(destination)->insertRow(SortedInsertIndex(SlotIds(destination), texts.first()), RowItems(texts));
+        RowsOf(destination)
+            ->insertRow(SortedInsertIndex(SlotIds(destination), texts.first()), RowItems(texts));
     }
     const QString first_moved = source->SlotIdAt(selected.first());
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) RowsOf(source)->removeRow(*row);
@@ -235,7 +241,8 @@ bool CMPSpeedDialGroup::eventFilter(QObject* watched, QEvent* event) {
     return CRSUEditDialog::eventFilter(watched, event);
 }
 
-void CMPSpeedDialGroup::ShowContextMenu(CRSUListCtrl* list, const QPoint& global_position, bool from_keyboard) {
+void CMPSpeedDialGroup::ShowContextMenu(CRSUListCtrl* list, const QPoint& global_position,
+                                        bool from_keyboard) {
     const bool adding = list == candidates_;
     const int command = adding ? ids::kCmdAddMember : ids::kCmdRemoveMember;
     const std::unique_ptr<QMenu> menu =

@@ -18,7 +18,8 @@ namespace {
 
 // A printer's limit, cut to what the field can hold without its terminator.
 int FieldLimit(std::int32_t printer_limit, std::size_t field_size) {
-    return static_cast<int>(std::clamp<std::int64_t>(printer_limit, 0, static_cast<std::int64_t>(field_size) - 1));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(printer_limit, 0, static_cast<std::int64_t>(field_size) - 1));
 }
 
 }  // namespace
