@@ -81,6 +81,7 @@ class SpeedDialGroupTest : public QObject {
     void selectAllActsOnTheFocusedList();
     void contextMenuIsGrayedOnAnEmptyList();
     void defaultButtonFollowsTheFocus();
+    void groupIsChosenFromTheKeyboard();
 
   private:
     struct Page {
@@ -456,6 +457,26 @@ void SpeedDialGroupTest::defaultButtonFollowsTheFocus() {
                                     QString::number(ids::kIdOk)}));
     QVERIFY(!view.fixture.IsSaved());
     QCOMPARE(view.fixture.Members("*02"), QStringList{"01"});
+}
+
+void SpeedDialGroupTest::groupIsChosenFromTheKeyboard() {
+    Page view;
+    ModalSteps steps;
+    steps
+        .Then(kTypeSelect,
+              [](QWidget* choice) {
+                  auto* individual = Find<QWidget>(choice, ids::kIdcTypeIndividual);
+                  individual->setFocus();
+                  QTest::keyClick(individual, Qt::Key_Down);
+                  QTest::keyClick(choice, Qt::Key_Return);
+              })
+        .Then(kGroup, [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    view.page.List()->setFocus();
+    view.page.SelectRow(0);
+    QTest::keyClick(view.page.List(), Qt::Key_Return);
+    QVERIFY(steps.Done());
+    QCOMPARE(steps.Met(), QStringList({kTypeSelect, kGroup}));
+    QCOMPARE(view.fixture.Entry("*00").kind, EntryKind::Empty);
 }
 
 QTEST_MAIN(SpeedDialGroupTest)
