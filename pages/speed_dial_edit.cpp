@@ -25,6 +25,11 @@ void ClearMembers(DialEntry& entry) {
 
 }  // namespace
 
+int FieldLimit(std::int32_t printer_limit, std::size_t field_size) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(printer_limit, 0, static_cast<std::int64_t>(field_size) - 1));
+}
+
 SlotId NarrowSlotId(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     SlotId id{};

@@ -9,7 +9,6 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/language_module.h"
 #include "app/show_message.h"
@@ -57,11 +56,6 @@ QStringList RowTexts(const CRSUListCtrl* list, int row) {
     return texts;
 }
 
-// The name limit: the printer's, cut to what the name field holds without its terminator.
-int NameLimit(const DeviceCapability& capability) {
-    return std::clamp<int>(capability.current_name_length, 0, static_cast<int>(kNameFieldSize) - 1);
-}
-
 }  // namespace
 
 CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemoteSetup* setup,
@@ -82,7 +76,7 @@ CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemot
     const DirectoryData* working = setup_ != nullptr ? setup_->Copy(DirectoryCopy::Working) : nullptr;
     if (working != nullptr) {
         name_edit_->SetUp(setup_->Capability().keycode_type.c_str());
-        name_edit_->setMaxLength(NameLimit(setup_->Capability()));
+        name_edit_->setMaxLength(FieldLimit(setup_->Capability().current_name_length, kNameFieldSize));
         FillLists(*working);
         name_edit_->setText(entry.name);
         slot_id_label_->setText(slot_id_);
