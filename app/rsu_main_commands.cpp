@@ -12,6 +12,7 @@
 #include "pages/page_reception_reject.h"
 #include "pages/page_speed_dial.h"
 #include "pages/page_tti.h"
+#include "pages/rsu_edit_dialog.h"
 #include "pages/rsu_tree_ctrl.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
@@ -141,6 +142,8 @@ bool CRSUMain::PrepareExit() {
 
 bool CRSUMain::QueryEndSession() {
     QWidget* modal = QApplication::activeModalWidget();
+    // An open editing dialog answers for itself: it refuses, with the notice shown once.
+    if (auto* editing = qobject_cast<CRSUEditDialog*>(modal)) return editing->QueryEndSession();
     if (IsBusy() || IsFileDialogOpen() || (modal != nullptr && modal != this)) {
         PostDeferredNotice(ids::kMsgSessionEndRefused);
         return false;

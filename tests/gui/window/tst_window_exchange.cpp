@@ -16,6 +16,7 @@
 #include "settings_folder.h"
 #include "sim_printer.h"
 #include "transport/named_object.h"
+#include "sim_printers_file.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;
@@ -80,16 +81,7 @@ void WindowExchangeTest::init() {
 }
 
 void WindowExchangeTest::InstallPrinters(const SimPrinter& printer) {
-    QVERIFY(printer.IsReady());
-    qputenv("ORVANE_USB_DEVICE_DIR", printer.UsbFolder().toUtf8());
-    QFile file(folder_.filePath("printers"));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("# name\tdriver\tport\n");
-    file.write("Office Fax\tVelor MX100 series\tUSB001\n");
-    file.write("Net Fax\tVelor MX100 series\t" + printer.NetworkPort().toUtf8() + "\n");
-    file.write("Unlisted\tOther Maker 9\tUSB002\n");
-    file.close();
-    qputenv("ORVANE_PRINTERS", file.fileName().toUtf8());
+    QVERIFY(InstallSimPrinters(printer, folder_.filePath("printers")));
 }
 
 void WindowExchangeTest::Select(CRSUMain& window, const QString& printer) {
