@@ -1,0 +1,62 @@
+#include "pages/rsu_tti.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/language_module.h"
+#include "pages/dialog_controls.h"
+#include "pages/rsu_fax_edit.h"
+#include "pages/rsu_name_edit.h"
+#include "pages/rsu_page_host.h"
+#include "remotesetup/remote_setup.h"
+#include "resources/resource_ids.h"
+
+namespace orvane {
+namespace {
+
+// FaxEditMode of the sender's fax number.
+constexpr int kSenderNumberMode = 3;
+
+}  // namespace
+
+CRSUTTI::CRSUTTI(CRSUPageHost* host, const QString& name, const QString& number, QWidget* owner)
+    : QDialog(owner) {
+    setObjectName(QString::number(ids::kIddSenderInfo));
+    setWindowTitle(LoadTemplateText(ids::kIddSenderInfo, kDialogCaption));
+    name_edit_ = new CRSUNameEdit(this);
+    name_edit_->setObjectName(QString::number(ids::kIdcSenderName));
+    number_edit_ = new CRSUFaxEdit(this);
+    number_edit_->setObjectName(QString::number(ids::kIdcSenderNumber));
+    QDialogButtonBox* buttons = AddOkCancel(this, ids::kIddSenderInfo);
+
+    auto* fields = new QFormLayout;
+    fields->addRow(AddLabelFor(name_edit_, ids::kIddSenderInfo, ids::kIdcSenderName), name_edit_);
+    fields->addRow(AddLabelFor(number_edit_, ids::kIddSenderInfo, ids::kIdcSenderNumber), number_edit_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(buttons);
+
+    CRSUFuncRemoteSetup* setup = host->RemoteSetup();
+    if (setup == nullptr) return;
+    const DeviceCapability& capability = setup->Capability();
+    number_edit_->SetUp(capability.keycode_type.c_str(), kSenderNumberMode);
+    number_edit_->setMaxLength(capability.current_user_tel_no_length);
+    name_edit_->SetUp(capability.keycode_type.c_str());
+    name_edit_->setMaxLength(capability.current_user_name_length);
+    name_edit_->setText(name);
+    number_edit_->setText(number);
+    tool_tips_.AddTool(name_edit_, ids::kIdsSenderNameTip);
+    tool_tips_.AddTool(number_edit_, ids::kIdsSenderNumberTip);
+    tool_tips_.AddTool(OkButton(this), ids::kIdsSenderOkTip);
+}
+
+void CRSUTTI::accept() {
+    name_ = name_edit_->text();
+    number_ = number_edit_->text();
+    QDialog::accept();
+}
+
+}  // namespace orvane
