@@ -8,6 +8,7 @@
 #include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "app/single_instance.h"
+#include "pages/rsu_edit_dialog.h"
 #include "platform/program_directory.h"
 #include "resources/resource_ids.h"
 
@@ -21,6 +22,7 @@ COrvaneApp::COrvaneApp(int& argc, char** argv) : QApplication(argc, argv) {
 bool COrvaneApp::QueryEndSession() {
     if (main_window_ == nullptr) return true;
     QWidget* modal = activeModalWidget();
+    if (auto* editing = qobject_cast<CRSUEditDialog*>(modal)) return editing->QueryEndSession();
     if (main_window_->IsBusy() || (modal != nullptr && modal != main_window_)) {
         PostDeferredNotice(ids::kMsgSessionEndRefused);
         return false;

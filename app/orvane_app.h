@@ -28,8 +28,9 @@ class COrvaneApp : public QApplication {
     // The main window while it runs (the owner of application-level dialogs), else null.
     CRSUMain* MainWindow() const { return main_window_; }
 
-    // Whether the desktop session may end now. Refused, with notice 182 shown once, while the
-    // window communicates or a modal dialog, message box or file dialog of the program is open;
+    // Whether the desktop session may end now. An open editing dialog answers itself (it refuses);
+    // otherwise refused, with notice 182 shown once, while the window communicates or a modal
+    // dialog, message box or file dialog of the program is open;
     // otherwise the main window's PrepareExit decides (it may ask before discarding changes).
     bool QueryEndSession();
 

@@ -8,7 +8,7 @@ namespace orvane {
 CRSUPageReceptionReject::CRSUPageReceptionReject(CRSUPageHost* host, QWidget* parent)
     : CRSUPage(host,
                {ids::kIddRejectPage, ids::kIdcRejectList, ids::kIdsRejectListTip, ids::kIdcRejectEdit,
-                ids::kIdcRejectSelectAll, ids::kIdcRejectDelete},
+                ids::kIdcRejectSelectAll, ids::kIdcRejectDelete, 50},
                new RejectModel, parent) {
     AddSelectAllAccelerator();
 }

@@ -8,7 +8,7 @@ namespace orvane {
 CRSUPageTTI::CRSUPageTTI(CRSUPageHost* host, QWidget* parent)
     : CRSUPage(host,
                {ids::kIddSenderPage, ids::kIdcSenderList, ids::kIdsSenderListTip, ids::kIdcSenderEdit,
-                ids::kIdcSenderSpare, ids::kIdcSenderDelete},
+                ids::kIdcSenderSpare, ids::kIdcSenderDelete, 150},
                new SenderModel, parent) {}
 
 }  // namespace orvane

@@ -36,6 +36,52 @@ QList<int> CRSUListCtrl::SelectedRows() const {
     return rows;
 }
 
+int CRSUListCtrl::SelectionMark() const {
+    const QModelIndex mark = currentIndex();
+    return mark.isValid() ? mark.row() : -1;
+}
+
+QString CRSUListCtrl::SlotIdAt(int row) const {
+    return model() != nullptr ? model()->index(row, 0).data().toString() : QString();
+}
+
+void CRSUListCtrl::SelectAllRows(bool focus_each) {
+    if (model() == nullptr || model()->rowCount() == 0) return;
+    const QModelIndex first = model()->index(0, 0);
+    const QModelIndex last = model()->index(model()->rowCount() - 1, 0);
+    selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (focus_each) selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+}
+
+int CRSUListCtrl::TopRow() const {
+    const QModelIndex top = indexAt(QPoint(0, 0));
+    return top.isValid() ? top.row() : 0;
+}
+
+void CRSUListCtrl::ScrollToTopRow(int row) {
+    if (model() == nullptr || row < 0 || row >= model()->rowCount()) return;
+    // After a reset the scroll range is only known once the rows are laid out.
+    executeDelayedItemsLayout();
+    scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
+}
+
+QPoint CRSUListCtrl::KeyboardMenuPosition(int x_offset) const {
+    const QList<int> selected = SelectedRows();
+    const int first = selected.isEmpty() ? 0 : selected.first();
+    const int row_height = model() != nullptr && model()->rowCount() > 0
+                               ? visualRect(model()->index(0, 0)).height()
+                               : 0;
+    // The row after the first selected one; below the last row where such a row would be.
+    const QRect anchor = visualRect(model()->index(first, 0));
+    int y = anchor.top() + row_height;
+    if (y < 0) {
+        y = 2 * row_height;
+    } else if (y > viewport()->height()) {
+        y = viewport()->height() - row_height;
+    }
+    return viewport()->mapToGlobal(QPoint(anchor.left() + x_offset, y));
+}
+
 bool CRSUListCtrl::HitsRow(const QPoint& position) const {
     return indexAt(position).isValid();
 }
@@ -75,17 +121,22 @@ void CRSUListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CRSUListCtrl::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 asks for the context menu as the menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        event->accept();
+        emit ContextMenuRequested(QPoint(), true);
+        return;
+    }
     QTreeView::keyPressEvent(event);
     KeepSelection();
 }
 
 void CRSUListCtrl::contextMenuEvent(QContextMenuEvent* event) {
-    // No context menu over empty space; a keyboard request is always passed on.
-    if (event->reason() == QContextMenuEvent::Mouse && !HitsRow(event->pos())) {
-        event->accept();
-        return;
-    }
-    QTreeView::contextMenuEvent(event);
+    event->accept();
+    const bool from_keyboard = event->reason() != QContextMenuEvent::Mouse;
+    // No context menu over empty space.
+    if (!from_keyboard && !HitsRow(viewport()->mapFromGlobal(event->globalPos()))) return;
+    emit ContextMenuRequested(event->globalPos(), from_keyboard);
 }
 
 }  // namespace orvane

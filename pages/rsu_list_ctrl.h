@@ -15,6 +15,24 @@ class CRSUListCtrl : public QTreeView {
     void SelectRow(int row);
     // The rows selected, ascending.
     QList<int> SelectedRows() const;
+    // The row of the selection mark (the current row), or -1.
+    int SelectionMark() const;
+    // The column 0 text of `row` (the slot ID in every list).
+    QString SlotIdAt(int row) const;
+    // Selects every row; with `focus_each` the focus walks through them and ends on the last row,
+    // otherwise the current row stays.
+    void SelectAllRows(bool focus_each);
+    // The index of the row at the top of the view, and scrolling that brings `row` back there.
+    int TopRow() const;
+    void ScrollToTopRow(int row);
+    // Where a context menu asked for from the keyboard opens (screen coordinates): at the row after
+    // the first selected one, `x_offset` pixels right of the list's left edge, kept inside the list.
+    QPoint KeyboardMenuPosition(int x_offset) const;
+
+  signals:
+    // A context menu is asked for over a row (mouse, at `global_position`) or from the keyboard
+    // (the receiver places it with KeyboardMenuPosition).
+    void ContextMenuRequested(const QPoint& global_position, bool from_keyboard);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -5,9 +5,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/language_module.h"
+#include "pages/context_menu.h"
 #include "pages/directory_list_model.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_page_host.h"
@@ -23,7 +25,7 @@ constexpr int kNoDirectory = 5;
 
 CRSUPage::CRSUPage(CRSUPageHost* host, const PageControls& controls, DirectoryListModel* model,
                    QWidget* parent)
-    : QWidget(parent), host_(host), model_(model) {
+    : QWidget(parent), host_(host), model_(model), menu_x_offset_(controls.menu_x_offset) {
     setObjectName(QString::number(controls.template_id));
     model_->setParent(this);
     list_ = new CRSUListCtrl(this);
@@ -43,6 +45,8 @@ CRSUPage::CRSUPage(CRSUPageHost* host, const PageControls& controls, DirectoryLi
     connect(list_, &QAbstractItemView::doubleClicked, this, [this] { OnEdit(); });
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CRSUPage::UpdateEditButton);
+    connect(list_, &CRSUListCtrl::ContextMenuRequested, this, &CRSUPage::ShowContextMenu);
+    list_->installEventFilter(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -97,8 +101,51 @@ void CRSUPage::AddSelectAllAccelerator() {
     addAction(select_all);
 }
 
+void CRSUPage::RestoreView(int top_row, int row) {
+    RefreshList();
+    ClearSavedFlag();
+    list_->ScrollToTopRow(top_row);
+    SelectRow(row);
+}
+
+void CRSUPage::FocusLater(QWidget* control) {
+    QTimer::singleShot(0, control, [control] { control->setFocus(Qt::OtherFocusReason); });
+}
+
 void CRSUPage::UpdateEditButton() {
-    edit_->setEnabled(list_->SelectedRows().size() == 1);
+    const bool one_row = list_->SelectedRows().size() == 1;
+    edit_->setEnabled(one_row);
+    if (one_row && list_->hasFocus()) edit_->setDefault(true);
+}
+
+bool CRSUPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::FocusIn) edit_->setDefault(true);
+    return QWidget::eventFilter(watched, event);
+}
+
+void CRSUPage::ShowContextMenu(const QPoint& global_position, bool from_keyboard) {
+    const int selected = static_cast<int>(list_->SelectedRows().size());
+    if (selected == 0) return;
+    const std::unique_ptr<QMenu> menu = LoadContextMenu(
+        ids::kMenuPageContext, {ids::kCmdSelectAll, ids::kCmdEdit, ids::kCmdDelete}, this);
+    MenuCommand(*menu, ids::kCmdEdit)->setEnabled(selected == 1);
+    MenuCommand(*menu, ids::kCmdDelete)->setEnabled(true);
+    const QPoint position = from_keyboard ? list_->KeyboardMenuPosition(menu_x_offset_) : global_position;
+    QAction* chosen = menu->exec(position);
+    if (chosen == nullptr) return;
+    switch (chosen->objectName().toInt()) {
+        case ids::kCmdSelectAll:
+            OnSelectAll();
+            break;
+        case ids::kCmdEdit:
+            OnEdit();
+            break;
+        case ids::kCmdDelete:
+            OnDelete();
+            break;
+        default:
+            break;
+    }
 }
 
 void CRSUPage::keyPressEvent(QKeyEvent* event) {

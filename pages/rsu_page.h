@@ -23,6 +23,7 @@ struct PageControls {
     int edit_id;
     int second_id;  // Select all, or the sender page's button without a command
     int delete_id;
+    int menu_x_offset;  // a context menu asked for from the keyboard opens this far right in the list
 };
 
 class CRSUPage : public QWidget {
@@ -46,11 +47,19 @@ class CRSUPage : public QWidget {
     QPushButton* DeleteButton() const { return delete_; }
 
   protected:
-    // Command hooks of the editing work; the base does nothing. Edit is also reached by a
-    // double-click on a row and by Enter on the list with exactly one row selected.
+    // Command hooks of the editing work; the base does nothing. Each is reached by its button, by
+    // Enter on that button and by its command of context menu 155 (40002 Edit, 40001 Select all,
+    // 40003 Delete); Edit also by a double-click on a row and by Enter on the list with exactly one
+    // row selected, Select all also by accelerator table 158 where the page adds it.
     virtual void OnEdit() {}
     virtual void OnSelectAll() {}
     virtual void OnDelete() {}
+
+    // After a change of the Working copy: rebuilds the list, clears the saved flag, scrolls
+    // `top_row` back to the top and selects and focuses `row` alone.
+    void RestoreView(int top_row, int row);
+    // Moves the focus to `control` once the current event is done.
+    static void FocusLater(QWidget* control);
 
     CRSUPageHost* Host() const { return host_; }
     // The window's remote-setup object, or null.
@@ -62,14 +71,19 @@ class CRSUPage : public QWidget {
     void AddSelectAllAccelerator();
 
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QPushButton* AddButton(int template_id, int id, int tip);
+    // Edit is enabled exactly when one row is selected, and is the default button while the list
+    // has the focus.
     void UpdateEditButton();
+    void ShowContextMenu(const QPoint& global_position, bool from_keyboard);
 
     CRSUPageHost* host_;
     DirectoryListModel* model_;
     CRSUToolTipCtrl tool_tips_;
+    int menu_x_offset_;
     CRSUListCtrl* list_ = nullptr;
     QPushButton* edit_ = nullptr;
     QPushButton* second_ = nullptr;

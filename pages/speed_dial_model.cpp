@@ -16,7 +16,10 @@ int SpeedDialModel::Rows(const DirectoryData& working) const {
 }
 
 QString SpeedDialModel::Cell(const DirectoryData& working, int row, int column) const {
-    const DialEntry& entry = working.entries[static_cast<std::size_t>(row)];
+    return DialEntryCell(working.entries[static_cast<std::size_t>(row)], column);
+}
+
+QString DialEntryCell(const DialEntry& entry, int column) {
     switch (column) {
         case 0:
             return NarrowText(entry.slot_id, entry.slot_id.size());

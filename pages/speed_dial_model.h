@@ -5,6 +5,12 @@
 
 namespace orvane {
 
+struct DialEntry;
+
+// The text a speed-dial list shows for `entry` in `column`: 0 the slot ID, 1 the name (none for an
+// empty slot), 2 the number of an individual entry or string 1043 for a group.
+QString DialEntryCell(const DialEntry& entry, int column);
+
 class SpeedDialModel : public DirectoryListModel {
     Q_OBJECT
   public:

@@ -1,0 +1,69 @@
+#include "pages/rsu_edit_dialog.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "app/deferred_notice.h"
+#include "app/language_module.h"
+#include "resources/resource_ids.h"
+
+namespace orvane {
+namespace {
+
+bool IsHelpKey(const QKeyEvent* key) {
+    return key->key() == Qt::Key_F1 || key->key() == Qt::Key_Help;
+}
+
+}  // namespace
+
+CRSUEditDialog::CRSUEditDialog(int template_id, QWidget* parent) : QDialog(parent), template_id_(template_id) {
+    setObjectName(QString::number(template_id));
+    setWindowTitle(TemplateText(0));
+    setAccessibleName(windowTitle());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(true);
+    ok_ = AddButton(ids::kIdOk);
+    ok_->setDefault(true);
+    cancel_ = AddButton(ids::kIdCancel);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QString CRSUEditDialog::TemplateText(int control_id) const {
+    return LoadTemplateText(template_id_, control_id);
+}
+
+QPushButton* CRSUEditDialog::AddButton(int control_id) {
+    auto* button = new QPushButton(TemplateText(control_id), this);
+    button->setObjectName(QString::number(control_id));
+    button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
+    return button;
+}
+
+bool CRSUEditDialog::QueryEndSession() {
+    PostDeferredNotice(ids::kMsgSessionEndRefused);
+    return false;
+}
+
+bool CRSUEditDialog::event(QEvent* event) {
+    // F1 must not reach a help shortcut of the program, and "What's This?" help does not exist here.
+    if (event->type() == QEvent::ShortcutOverride && IsHelpKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::WhatsThis || event->type() == QEvent::EnterWhatsThisMode) {
+        event->accept();
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void CRSUEditDialog::keyPressEvent(QKeyEvent* event) {
+    if (IsHelpKey(event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace orvane

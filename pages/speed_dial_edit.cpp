@@ -1,0 +1,91 @@
+#include "pages/speed_dial_edit.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "remotesetup/device_charset.h"
+#include "remotesetup/directory_data.h"
+
+namespace orvane {
+namespace {
+
+template <typename Directory>
+auto FindIn(Directory& directory, const QString& slot_id) -> decltype(&directory.entries.front()) {
+    const SlotId wanted = NarrowSlotId(slot_id);
+    for (auto& entry : directory.entries) {
+        if (SameSlotId(entry.slot_id, wanted)) return &entry;
+    }
+    return nullptr;
+}
+
+// The name in the printer's character code, or false when it does not fit the name field.
+bool DeviceNameField(const QString& name, std::array<char, kNameFieldSize>* field) {
+    const std::u16string_view wide(reinterpret_cast<const char16_t*>(name.utf16()),
+                                   static_cast<std::size_t>(name.size()));
+    return WideToDevice(wide, *field) >= 0;
+}
+
+void ClearMembers(DialEntry& entry) {
+    entry.member_count = 0;
+    std::fill(entry.members.begin(), entry.members.end(), SlotId{});
+}
+
+}  // namespace
+
+SlotId NarrowSlotId(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    SlotId id{};
+    std::copy_n(bytes.constData(), std::min<qsizetype>(bytes.size(), id.size()), id.begin());
+    return id;
+}
+
+bool SameSlotId(const SlotId& a, const SlotId& b) {
+    return std::strncmp(a.data(), b.data(), a.size()) == 0;
+}
+
+DialEntry* FindDialEntry(DirectoryData& directory, const QString& slot_id) {
+    return FindIn(directory, slot_id);
+}
+
+const DialEntry* FindDialEntry(const DirectoryData& directory, const QString& slot_id) {
+    return FindIn(directory, slot_id);
+}
+
+bool ListsMember(const DialEntry& group, const SlotId& slot_id) {
+    const auto used = group.members.begin() + std::min<std::size_t>(group.member_count, group.members.size());
+    return std::any_of(group.members.begin(), used, [&slot_id](const SlotId& cell) { return SameSlotId(cell, slot_id); });
+}
+
+void EmptyDialEntry(DialEntry& entry) {
+    entry.kind = EntryKind::Empty;
+    entry.name.fill('\0');
+    entry.number.fill('\0');
+    ClearMembers(entry);
+}
+
+bool StoreIndividualEntry(DialEntry& entry, const QString& number, const QString& name) {
+    std::array<char, kNameFieldSize> device_name{};
+    std::array<char, kNumberFieldSize> narrow_number{};
+    if (!DeviceNameField(name, &device_name) || !StoreText(narrow_number, number.toUtf8().toStdString())) {
+        return false;
+    }
+    entry.kind = EntryKind::Individual;
+    entry.name = device_name;
+    entry.number = narrow_number;
+    return true;
+}
+
+bool StoreGroupEntry(DialEntry& entry, const QString& name, const QStringList& members) {
+    std::array<char, kNameFieldSize> device_name{};
+    if (!DeviceNameField(name, &device_name) || static_cast<std::size_t>(members.size()) > entry.members.size()) {
+        return false;
+    }
+    ClearMembers(entry);
+    entry.kind = EntryKind::Group;
+    entry.name = device_name;
+    for (qsizetype i = 0; i < members.size(); ++i) entry.members[static_cast<std::size_t>(i)] = NarrowSlotId(members[i]);
+    entry.member_count = static_cast<std::uint16_t>(members.size());
+    return true;
+}
+
+}  // namespace orvane

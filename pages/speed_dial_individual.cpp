@@ -1,0 +1,91 @@
+#include "pages/speed_dial_individual.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/show_message.h"
+#include "remotesetup/directory_data.h"
+#include "remotesetup/remote_setup.h"
+#include "resources/resource_ids.h"
+
+namespace orvane {
+namespace {
+
+// A printer's limit, cut to what the field can hold without its terminator.
+int FieldLimit(std::int32_t printer_limit, std::size_t field_size) {
+    return static_cast<int>(std::clamp<std::int64_t>(printer_limit, 0, static_cast<std::int64_t>(field_size) - 1));
+}
+
+}  // namespace
+
+CMPSpeedDialIndividual::CMPSpeedDialIndividual(const IndividualEntryTexts& entry, CRSUFuncRemoteSetup* setup,
+                                               QWidget* parent)
+    : CRSUEditDialog(ids::kIddIndividualEntry, parent), existing_(entry.existing) {
+    slot_id_ = new QLabel(entry.slot_id, this);
+    slot_id_->setObjectName(QString::number(ids::kIdcEntrySlotId));
+    number_edit_ = new QLineEdit(this);
+    number_edit_->setObjectName(QString::number(ids::kIdcEntryNumber));
+    name_edit_ = new QLineEdit(this);
+    name_edit_->setObjectName(QString::number(ids::kIdcEntryName));
+    if (setup != nullptr) {
+        SetUpEdits(*setup);
+        number_edit_->setText(entry.number);
+        name_edit_->setText(entry.name);
+    }
+    ToolTips().AddTool(name_edit_, ids::kIdsEntryNameTip);
+    ToolTips().AddTool(number_edit_, ids::kIdsEntryNumberTip);
+    ToolTips().AddTool(OkButton(), ids::kIdsEntryOkTip);
+
+    auto* fields = new QGridLayout;
+    int row = 0;
+    for (QWidget* field : std::initializer_list<QWidget*>{slot_id_, number_edit_, name_edit_}) {
+        fields->addWidget(AddLabel(field->objectName().toInt(), field), row, 0);
+        fields->addWidget(field, row++, 1);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OkButton());
+    buttons->addWidget(CancelButton());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    setTabOrder(number_edit_, name_edit_);
+    number_edit_->setFocus();
+}
+
+QLabel* CMPSpeedDialIndividual::AddLabel(int control_id, QWidget* buddy) {
+    auto* label = new QLabel(TemplateText(control_id), this);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(label->text().remove(QLatin1Char('&')));
+    return label;
+}
+
+void CMPSpeedDialIndividual::SetUpEdits(const CRSUFuncRemoteSetup& setup) {
+    const DeviceCapability& capability = setup.Capability();
+    number_edit_->setMaxLength(FieldLimit(capability.current_tel_no_length, kNumberFieldSize));
+    name_edit_->setMaxLength(FieldLimit(capability.current_name_length, kNameFieldSize));
+}
+
+void CMPSpeedDialIndividual::accept() {
+    const QString number = number_edit_->text();
+    const QString name = name_edit_->text();
+    if (!existing_ && number.isEmpty() && name.isEmpty()) {
+        reject();
+        return;
+    }
+    if (number.isEmpty() && !name.isEmpty()) {
+        ShowMessage(this, ids::kMsgNumberRequired, ids::kIdsAppTitle, MessageStyle::Error);
+        number_edit_->setFocus();
+        return;
+    }
+    number_ = number;
+    name_ = name;
+    CRSUEditDialog::accept();
+}
+
+}  // namespace orvane
