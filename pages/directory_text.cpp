@@ -17,6 +17,12 @@ QString DeviceName(std::span<const char> field) {
     return QString::fromUtf16(wide.data(), length);
 }
 
+bool StoreDeviceName(const QString& name, std::span<char> field) {
+    const std::u16string_view wide(reinterpret_cast<const char16_t*>(name.utf16()),
+                                   static_cast<std::size_t>(name.size()));
+    return WideToDevice(wide, field) >= 0;
+}
+
 QString NarrowText(std::span<const char> field, std::size_t max_bytes) {
     const std::string_view text = FieldText(field.first(std::min(field.size(), max_bytes)));
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

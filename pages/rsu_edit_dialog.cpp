@@ -1,7 +1,10 @@
 #include "pages/rsu_edit_dialog.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "app/deferred_notice.h"
 #include "app/language_module.h"
@@ -38,6 +41,23 @@ QPushButton* CRSUEditDialog::AddButton(int control_id) {
     button->setObjectName(QString::number(control_id));
     button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
     return button;
+}
+
+QLabel* CRSUEditDialog::AddLabel(int control_id, QWidget* buddy) {
+    auto* label = new QLabel(TemplateText(control_id), this);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
+    return label;
+}
+
+void CRSUEditDialog::ArrangeAboveButtons(QLayout* content) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(content);
+    layout->addLayout(buttons);
 }
 
 bool CRSUEditDialog::QueryEndSession() {

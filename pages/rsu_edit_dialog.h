@@ -6,6 +6,8 @@
 
 #include "pages/rsu_tooltip_ctrl.h"
 
+class QLabel;
+class QLayout;
 class QPushButton;
 
 namespace orvane {
@@ -30,6 +32,11 @@ class CRSUEditDialog : public QDialog {
     QString TemplateText(int control_id) const;
     // A push button of the template named by its ID, with its caption as accessible name.
     QPushButton* AddButton(int control_id);
+    // The label of `buddy` with caption `control_id` of the template; the caption without its
+    // mnemonic also names `buddy` for assistive tools.
+    QLabel* AddLabel(int control_id, QWidget* buddy);
+    // Lays the dialog out: `content` above, OK and Cancel at the bottom right.
+    void ArrangeAboveButtons(QLayout* content);
     CRSUToolTipCtrl& ToolTips() { return tool_tips_; }
 
     bool event(QEvent* event) override;

@@ -42,7 +42,11 @@ int CRSUListCtrl::SelectionMark() const {
 }
 
 QString CRSUListCtrl::SlotIdAt(int row) const {
-    return model() != nullptr ? model()->index(row, 0).data().toString() : QString();
+    return CellText(row, 0);
+}
+
+QString CRSUListCtrl::CellText(int row, int column) const {
+    return model() != nullptr ? model()->index(row, column).data().toString() : QString();
 }
 
 void CRSUListCtrl::SelectAllRows(bool focus_each) {

@@ -19,6 +19,8 @@ class CRSUListCtrl : public QTreeView {
     int SelectionMark() const;
     // The column 0 text of `row` (the slot ID in every list).
     QString SlotIdAt(int row) const;
+    // The text of one cell (empty outside the list).
+    QString CellText(int row, int column) const;
     // Selects every row; with `focus_each` the focus walks through them and ends on the last row,
     // otherwise the current row stays.
     void SelectAllRows(bool focus_each);

@@ -13,6 +13,7 @@
 #include "pages/directory_list_model.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_page_host.h"
+#include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 
 namespace orvane {
@@ -68,6 +69,11 @@ QPushButton* CRSUPage::AddButton(int template_id, int id, int tip) {
 
 CRSUFuncRemoteSetup* CRSUPage::RemoteSetup() const {
     return host_->RemoteSetup();
+}
+
+DirectoryData* CRSUPage::Working() const {
+    CRSUFuncRemoteSetup* setup = RemoteSetup();
+    return setup != nullptr ? setup->Copy(DirectoryCopy::Working) : nullptr;
 }
 
 void CRSUPage::ClearSavedFlag() {

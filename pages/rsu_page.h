@@ -13,6 +13,7 @@ namespace orvane {
 class CRSUFuncRemoteSetup;
 class CRSUListCtrl;
 class CRSUPageHost;
+struct DirectoryData;
 class DirectoryListModel;
 
 // The controls of one page: template, list, buttons and their tool-tip strings.
@@ -64,6 +65,8 @@ class CRSUPage : public QWidget {
     CRSUPageHost* Host() const { return host_; }
     // The window's remote-setup object, or null.
     CRSUFuncRemoteSetup* RemoteSetup() const;
+    // Its Working copy, looked up again at every call (the directory is the window's), or null.
+    DirectoryData* Working() const;
     // Every change to the Working copy ends with this.
     void ClearSavedFlag();
     CRSUToolTipCtrl& ToolTips() { return tool_tips_; }

@@ -1,21 +1,20 @@
 // The dialog that edits one rejected number (template 146).
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
-#include "pages/rsu_tooltip_ctrl.h"
+#include "pages/rsu_edit_dialog.h"
 
 namespace orvane {
 
 class CRSUFaxEdit;
 class CRSUPageHost;
 
-class CRSUReceptionReject : public QDialog {
+class CRSUReceptionReject : public CRSUEditDialog {
     Q_OBJECT
   public:
     // Shows `slot_id` and `number`; the number edit follows the rules and the length limit of the
-    // printer shown by `host` (nothing is set up while it shows none).
+    // printer shown by `host` (nothing is set up or shown while it shows none).
     CRSUReceptionReject(CRSUPageHost* host, const QString& slot_id, const QString& number, QWidget* owner);
 
     // After OK: the number typed (empty frees the slot).
@@ -24,7 +23,6 @@ class CRSUReceptionReject : public QDialog {
     void accept() override;
 
   private:
-    CRSUToolTipCtrl tool_tips_;
     CRSUFaxEdit* number_edit_ = nullptr;
     QString number_;
 };

@@ -1,13 +1,9 @@
 #include "pages/rsu_tti.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
-#include "app/language_module.h"
-#include "pages/dialog_controls.h"
 #include "pages/rsu_fax_edit.h"
 #include "pages/rsu_name_edit.h"
 #include "pages/rsu_page_host.h"
@@ -23,21 +19,17 @@ constexpr int kSenderNumberMode = 3;
 }  // namespace
 
 CRSUTTI::CRSUTTI(CRSUPageHost* host, const QString& name, const QString& number, QWidget* owner)
-    : QDialog(owner) {
-    setObjectName(QString::number(ids::kIddSenderInfo));
-    setWindowTitle(LoadTemplateText(ids::kIddSenderInfo, kDialogCaption));
+    : CRSUEditDialog(ids::kIddSenderInfo, owner) {
     name_edit_ = new CRSUNameEdit(this);
     name_edit_->setObjectName(QString::number(ids::kIdcSenderName));
     number_edit_ = new CRSUFaxEdit(this);
     number_edit_->setObjectName(QString::number(ids::kIdcSenderNumber));
-    QDialogButtonBox* buttons = AddOkCancel(this, ids::kIddSenderInfo);
 
     auto* fields = new QFormLayout;
-    fields->addRow(AddLabelFor(name_edit_, ids::kIddSenderInfo, ids::kIdcSenderName), name_edit_);
-    fields->addRow(AddLabelFor(number_edit_, ids::kIddSenderInfo, ids::kIdcSenderNumber), number_edit_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addWidget(buttons);
+    fields->addRow(AddLabel(ids::kIdcSenderName, name_edit_), name_edit_);
+    fields->addRow(AddLabel(ids::kIdcSenderNumber, number_edit_), number_edit_);
+    ArrangeAboveButtons(fields);
+    name_edit_->setFocus();
 
     CRSUFuncRemoteSetup* setup = host->RemoteSetup();
     if (setup == nullptr) return;
@@ -48,15 +40,15 @@ CRSUTTI::CRSUTTI(CRSUPageHost* host, const QString& name, const QString& number,
     name_edit_->setMaxLength(capability.current_user_name_length);
     name_edit_->setText(name);
     number_edit_->setText(number);
-    tool_tips_.AddTool(name_edit_, ids::kIdsSenderNameTip);
-    tool_tips_.AddTool(number_edit_, ids::kIdsSenderNumberTip);
-    tool_tips_.AddTool(OkButton(this), ids::kIdsSenderOkTip);
+    ToolTips().AddTool(name_edit_, ids::kIdsSenderNameTip);
+    ToolTips().AddTool(number_edit_, ids::kIdsSenderNumberTip);
+    ToolTips().AddTool(OkButton(), ids::kIdsSenderOkTip);
 }
 
 void CRSUTTI::accept() {
     name_ = name_edit_->text();
     number_ = number_edit_->text();
-    QDialog::accept();
+    CRSUEditDialog::accept();
 }
 
 }  // namespace orvane

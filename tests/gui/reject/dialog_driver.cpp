@@ -23,5 +23,12 @@ void Retype(QWidget* dialog, int id, const QString& text) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
+    for (const QChar c : text) {
+        // Key codes exist for ASCII only; other characters arrive as a key event's text.
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(edit, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/language_module.h"
+#include "message_box_answerer.h"
 #include "dialog_driver.h"
 #include "pages/rsu_reception_reject.h"
 #include "pages/rsu_tti.h"
@@ -34,8 +35,10 @@ class RejectDialogsTest : public QObject {
     void senderOkAcceptsAnyCombination();
     void senderCancelReturnsNothing();
     void everyControlHasAnAccessibleName();
+    void bothRefuseTheSessionEndAndIgnoreF1();
 
   private:
+    QTemporaryDir folder_;
     template <typename Control>
     static Control* Find(QWidget& dialog, int id) {
         return dialog.findChild<Control*>(QString::number(id));
@@ -46,6 +49,9 @@ class RejectDialogsTest : public QObject {
 };
 
 void RejectDialogsTest::initTestCase() {
+    QVERIFY(folder_.isValid());
+    // The refusal notice's named object lives in the session folder.
+    qputenv("ORVANE_SESSION_DIR", folder_.path().toUtf8());
     QVERIFY(orvane::LoadLanguageModule(0x0409, ORVANE_TEST_PROGRAM_DIR));
 }
 
@@ -211,6 +217,24 @@ void RejectDialogsTest::everyControlHasAnAccessibleName() {
             QVERIFY2(!control->accessibleName().contains('&'), qPrintable(control->objectName()));
         }
         QCOMPARE(named, 4);
+    }
+}
+
+void RejectDialogsTest::bothRefuseTheSessionEndAndIgnoreF1() {
+    TestDirectory directory;
+    CRSUReceptionReject reject(&directory, "01", "12", nullptr);
+    CRSUTTI sender(&directory, "Al", "5", nullptr);
+    for (orvane::CRSUEditDialog* dialog : std::initializer_list<orvane::CRSUEditDialog*>{&reject, &sender}) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QTest::keyClick(dialog, Qt::Key_F1);
+        QVERIFY(dialog->isVisible());
+        MessageBoxAnswerer answerer;
+        QVERIFY(!dialog->QueryEndSession());
+        QTRY_COMPARE(answerer.Texts(), QStringList{orvane::LoadString(ids::kMsgSessionEndRefused)});
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->result(), 0);
+        dialog->hide();
     }
 }
 
