@@ -1,8 +1,18 @@
 #include "sim_printer.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QTest>
+
+bool UseObjectFolders(const QTemporaryDir& folder) {
+    for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
+        const QString path = folder.filePath(variable);
+        if (!QDir().mkpath(path)) return false;
+        qputenv(variable, path.toUtf8());
+    }
+    return true;
+}
 
 SimPrinter::SimPrinter(const QStringList& extra) {
     const QString dir = folder_.path();
@@ -18,6 +28,20 @@ SimPrinter::SimPrinter(const QStringList& extra) {
         if (line.startsWith("tcp ")) tcp_ = QString::fromUtf8(line.mid(4)).trimmed();
     }
     ready_ = !tcp_.isEmpty();
+}
+
+bool SimPrinter::Install(const QString& path) const {
+    if (!ready_) return false;
+    qputenv("ORVANE_USB_DEVICE_DIR", UsbFolder().toUtf8());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    file.write("# name\tdriver\tport\n");
+    file.write("Office Fax\tVelor MX100 series\tUSB001\n");
+    file.write("Net Fax\tVelor MX100 series\t" + NetworkPort().toUtf8() + "\n");
+    file.write("Unlisted\tOther Maker 9\tUSB002\n");
+    if (!file.flush()) return false;
+    qputenv("ORVANE_PRINTERS", path.toUtf8());
+    return true;
 }
 
 SimPrinter::~SimPrinter() {

@@ -61,11 +61,7 @@ class WindowExchangeTest : public QObject {
 void WindowExchangeTest::initTestCase() {
     QVERIFY(folder_.isValid());
     UseSettingsFolder(folder_);
-    for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-        const QString path = folder_.filePath(variable);
-        QVERIFY(QDir().mkpath(path));
-        qputenv(variable, path.toUtf8());
-    }
+    QVERIFY(UseObjectFolders(folder_));
     qputenv("ORVANE_NETPORT_LIBRARY", ORVANE_NETPORT_LIBRARY);
 }
 
@@ -77,16 +73,7 @@ void WindowExchangeTest::init() {
 }
 
 void WindowExchangeTest::InstallPrinters(const SimPrinter& printer) {
-    QVERIFY(printer.IsReady());
-    qputenv("ORVANE_USB_DEVICE_DIR", printer.UsbFolder().toUtf8());
-    QFile file(folder_.filePath("printers"));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("# name\tdriver\tport\n");
-    file.write("Office Fax\tVelor MX100 series\tUSB001\n");
-    file.write("Net Fax\tVelor MX100 series\t" + printer.NetworkPort().toUtf8() + "\n");
-    file.write("Unlisted\tOther Maker 9\tUSB002\n");
-    file.close();
-    qputenv("ORVANE_PRINTERS", file.fileName().toUtf8());
+    QVERIFY(printer.Install(folder_.filePath("printers")));
 }
 
 void WindowExchangeTest::Select(CRSUMain& window, const QString& printer) {
