@@ -9,7 +9,6 @@
 #include "pages/speed_dial_model.h"
 #include "pages/speed_dial_type_select.h"
 #include "remotesetup/directory_data.h"
-#include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 
 namespace orvane {
@@ -20,11 +19,6 @@ CRSUPageSpeedDial::CRSUPageSpeedDial(CRSUPageHost* host, QWidget* parent)
                 ids::kIdcSpeedDialEdit, ids::kIdcSpeedDialSelectAll, ids::kIdcSpeedDialDelete, 50},
                new SpeedDialModel, parent) {
     AddSelectAllAccelerator();
-}
-
-DirectoryData* CRSUPageSpeedDial::Working() const {
-    CRSUFuncRemoteSetup* setup = RemoteSetup();
-    return setup != nullptr ? setup->Copy(DirectoryCopy::Working) : nullptr;
 }
 
 void CRSUPageSpeedDial::OnEdit() {
@@ -55,8 +49,8 @@ void CRSUPageSpeedDial::OnEdit() {
 void CRSUPageSpeedDial::EditIndividual(const EditedRow& edited, bool existing) {
     IndividualEntryTexts texts{edited.slot_id, {}, {}, existing};
     if (existing) {
-        texts.number = List()->model()->index(edited.row, 2).data().toString();
-        texts.name = List()->model()->index(edited.row, 1).data().toString();
+        texts.number = List()->CellText(edited.row, 2);
+        texts.name = List()->CellText(edited.row, 1);
     }
     CMPSpeedDialIndividual dialog(texts, RemoteSetup(), MainWindow());
     if (dialog.exec() != QDialog::Accepted) return;
@@ -75,7 +69,7 @@ void CRSUPageSpeedDial::EditIndividual(const EditedRow& edited, bool existing) {
 }
 
 void CRSUPageSpeedDial::EditGroup(const EditedRow& edited, bool existing) {
-    const QString name = existing ? List()->model()->index(edited.row, 1).data().toString() : QString();
+    const QString name = existing ? List()->CellText(edited.row, 1) : QString();
     CMPSpeedDialGroup dialog({edited.slot_id, name, existing}, RemoteSetup(), this);
     if (dialog.exec() == QDialog::Accepted) RestoreView(edited.top_row, edited.row);
 }

@@ -28,7 +28,6 @@ class CRSUPageSpeedDial : public CRSUPage {
         QString slot_id;
     };
 
-    DirectoryData* Working() const;
     void EditIndividual(const EditedRow& edited, bool existing);
     void EditGroup(const EditedRow& edited, bool existing);
     // The dialogs of the individual entries and the type choice belong to the main window.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "remotesetup/device_charset.h"
+#include "pages/directory_text.h"
 #include "remotesetup/directory_data.h"
 
 namespace orvane {
@@ -16,13 +16,6 @@ auto FindIn(Directory& directory, const QString& slot_id) -> decltype(&directory
         if (SameSlotId(entry.slot_id, wanted)) return &entry;
     }
     return nullptr;
-}
-
-// The name in the printer's character code, or false when it does not fit the name field.
-bool DeviceNameField(const QString& name, std::array<char, kNameFieldSize>* field) {
-    const std::u16string_view wide(reinterpret_cast<const char16_t*>(name.utf16()),
-                                   static_cast<std::size_t>(name.size()));
-    return WideToDevice(wide, *field) >= 0;
 }
 
 void ClearMembers(DialEntry& entry) {
@@ -66,7 +59,7 @@ void EmptyDialEntry(DialEntry& entry) {
 bool StoreIndividualEntry(DialEntry& entry, const QString& number, const QString& name) {
     std::array<char, kNameFieldSize> device_name{};
     std::array<char, kNumberFieldSize> narrow_number{};
-    if (!DeviceNameField(name, &device_name) || !StoreText(narrow_number, number.toUtf8().toStdString())) {
+    if (!StoreDeviceName(name, device_name) || !StoreText(narrow_number, number.toUtf8().toStdString())) {
         return false;
     }
     entry.kind = EntryKind::Individual;
@@ -77,7 +70,7 @@ bool StoreIndividualEntry(DialEntry& entry, const QString& number, const QString
 
 bool StoreGroupEntry(DialEntry& entry, const QString& name, const QStringList& members) {
     std::array<char, kNameFieldSize> device_name{};
-    if (!DeviceNameField(name, &device_name) || static_cast<std::size_t>(members.size()) > entry.members.size()) {
+    if (!StoreDeviceName(name, device_name) || static_cast<std::size_t>(members.size()) > entry.members.size()) {
         return false;
     }
     ClearMembers(entry);

@@ -3,10 +3,8 @@
 #include <QAction>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTimer>
@@ -16,6 +14,7 @@
 #include "app/language_module.h"
 #include "app/show_message.h"
 #include "pages/context_menu.h"
+#include "pages/rsu_name_edit.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/slot_order.h"
 #include "pages/speed_dial_edit.h"
@@ -53,9 +52,7 @@ QList<QStandardItem*> RowItems(const QStringList& texts) {
 
 QStringList RowTexts(const CRSUListCtrl* list, int row) {
     QStringList texts;
-    for (int column = 0; column < list->model()->columnCount(); ++column) {
-        texts << list->model()->index(row, column).data().toString();
-    }
+    for (int column = 0; column < list->model()->columnCount(); ++column) texts << list->CellText(row, column);
     return texts;
 }
 
@@ -68,8 +65,9 @@ int NameLimit(const DeviceCapability& capability) {
 
 CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemoteSetup* setup, QWidget* parent)
     : CRSUEditDialog(ids::kIddGroupEntry, parent), slot_id_(entry.slot_id), existing_(entry.existing), setup_(setup) {
-    name_edit_ = new QLineEdit(this);
+    name_edit_ = new CRSUNameEdit(this);
     name_edit_->setObjectName(QString::number(ids::kIdcGroupName));
+    name_edit_->installEventFilter(this);
     slot_id_label_ = new QLabel(this);
     slot_id_label_->setObjectName(QString::number(ids::kIdcGroupSlotId));
     candidates_ = AddList(ids::kIdcGroupCandidates, ids::kIdsCandidatesSlotId);
@@ -78,6 +76,7 @@ CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemot
     remove_ = AddMoveButton(ids::kIdcGroupRemove, ids::kIdsGroupRemoveTip);
     const DirectoryData* working = setup_ != nullptr ? setup_->Copy(DirectoryCopy::Working) : nullptr;
     if (working != nullptr) {
+        name_edit_->SetUp(setup_->Capability().keycode_type.c_str());
         name_edit_->setMaxLength(NameLimit(setup_->Capability()));
         FillLists(*working);
         name_edit_->setText(entry.name);
@@ -117,10 +116,7 @@ void CMPSpeedDialGroup::Arrange() {
     auto* top = new QGridLayout;
     int row = 0;
     for (QWidget* field : std::initializer_list<QWidget*>{slot_id_label_, name_edit_}) {
-        auto* label = new QLabel(TemplateText(field->objectName().toInt()), this);
-        label->setBuddy(field);
-        field->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
-        top->addWidget(label, row, 0);
+        top->addWidget(AddLabel(field->objectName().toInt(), field), row, 0);
         top->addWidget(field, row++, 1);
     }
     auto* lists = new QGridLayout;
@@ -131,22 +127,15 @@ void CMPSpeedDialGroup::Arrange() {
     moves->addStretch(1);
     int column = 0;
     for (CRSUListCtrl* list : {candidates_, members_}) {
-        auto* label = new QLabel(TemplateText(list->objectName().toInt()), this);
-        label->setBuddy(list);
-        list->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
-        lists->addWidget(label, 0, column);
+        lists->addWidget(AddLabel(list->objectName().toInt(), list), 0, column);
         lists->addWidget(list, 1, column);
         column += 2;
     }
     lists->addLayout(moves, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OkButton());
-    buttons->addWidget(CancelButton());
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(lists, 1);
-    layout->addLayout(buttons);
+    auto* content = new QVBoxLayout;
+    content->addLayout(top);
+    content->addLayout(lists, 1);
+    ArrangeAboveButtons(content);
     QWidget* previous = nullptr;
     for (QWidget* control : std::initializer_list<QWidget*>{name_edit_, candidates_, add_, remove_, members_,
                                                             OkButton(), CancelButton()}) {
@@ -236,8 +225,10 @@ void CMPSpeedDialGroup::OnSelectAll() {
 }
 
 bool CMPSpeedDialGroup::eventFilter(QObject* watched, QEvent* event) {
-    // The default button follows the focus: Add for the candidates, Remove for the members.
+    // The default button follows the focus: OK for the name, Add for the candidates, Remove for the
+    // members.
     if (event->type() == QEvent::FocusIn) {
+        if (watched == name_edit_) OkButton()->setDefault(true);
         if (watched == candidates_) add_->setDefault(true);
         if (watched == members_) remove_->setDefault(true);
     }

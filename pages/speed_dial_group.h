@@ -7,13 +7,12 @@
 #include "pages/rsu_edit_dialog.h"
 
 class QLabel;
-class QLineEdit;
-class QStandardItemModel;
 
 namespace orvane {
 
 class CRSUFuncRemoteSetup;
 class CRSUListCtrl;
+class CRSUNameEdit;
 struct DirectoryData;
 
 // What the page hands in: the group's slot and, for an existing group, its name.
@@ -59,7 +58,7 @@ class CMPSpeedDialGroup : public CRSUEditDialog {
     bool existing_;
     CRSUFuncRemoteSetup* setup_;
     QLabel* slot_id_label_ = nullptr;
-    QLineEdit* name_edit_ = nullptr;
+    CRSUNameEdit* name_edit_ = nullptr;
     CRSUListCtrl* candidates_ = nullptr;
     CRSUListCtrl* members_ = nullptr;
     QPushButton* add_ = nullptr;

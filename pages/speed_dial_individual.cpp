@@ -1,15 +1,15 @@
 #include "pages/speed_dial_individual.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/show_message.h"
+#include "pages/rsu_fax_edit.h"
+#include "pages/rsu_name_edit.h"
 #include "remotesetup/directory_data.h"
+#include "remotesetup/input_rules.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 
@@ -28,9 +28,9 @@ CMPSpeedDialIndividual::CMPSpeedDialIndividual(const IndividualEntryTexts& entry
     : CRSUEditDialog(ids::kIddIndividualEntry, parent), existing_(entry.existing) {
     slot_id_ = new QLabel(entry.slot_id, this);
     slot_id_->setObjectName(QString::number(ids::kIdcEntrySlotId));
-    number_edit_ = new QLineEdit(this);
+    number_edit_ = new CRSUFaxEdit(this);
     number_edit_->setObjectName(QString::number(ids::kIdcEntryNumber));
-    name_edit_ = new QLineEdit(this);
+    name_edit_ = new CRSUNameEdit(this);
     name_edit_->setObjectName(QString::number(ids::kIdcEntryName));
     if (setup != nullptr) {
         SetUpEdits(*setup);
@@ -47,26 +47,15 @@ CMPSpeedDialIndividual::CMPSpeedDialIndividual(const IndividualEntryTexts& entry
         fields->addWidget(AddLabel(field->objectName().toInt(), field), row, 0);
         fields->addWidget(field, row++, 1);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OkButton());
-    buttons->addWidget(CancelButton());
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
+    ArrangeAboveButtons(fields);
     setTabOrder(number_edit_, name_edit_);
     number_edit_->setFocus();
 }
 
-QLabel* CMPSpeedDialIndividual::AddLabel(int control_id, QWidget* buddy) {
-    auto* label = new QLabel(TemplateText(control_id), this);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(label->text().remove(QLatin1Char('&')));
-    return label;
-}
-
 void CMPSpeedDialIndividual::SetUpEdits(const CRSUFuncRemoteSetup& setup) {
     const DeviceCapability& capability = setup.Capability();
+    number_edit_->SetUp(capability.keycode_type.c_str(), static_cast<int>(FaxEditMode::kDialEntry));
+    name_edit_->SetUp(capability.keycode_type.c_str());
     number_edit_->setMaxLength(FieldLimit(capability.current_tel_no_length, kNumberFieldSize));
     name_edit_->setMaxLength(FieldLimit(capability.current_name_length, kNameFieldSize));
 }

@@ -6,11 +6,12 @@
 #include "pages/rsu_edit_dialog.h"
 
 class QLabel;
-class QLineEdit;
 
 namespace orvane {
 
+class CRSUFaxEdit;
 class CRSUFuncRemoteSetup;
+class CRSUNameEdit;
 
 // What the page hands in: the slot and, for an existing entry, its current texts.
 struct IndividualEntryTexts {
@@ -35,14 +36,13 @@ class CMPSpeedDialIndividual : public CRSUEditDialog {
 
   private:
     void SetUpEdits(const CRSUFuncRemoteSetup& setup);
-    QLabel* AddLabel(int control_id, QWidget* buddy);
 
     bool existing_;
     QString number_;
     QString name_;
     QLabel* slot_id_ = nullptr;
-    QLineEdit* number_edit_ = nullptr;
-    QLineEdit* name_edit_ = nullptr;
+    CRSUFaxEdit* number_edit_ = nullptr;
+    CRSUNameEdit* name_edit_ = nullptr;
 };
 
 }  // namespace orvane

@@ -1,7 +1,6 @@
 #include "pages/speed_dial_type_select.h"
 
 #include <QButtonGroup>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -19,14 +18,10 @@ CRSUSpeedDialTypeSelect::CRSUSpeedDialTypeSelect(QWidget* parent) : CRSUEditDial
     individual->setChecked(true);
     ToolTips().AddTool(OkButton(), ids::kIdsTypeOkTip);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OkButton());
-    buttons->addWidget(CancelButton());
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(individual);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    auto* choice_column = new QVBoxLayout;
+    choice_column->addWidget(individual);
+    choice_column->addWidget(group);
+    ArrangeAboveButtons(choice_column);
 }
 
 QRadioButton* CRSUSpeedDialTypeSelect::AddChoice(int control_id, int tip, int index) {

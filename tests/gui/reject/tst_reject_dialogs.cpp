@@ -6,7 +6,7 @@
 
 #include "app/language_module.h"
 #include "message_box_answerer.h"
-#include "dialog_driver.h"
+#include "retype.h"
 #include "pages/rsu_reception_reject.h"
 #include "pages/rsu_tti.h"
 #include "resources/resource_ids.h"

@@ -7,13 +7,15 @@
 
 #include "app/language_module.h"
 #include "app/rsu_main.h"
-#include "dialog_driver.h"
+#include "modal_steps.h"
+#include "retype.h"
 #include "message_box_answerer.h"
 #include "pages/rsu_list_ctrl.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
+#include "sim_printers_file.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;
@@ -62,7 +64,7 @@ QByteArray RejectExchangeTest::StateLine(const SimPrinter& sim, const QByteArray
 
 void RejectExchangeTest::editedValuesReachThePrinter() {
     SimPrinter sim;
-    QVERIFY(sim.Install(folder_.filePath("printers")));
+    QVERIFY(InstallSimPrinters(sim, folder_.filePath("printers")));
     CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
     window.show();
     window.activateWindow();
@@ -84,26 +86,28 @@ void RejectExchangeTest::editedValuesReachThePrinter() {
     QTest::keyClick(rejects, Qt::Key_Down);
     QTest::keyClick(rejects, Qt::Key_Down);
     QCOMPARE(rejects->SelectedRows(), QList<int>{2});
-    DialogDriver reject(ids::kIddRejectedNumber, [](QDialog* dialog) {
+    ModalSteps reject;
+    reject.Then(QString::number(ids::kIddRejectedNumber), [](QWidget* dialog) {
         Retype(dialog, ids::kIdcRejectNumber, "*31 0301234#");
         QTest::keyClick(dialog->findChild<QLineEdit*>(QString::number(ids::kIdcRejectNumber)), Qt::Key_Return);
     });
     QTest::keyClick(rejects, Qt::Key_Return);
-    QCOMPARE(reject.Seen(), 1);
+    QCOMPARE(reject.Met().size(), qsizetype(1));
 
     // The sender, with the mouse.
     ShowPage(window, ids::kIdsTreeSender);
     auto* sender = Find<orvane::CRSUListCtrl>(window, ids::kIdcSenderList);
     QVERIFY(sender->isVisible());
     QTest::mouseClick(sender->viewport(), Qt::LeftButton, {}, sender->visualRect(sender->model()->index(0, 0)).center());
-    DialogDriver edit_sender(ids::kIddSenderInfo, [](QDialog* dialog) {
+    ModalSteps edit_sender;
+    edit_sender.Then(QString::number(ids::kIddSenderInfo), [](QWidget* dialog) {
         Retype(dialog, ids::kIdcSenderName, QString::fromUtf8("Caf\xC3\xA9 Velor"));
         Retype(dialog, ids::kIdcSenderNumber, "+49 30 5550");
         QTest::mouseClick(dialog->findChild<QPushButton*>(QString::number(ids::kIdOk)), Qt::LeftButton);
     });
     QTest::mouseDClick(sender->viewport(), Qt::LeftButton, {},
                        sender->visualRect(sender->model()->index(0, 0)).center());
-    QTRY_COMPARE(edit_sender.Seen(), 1);
+    QTRY_COMPARE(edit_sender.Met().size(), qsizetype(1));
 
     MessageBoxAnswerer answerer;
     QTest::mouseClick(Find<QPushButton>(window, ids::kIdOk), Qt::LeftButton);

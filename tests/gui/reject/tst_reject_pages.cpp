@@ -7,7 +7,8 @@
 #include <QPushButton>
 
 #include "app/language_module.h"
-#include "dialog_driver.h"
+#include "modal_steps.h"
+#include "retype.h"
 #include "pages/page_reception_reject.h"
 #include "pages/page_tti.h"
 #include "pages/rsu_list_ctrl.h"
@@ -97,7 +98,8 @@ void RejectPagesTest::noRejectSlotsLeaveEveryCommandWithoutEffect() {
     QVERIFY(page);
     QCOMPARE(page->List()->model()->rowCount(), 0);
     directory.SetSavedFlag();
-    DialogDriver driver(ids::kIddRejectedNumber, [](QDialog* dialog) { dialog->reject(); });
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddRejectedNumber), [](QWidget* dialog) { dialog->close(); });
     QTest::keyClick(page->List(), Qt::Key_Return);
     QTest::mouseDClick(page->List()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     Press(page.get(), ids::kIdcRejectEdit);
@@ -106,7 +108,7 @@ void RejectPagesTest::noRejectSlotsLeaveEveryCommandWithoutEffect() {
     Press(page.get(), ids::kIdcRejectDelete);
     page->DeleteButton()->setFocus();
     QTest::keyClick(page->DeleteButton(), Qt::Key_Return);
-    QCOMPARE(driver.Seen(), 0);
+    QCOMPARE(driver.Met().size(), qsizetype(0));
     QVERIFY(directory.IsSaved());
     QCOMPARE(directory.RemoteSetup()->IsModified(), 0);
     QCOMPARE(page->List()->model()->rowCount(), 0);
@@ -124,13 +126,14 @@ void RejectPagesTest::editStoresTheNumberAndRestoresTheView() {
     ClickRow(list, 12);
     directory.SetSavedFlag();
     QString slot;
-    DialogDriver driver(ids::kIddRejectedNumber, [&](QDialog* dialog) {
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddRejectedNumber), [&](QWidget* dialog) {
         slot = dialog->findChild<QLabel*>(QString::number(ids::kIdcRejectSlotId))->text();
         Retype(dialog, ids::kIdcRejectNumber, "*31 0301234#");
         Press(dialog, ids::kIdOk);
     });
     Press(page.get(), ids::kIdcRejectEdit);
-    QCOMPARE(driver.Seen(), 1);
+    QCOMPARE(driver.Met().size(), qsizetype(1));
     QCOMPARE(slot, QString("13"));
     QCOMPARE(directory.Reject(12), std::string("*31 0301234#"));
     QCOMPARE(Cell(list, 12, 1), QString("*31 0301234#"));
@@ -149,12 +152,13 @@ void RejectPagesTest::editWithTheSameNumberKeepsTheSavedFlag() {
     QVERIFY(page);
     ClickRow(page->List(), 1);
     directory.SetSavedFlag();
-    DialogDriver driver(ids::kIddRejectedNumber, [](QDialog* dialog) {
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddRejectedNumber), [](QWidget* dialog) {
         Retype(dialog, ids::kIdcRejectNumber, "0123");
         Press(dialog, ids::kIdOk);
     });
     QTest::keyClick(page->List(), Qt::Key_Return);
-    QCOMPARE(driver.Seen(), 1);
+    QCOMPARE(driver.Met().size(), qsizetype(1));
     QCOMPARE(directory.Reject(1), std::string("0123"));
     QVERIFY(directory.IsSaved());
     QTRY_COMPARE(page->focusWidget(), static_cast<QWidget*>(page->EditButton()));
@@ -175,12 +179,13 @@ void RejectPagesTest::editAfterErasingFreesTheSlot() {
     QVERIFY(page);
     ClickRow(page->List(), 3);
     directory.SetSavedFlag();
-    DialogDriver driver(ids::kIddRejectedNumber, [](QDialog* dialog) {
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddRejectedNumber), [](QWidget* dialog) {
         Retype(dialog, ids::kIdcRejectNumber, "");
         Press(dialog, ids::kIdOk);
     });
     Press(page.get(), ids::kIdcRejectEdit);
-    QCOMPARE(driver.Seen(), 1);
+    QCOMPARE(driver.Met().size(), qsizetype(1));
     QVERIFY(directory.Reject(3).empty());
     QCOMPARE(directory.Reject(4), std::string("77"));
     QVERIFY(!directory.IsSaved());
@@ -194,12 +199,13 @@ void RejectPagesTest::editCancelChangesNothing() {
     auto page = ShowPage<CRSUPageReceptionReject>(directory);
     QVERIFY(page);
     directory.SetSavedFlag();
-    DialogDriver driver(ids::kIddRejectedNumber, [](QDialog* dialog) {
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddRejectedNumber), [](QWidget* dialog) {
         Retype(dialog, ids::kIdcRejectNumber, "99");
         Press(dialog, ids::kIdCancel);
     });
     Press(page.get(), ids::kIdcRejectEdit);
-    QCOMPARE(driver.Seen(), 1);
+    QCOMPARE(driver.Met().size(), qsizetype(1));
     QCOMPARE(directory.Reject(0), std::string("12"));
     QVERIFY(directory.IsSaved());
     QTRY_COMPARE(page->focusWidget(), static_cast<QWidget*>(page->EditButton()));
@@ -220,9 +226,10 @@ void RejectPagesTest::editIsReachedFromMouseAndKeyboard() {
     QVERIFY(page);
     ClickRow(page->List(), 2);
     QString shown;
-    DialogDriver driver(ids::kIddRejectedNumber, [&](QDialog* dialog) {
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddRejectedNumber), [&](QWidget* dialog) {
         shown = dialog->findChild<QLineEdit*>(QString::number(ids::kIdcRejectNumber))->text();
-        dialog->reject();
+        dialog->close();
     });
     if (trigger == "double-click") {
         QTest::mouseDClick(page->List()->viewport(), Qt::LeftButton, {}, RowCentre(page->List(), 2));
@@ -232,7 +239,7 @@ void RejectPagesTest::editIsReachedFromMouseAndKeyboard() {
         page->EditButton()->setFocus();
         QTest::keyClick(page->EditButton(), Qt::Key_Return);
     }
-    QTRY_COMPARE(driver.Seen(), 1);
+    QTRY_COMPARE(driver.Met().size(), qsizetype(1));
     QCOMPARE(shown, QString("4711"));
 }
 
@@ -244,9 +251,10 @@ void RejectPagesTest::enterOnSeveralRowsOpensNothing() {
     ClickRow(page->List(), 2, Qt::ControlModifier);
     QCOMPARE(page->List()->SelectedRows().size(), 2);
     QVERIFY(!page->EditButton()->isEnabled());
-    DialogDriver driver(ids::kIddRejectedNumber, [](QDialog* dialog) { dialog->reject(); });
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddRejectedNumber), [](QWidget* dialog) { dialog->close(); });
     QTest::keyClick(page->List(), Qt::Key_Return);
-    QCOMPARE(driver.Seen(), 0);
+    QCOMPARE(driver.Met().size(), qsizetype(0));
     QCOMPARE(page->List()->SelectedRows().size(), 2);
 }
 
@@ -326,14 +334,15 @@ void RejectPagesTest::senderEditStoresWhatWasTyped() {
     QVERIFY(page);
     directory.SetSavedFlag();
     QString shown_name;
-    DialogDriver driver(ids::kIddSenderInfo, [&](QDialog* dialog) {
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddSenderInfo), [&](QWidget* dialog) {
         shown_name = dialog->findChild<QLineEdit*>(QString::number(ids::kIdcSenderName))->text();
         Retype(dialog, ids::kIdcSenderName, name);
         Retype(dialog, ids::kIdcSenderNumber, number);
         Press(dialog, ids::kIdOk);
     });
     QTest::keyClick(page->List(), Qt::Key_Return);
-    QCOMPARE(driver.Seen(), 1);
+    QCOMPARE(driver.Met().size(), qsizetype(1));
     QCOMPARE(shown_name, QString("Old"));
     QCOMPARE(QString::fromStdString(directory.SenderName()), name);
     QCOMPARE(QString::fromStdString(directory.SenderNumber()), number);
@@ -359,13 +368,14 @@ void RejectPagesTest::senderEditAfterErasingBothClearsTheSender() {
     auto page = ShowPage<CRSUPageTTI>(directory, false);
     QVERIFY(page);
     directory.SetSavedFlag();
-    DialogDriver driver(ids::kIddSenderInfo, [](QDialog* dialog) {
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddSenderInfo), [](QWidget* dialog) {
         Retype(dialog, ids::kIdcSenderName, "");
         Retype(dialog, ids::kIdcSenderNumber, "");
         Press(dialog, ids::kIdOk);
     });
     Press(page.get(), ids::kIdcSenderEdit);
-    QCOMPARE(driver.Seen(), 1);
+    QCOMPARE(driver.Met().size(), qsizetype(1));
     const orvane::SenderInfo& sender = directory.Working().sender;
     QCOMPARE(std::count(sender.name.begin(), sender.name.end(), '\0'), qsizetype(sender.name.size()));
     QCOMPARE(std::count(sender.number.begin(), sender.number.end(), '\0'), qsizetype(sender.number.size()));
@@ -378,10 +388,11 @@ void RejectPagesTest::senderEditWithoutChangeKeepsTheSavedFlag() {
     auto page = ShowPage<CRSUPageTTI>(directory, false);
     QVERIFY(page);
     directory.SetSavedFlag();
-    DialogDriver driver(ids::kIddSenderInfo, [](QDialog* dialog) { Press(dialog, ids::kIdOk); });
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddSenderInfo), [](QWidget* dialog) { Press(dialog, ids::kIdOk); });
     ClickRow(page->List(), 0);
     QTest::mouseDClick(page->List()->viewport(), Qt::LeftButton, {}, RowCentre(page->List(), 0));
-    QTRY_COMPARE(driver.Seen(), 1);
+    QTRY_COMPARE(driver.Met().size(), qsizetype(1));
     QVERIFY(directory.IsSaved());
     QCOMPARE(directory.SenderName(), std::string("Al"));
     QTRY_COMPARE(page->focusWidget(), static_cast<QWidget*>(page->EditButton()));
@@ -392,12 +403,13 @@ void RejectPagesTest::senderNameKeepsItsAccentedLetters() {
     auto page = ShowPage<CRSUPageTTI>(directory, false);
     QVERIFY(page);
     const QString name = QString::fromUtf8("Caf\xC3\xA9 M\xC3\xBCller");
-    DialogDriver driver(ids::kIddSenderInfo, [&](QDialog* dialog) {
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddSenderInfo), [&](QWidget* dialog) {
         Retype(dialog, ids::kIdcSenderName, name);
         Press(dialog, ids::kIdOk);
     });
     Press(page.get(), ids::kIdcSenderEdit);
-    QCOMPARE(driver.Seen(), 1);
+    QCOMPARE(driver.Met().size(), qsizetype(1));
     // One byte per character in the printer's code, shown again as typed.
     QCOMPARE(directory.SenderName().size(), std::size_t(name.size()));
     QCOMPARE(Cell(page->List(), 0, 0), name);
@@ -442,7 +454,8 @@ void RejectPagesTest::rejectMenuRunsTheCommands() {
     auto page = ShowPage<CRSUPageReceptionReject>(directory);
     QVERIFY(page);
     ClickRow(page->List(), 3);
-    DialogDriver driver(ids::kIddRejectedNumber, [](QDialog* dialog) { dialog->reject(); });
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddRejectedNumber), [](QWidget* dialog) { dialog->close(); });
     PopupMenu menu(command);
     const QPoint at = RowCentre(page->List(), 3);
     QContextMenuEvent request(QContextMenuEvent::Mouse, at, page->List()->viewport()->mapToGlobal(at));
@@ -450,7 +463,7 @@ void RejectPagesTest::rejectMenuRunsTheCommands() {
     QVERIFY(menu.Seen());
     QCOMPARE(menu.Commands().keys(), QList<int>({ids::kCmdSelectAll, ids::kCmdEdit, ids::kCmdDelete}));
     QVERIFY(menu.Commands().value(ids::kCmdEdit));
-    QCOMPARE(driver.Seen(), command == ids::kCmdEdit ? 1 : 0);
+    QCOMPARE(driver.Met().size(), command == ids::kCmdEdit ? 1 : 0);
     QCOMPARE(directory.Reject(3).empty(), command == ids::kCmdDelete);
     QCOMPARE(directory.Reject(1), std::string("21"));
     QCOMPARE(page->List()->SelectedRows().size(), command == ids::kCmdSelectAll ? 5 : 1);
@@ -480,7 +493,8 @@ void RejectPagesTest::senderMenuEditOpensTheDialog() {
     directory.SetSender("Al", "5");
     auto page = ShowPage<CRSUPageTTI>(directory, false);
     QVERIFY(page);
-    DialogDriver driver(ids::kIddSenderInfo, [](QDialog* dialog) {
+    ModalSteps driver;
+    driver.Then(QString::number(ids::kIddSenderInfo), [](QWidget* dialog) {
         Retype(dialog, ids::kIdcSenderNumber, "+1");
         Press(dialog, ids::kIdOk);
     });
@@ -489,7 +503,7 @@ void RejectPagesTest::senderMenuEditOpensTheDialog() {
     QContextMenuEvent request(QContextMenuEvent::Mouse, at, page->List()->viewport()->mapToGlobal(at));
     QApplication::sendEvent(page->List()->viewport(), &request);
     QVERIFY(menu.Seen());
-    QCOMPARE(driver.Seen(), 1);
+    QCOMPARE(driver.Met().size(), qsizetype(1));
     QCOMPARE(directory.SenderName(), std::string("Al"));
     QCOMPARE(directory.SenderNumber(), std::string("+1"));
 }

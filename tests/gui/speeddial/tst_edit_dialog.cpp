@@ -1,12 +1,22 @@
 #include <QtTest>
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPushButton>
 
 #include "app/deferred_notice.h"
 #include "app/language_module.h"
+#include "page_fixture.h"
 #include "pages/rsu_edit_dialog.h"
+#include "pages/rsu_list_ctrl.h"
+#include "pages/speed_dial_group.h"
+#include "pages/speed_dial_individual.h"
+#include "pages/speed_dial_type_select.h"
 #include "resources/resource_ids.h"
 
 using orvane::CRSUEditDialog;
@@ -20,6 +30,10 @@ class EditDialogTest : public QObject {
     void sessionEndIsRefusedWithOneNotice();
     void f1DoesNothing();
     void okAndCancelComeFromTheTemplate();
+    void everyControlIsNamedInEveryLanguage_data();
+    void everyControlIsNamedInEveryLanguage();
+    void menusHaveTextsInEveryLanguage_data();
+    void menusHaveTextsInEveryLanguage();
 
   private:
     QTemporaryDir folder_;
@@ -83,6 +97,80 @@ void EditDialogTest::okAndCancelComeFromTheTemplate() {
     QVERIFY(!dialog.OkButton()->accessibleName().isEmpty());
     QVERIFY(!dialog.CancelButton()->accessibleName().isEmpty());
     QVERIFY(dialog.OkButton()->isDefault());
+}
+
+void EditDialogTest::everyControlIsNamedInEveryLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("dialog");
+    for (int language : {0x0409, 0x0407, 0x0411, 0x0401}) {
+        for (int dialog : {ids::kIddEntryType, ids::kIddIndividualEntry, ids::kIddGroupEntry}) {
+            QTest::addRow("%04x %d", language, dialog) << language << dialog;
+        }
+    }
+}
+
+void EditDialogTest::everyControlIsNamedInEveryLanguage() {
+    QFETCH(int, language);
+    QFETCH(int, dialog);
+    QVERIFY(orvane::LoadLanguageModule(static_cast<std::uint16_t>(language), ORVANE_TEST_PROGRAM_DIR));
+    PageFixture fixture;
+    fixture.SetIndividual("01", "Bo", "12");
+    std::unique_ptr<CRSUEditDialog> window;
+    if (dialog == ids::kIddEntryType) {
+        window = std::make_unique<orvane::CRSUSpeedDialTypeSelect>(nullptr);
+    } else if (dialog == ids::kIddIndividualEntry) {
+        window = std::make_unique<orvane::CMPSpeedDialIndividual>(orvane::IndividualEntryTexts{"*00", {}, {}, false},
+                                                                  fixture.RemoteSetup(), nullptr);
+    } else {
+        window = std::make_unique<orvane::CMPSpeedDialGroup>(orvane::GroupEntryTexts{"*00", {}, false},
+                                                             fixture.RemoteSetup(), nullptr);
+    }
+    QVERIFY(!window->windowTitle().isEmpty());
+    int controls = 0;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_")) continue;
+        if (!qobject_cast<QAbstractButton*>(widget) && !qobject_cast<QLineEdit*>(widget) &&
+            !qobject_cast<QAbstractItemView*>(widget) && !qobject_cast<QLabel*>(widget)) {
+            continue;
+        }
+        ++controls;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(accessible != nullptr);
+        const QString name = accessible->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty() && !name.contains('&'), qPrintable(widget->objectName()));
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) QVERIFY(!button->text().isEmpty());
+    }
+    // Type choice: 2 choices, OK, Cancel; individual: slot, number, name, OK, Cancel; group: slot,
+    // name, two lists, Add, Remove, OK, Cancel.
+    const int expected = dialog == ids::kIddEntryType ? 4 : dialog == ids::kIddIndividualEntry ? 5 : 8;
+    QCOMPARE(controls, expected);
+    if (auto* group = qobject_cast<orvane::CMPSpeedDialGroup*>(window.get())) {
+        for (orvane::CRSUListCtrl* list : {group->Candidates(), group->Members()}) {
+            for (int column = 0; column < 3; ++column) {
+                QVERIFY(!list->model()->headerData(column, Qt::Horizontal).toString().isEmpty());
+            }
+        }
+    }
+    QVERIFY(orvane::LoadLanguageModule(0x0409, ORVANE_TEST_PROGRAM_DIR));
+}
+
+void EditDialogTest::menusHaveTextsInEveryLanguage_data() {
+    QTest::addColumn<int>("language");
+    for (int language : {0x0409, 0x0407, 0x0411, 0x0401}) QTest::addRow("%04x", language) << language;
+}
+
+void EditDialogTest::menusHaveTextsInEveryLanguage() {
+    QFETCH(int, language);
+    QVERIFY(orvane::LoadLanguageModule(static_cast<std::uint16_t>(language), ORVANE_TEST_PROGRAM_DIR));
+    const QList<QPair<int, int>> items = {{ids::kMenuPageContext, ids::kCmdSelectAll},
+                                          {ids::kMenuPageContext, ids::kCmdEdit},
+                                          {ids::kMenuPageContext, ids::kCmdDelete},
+                                          {ids::kMenuCandidatesContext, ids::kCmdAddMember},
+                                          {ids::kMenuMembersContext, ids::kCmdRemoveMember}};
+    for (const auto& [menu, command] : items) {
+        QVERIFY2(!orvane::LoadTemplateText(menu, command).isEmpty(), qPrintable(QString::number(command)));
+    }
+    QVERIFY(orvane::LoadLanguageModule(0x0409, ORVANE_TEST_PROGRAM_DIR));
 }
 
 QTEST_MAIN(EditDialogTest)

@@ -34,6 +34,8 @@ class SpeedDialPageTest : public QObject {
     void contextMenuOffersTheCommands();
     void contextMenuFromTheKeyboardOpensBelowTheSelection();
     void contextMenuDeleteEmptiesTheRows();
+    void noContextMenuWithoutASelection();
+    void shrinkingKeepsTheButtonsAtTheCorner();
 
   private:
     struct Page {
@@ -45,7 +47,7 @@ class SpeedDialPageTest : public QObject {
             page.resize(520, 400);
             page.show();
             page.activateWindow();
-            QTest::qWaitForWindowActive(&page);
+            if (!QTest::qWaitForWindowActive(&page)) qFatal("the page's window cannot be activated");
         }
         orvane::CRSUListCtrl* List() const { return page.List(); }
         // Selects exactly `rows` with Ctrl-clicks, after a plain click on the first.
@@ -271,6 +273,34 @@ void SpeedDialPageTest::contextMenuDeleteEmptiesTheRows() {
     QVERIFY(menu.Seen());
     QCOMPARE(view.fixture.Entry("*01").kind, EntryKind::Empty);
     QTRY_VERIFY(view.page.DeleteButton()->hasFocus());
+}
+
+void SpeedDialPageTest::noContextMenuWithoutASelection() {
+    Page view;
+    view.List()->selectionModel()->clear();
+    PopupMenu menu;
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(view.List()->viewport(), &request);
+    // A menu would have run inside sendEvent.
+    QVERIFY(!menu.Seen());
+}
+
+void SpeedDialPageTest::shrinkingKeepsTheButtonsAtTheCorner() {
+    Page view;
+    view.page.layout()->activate();
+    const auto from_corner = [&view](QWidget* button) {
+        return QPoint(view.page.width(), view.page.height()) - button->geometry().bottomRight();
+    };
+    const QPoint edit = from_corner(view.page.EditButton());
+    const QPoint remove = from_corner(view.page.DeleteButton());
+    const QSize button = view.page.DeleteButton()->size();
+    const QSize list = view.List()->size();
+    view.page.resize(420, 250);
+    view.page.layout()->activate();
+    QCOMPARE(from_corner(view.page.EditButton()), edit);
+    QCOMPARE(from_corner(view.page.DeleteButton()), remove);
+    QCOMPARE(view.page.DeleteButton()->size(), button);
+    QCOMPARE(view.List()->size(), list - QSize(100, 150));
 }
 
 QTEST_MAIN(SpeedDialPageTest)

@@ -30,20 +30,6 @@ SimPrinter::SimPrinter(const QStringList& extra) {
     ready_ = !tcp_.isEmpty();
 }
 
-bool SimPrinter::Install(const QString& path) const {
-    if (!ready_) return false;
-    qputenv("ORVANE_USB_DEVICE_DIR", UsbFolder().toUtf8());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    file.write("# name\tdriver\tport\n");
-    file.write("Office Fax\tVelor MX100 series\tUSB001\n");
-    file.write("Net Fax\tVelor MX100 series\t" + NetworkPort().toUtf8() + "\n");
-    file.write("Unlisted\tOther Maker 9\tUSB002\n");
-    if (!file.flush()) return false;
-    qputenv("ORVANE_PRINTERS", path.toUtf8());
-    return true;
-}
-
 SimPrinter::~SimPrinter() {
     process_.terminate();
     process_.waitForFinished(5000);

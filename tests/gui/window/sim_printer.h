@@ -27,10 +27,6 @@ class SimPrinter {
     QString StateFile() const { return folder_.path() + QStringLiteral("/state"); }
     // How many requests named `operation` the printer received.
     int Count(const QString& operation) const;
-    // Points the window at this printer: a printers file at `path` with "Office Fax" on USB001,
-    // "Net Fax" on the TCP port (both MX100) and "Unlisted" of another maker. False when the
-    // printer is not ready or the file cannot be written.
-    bool Install(const QString& path) const;
 
   private:
     QTemporaryDir folder_;

@@ -14,6 +14,7 @@
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
+#include "sim_printers_file.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;
@@ -73,7 +74,7 @@ void WindowExchangeTest::init() {
 }
 
 void WindowExchangeTest::InstallPrinters(const SimPrinter& printer) {
-    QVERIFY(printer.Install(folder_.filePath("printers")));
+    QVERIFY(InstallSimPrinters(printer, folder_.filePath("printers")));
 }
 
 void WindowExchangeTest::Select(CRSUMain& window, const QString& printer) {

@@ -1,21 +1,7 @@
-#include "dialog_driver.h"
+#include "retype.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-
-DialogDriver::DialogDriver(int template_id, std::function<void(QDialog*)> action)
-    : name_(QString::number(template_id)), action_(std::move(action)) {
-    connect(&timer_, &QTimer::timeout, this, &DialogDriver::Check);
-    timer_.start(20);
-}
-
-void DialogDriver::Check() {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr || !dialog->isVisible() || dialog->objectName() != name_ || dialog == last_) return;
-    last_ = dialog;
-    if (seen_++ == 0 && action_) action_(dialog);
-}
 
 void Retype(QWidget* dialog, int id, const QString& text) {
     auto* edit = dialog->findChild<QLineEdit*>(QString::number(id));
