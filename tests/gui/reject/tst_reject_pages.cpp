@@ -38,6 +38,7 @@ class RejectPagesTest : public QObject {
     void enterOnSeveralRowsOpensNothing();
     void deleteEmptiesEverySelectedRow_data();
     void deleteEmptiesEverySelectedRow();
+    void deleteScrollsBackToTheTopRow();
     void selectAllKeepsTheFocusedRow_data();
     void selectAllKeepsTheFocusedRow();
     void senderEditStoresWhatWasTyped_data();
@@ -291,6 +292,23 @@ void RejectPagesTest::deleteEmptiesEverySelectedRow() {
     QCOMPARE(list->SelectedRows(), QList<int>{1});
     QCOMPARE(list->currentIndex().row(), 1);
     QTRY_COMPARE(page->focusWidget(), static_cast<QWidget*>(page->DeleteButton()));
+}
+
+void RejectPagesTest::deleteScrollsBackToTheTopRow() {
+    TestShape shape;
+    shape.reject_slots = 30;
+    TestDirectory directory(shape);
+    directory.SetReject(14, "5");
+    auto page = ShowPage<CRSUPageReceptionReject>(directory);
+    QVERIFY(page);
+    CRSUListCtrl* list = page->List();
+    list->scrollTo(list->model()->index(10, 0), QAbstractItemView::PositionAtTop);
+    ClickRow(list, 14);
+    ClickRow(list, 12, Qt::ControlModifier);
+    Press(page.get(), ids::kIdcRejectDelete);
+    QVERIFY(directory.Reject(14).empty());
+    QCOMPARE(TopRow(list), 10);
+    QCOMPARE(list->SelectedRows(), QList<int>{12});
 }
 
 void RejectPagesTest::selectAllKeepsTheFocusedRow_data() {
