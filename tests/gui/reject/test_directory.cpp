@@ -7,9 +7,15 @@ TestDirectory::TestDirectory(const TestShape& shape) {
     const std::string rtw = std::to_string(shape.reject_number_length);
     const std::string unw = std::to_string(shape.user_name_length);
     const std::string utw = std::to_string(shape.user_number_length);
-    const orvane::CapabilityTexts texts = {"rsd1", "latin", shape.keycode_type, "1", "1", "1", "1", "40", "40",
-                                           "16",   "16",    "0",  "0",   utw, utw, unw, unw, r,   r,   rtw, rtw};
-    valid_ = setup_->ApplyCapability(texts) == 0 && setup_->AllocateCopy(orvane::DirectoryCopy::Working) == 0 &&
+    const orvane::CapabilityTexts texts = {"rsd1", "latin", shape.keycode_type,
+                                           "1",    "1",     "1",
+                                           "1",    "40",    "40",
+                                           "16",   "16",    "0",
+                                           "0",    utw,     utw,
+                                           unw,    unw,     r,
+                                           r,      rtw,     rtw};
+    valid_ = setup_->ApplyCapability(texts) == 0 &&
+             setup_->AllocateCopy(orvane::DirectoryCopy::Working) == 0 &&
              setup_->AllocateCopy(orvane::DirectoryCopy::Baseline) == 0;
     if (!valid_) return;
     int slot = 1;

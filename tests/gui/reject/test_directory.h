@@ -10,10 +10,10 @@
 
 // The capability values the pages and dialogs read.
 struct TestShape {
-    int reject_slots = 5;            // current_reject_tel_num
-    int reject_number_length = 40;   // current_reject_tel_no_length
-    int user_name_length = 24;       // current_user_name_length
-    int user_number_length = 20;     // current_user_tel_no_length
+    int reject_slots = 5;           // current_reject_tel_num
+    int reject_number_length = 40;  // current_reject_tel_no_length
+    int user_name_length = 24;      // current_user_name_length
+    int user_number_length = 20;    // current_user_tel_no_length
     std::string keycode_type = "type2";
 };
 

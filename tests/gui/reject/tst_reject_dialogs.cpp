@@ -6,10 +6,10 @@
 
 #include "app/language_module.h"
 #include "message_box_answerer.h"
-#include "retype.h"
 #include "pages/rsu_reception_reject.h"
 #include "pages/rsu_tti.h"
 #include "resources/resource_ids.h"
+#include "retype.h"
 #include "test_directory.h"
 
 using orvane::CRSUReceptionReject;
@@ -139,7 +139,8 @@ void RejectDialogsTest::senderDialogShowsBothValues() {
     QVERIFY(!dialog.windowTitle().isEmpty());
     QCOMPARE(Find<QLineEdit>(dialog, ids::kIdcSenderName)->text(), QString::fromUtf8("Al \xC3\xA9"));
     QCOMPARE(Find<QLineEdit>(dialog, ids::kIdcSenderNumber)->text(), QString("+49 5"));
-    QCOMPARE(Find<QLineEdit>(dialog, ids::kIdcSenderName)->toolTip(), orvane::LoadString(ids::kIdsSenderNameTip));
+    QCOMPARE(Find<QLineEdit>(dialog, ids::kIdcSenderName)->toolTip(),
+             orvane::LoadString(ids::kIdsSenderNameTip));
     QCOMPARE(Find<QLineEdit>(dialog, ids::kIdcSenderNumber)->toolTip(),
              orvane::LoadString(ids::kIdsSenderNumberTip));
     QCOMPARE(Find<QPushButton>(dialog, ids::kIdOk)->toolTip(), orvane::LoadString(ids::kIdsSenderOkTip));
@@ -172,10 +173,14 @@ void RejectDialogsTest::senderEditsStopAtThePrinterLimits() {
 void RejectDialogsTest::senderOkAcceptsAnyCombination_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("number");
-    QTest::newRow("both") << "Velor Office" << "+1 555";
-    QTest::newRow("name only") << "Velor" << "";
-    QTest::newRow("number only") << "" << "0815";
-    QTest::newRow("neither") << "" << "";
+    QTest::newRow("both") << "Velor Office"
+                          << "+1 555";
+    QTest::newRow("name only") << "Velor"
+                               << "";
+    QTest::newRow("number only") << ""
+                                 << "0815";
+    QTest::newRow("neither") << ""
+                             << "";
 }
 
 void RejectDialogsTest::senderOkAcceptsAnyCombination() {

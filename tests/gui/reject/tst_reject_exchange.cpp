@@ -7,12 +7,12 @@
 
 #include "app/language_module.h"
 #include "app/rsu_main.h"
-#include "modal_steps.h"
-#include "retype.h"
 #include "message_box_answerer.h"
+#include "modal_steps.h"
 #include "pages/rsu_list_ctrl.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "retype.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
 #include "sim_printers_file.h"
@@ -48,7 +48,8 @@ void RejectExchangeTest::initTestCase() {
 
 void RejectExchangeTest::ShowPage(CRSUMain& window, int text_id) {
     auto* tree = Find<QTreeWidget>(window, ids::kIdcTree);
-    const QList<QTreeWidgetItem*> rows = tree->findItems(orvane::LoadString(text_id), Qt::MatchExactly | Qt::MatchRecursive);
+    const QList<QTreeWidgetItem*> rows =
+        tree->findItems(orvane::LoadString(text_id), Qt::MatchExactly | Qt::MatchRecursive);
     QCOMPARE(rows.size(), 1);
     tree->setCurrentItem(rows.first());
 }
@@ -89,7 +90,8 @@ void RejectExchangeTest::editedValuesReachThePrinter() {
     ModalSteps reject;
     reject.Then(QString::number(ids::kIddRejectedNumber), [](QWidget* dialog) {
         Retype(dialog, ids::kIdcRejectNumber, "*31 0301234#");
-        QTest::keyClick(dialog->findChild<QLineEdit*>(QString::number(ids::kIdcRejectNumber)), Qt::Key_Return);
+        QTest::keyClick(dialog->findChild<QLineEdit*>(QString::number(ids::kIdcRejectNumber)),
+                        Qt::Key_Return);
     });
     QTest::keyClick(rejects, Qt::Key_Return);
     QCOMPARE(reject.Met().size(), qsizetype(1));
@@ -98,7 +100,8 @@ void RejectExchangeTest::editedValuesReachThePrinter() {
     ShowPage(window, ids::kIdsTreeSender);
     auto* sender = Find<orvane::CRSUListCtrl>(window, ids::kIdcSenderList);
     QVERIFY(sender->isVisible());
-    QTest::mouseClick(sender->viewport(), Qt::LeftButton, {}, sender->visualRect(sender->model()->index(0, 0)).center());
+    QTest::mouseClick(sender->viewport(), Qt::LeftButton, {},
+                      sender->visualRect(sender->model()->index(0, 0)).center());
     ModalSteps edit_sender;
     edit_sender.Then(QString::number(ids::kIddSenderInfo), [](QWidget* dialog) {
         Retype(dialog, ids::kIdcSenderName, QString::fromUtf8("Caf\xC3\xA9 Velor"));

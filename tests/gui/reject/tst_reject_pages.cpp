@@ -8,12 +8,12 @@
 
 #include "app/language_module.h"
 #include "modal_steps.h"
-#include "retype.h"
 #include "pages/page_reception_reject.h"
 #include "pages/page_tti.h"
 #include "pages/rsu_list_ctrl.h"
 #include "popup_menu.h"
 #include "resources/resource_ids.h"
+#include "retype.h"
 #include "test_directory.h"
 
 using orvane::CRSUListCtrl;
@@ -338,9 +338,12 @@ void RejectPagesTest::selectAllKeepsTheFocusedRow() {
 void RejectPagesTest::senderEditStoresWhatWasTyped_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("number");
-    QTest::newRow("both") << "Velor Office" << "+49 30 1234";
-    QTest::newRow("a name without a number") << "Velor" << "";
-    QTest::newRow("a number without a name") << "" << "+1 555";
+    QTest::newRow("both") << "Velor Office"
+                          << "+49 30 1234";
+    QTest::newRow("a name without a number") << "Velor"
+                                             << "";
+    QTest::newRow("a number without a name") << ""
+                                             << "+1 555";
 }
 
 void RejectPagesTest::senderEditStoresWhatWasTyped() {
@@ -500,7 +503,8 @@ void RejectPagesTest::senderMenuOpensFurtherRightAndHasNoSelectAll() {
     QVERIFY(menu.Seen());
     // Below the only row, 150 pixels right of the list's left edge.
     const QRect row = list->visualRect(list->model()->index(0, 0));
-    QCOMPARE(menu.Position(), list->viewport()->mapToGlobal(QPoint(row.left() + 150, row.top() + row.height())));
+    QCOMPARE(menu.Position(),
+             list->viewport()->mapToGlobal(QPoint(row.left() + 150, row.top() + row.height())));
     QCOMPARE(list->SelectedRows(), QList<int>{0});
     QVERIFY(directory.IsSaved());
     QCOMPARE(directory.SenderName(), std::string("Al"));
