@@ -19,7 +19,8 @@ bool IsHelpKey(const QKeyEvent* key) {
 
 }  // namespace
 
-CRSUEditDialog::CRSUEditDialog(int template_id, QWidget* parent) : QDialog(parent), template_id_(template_id) {
+CRSUEditDialog::CRSUEditDialog(int template_id, QWidget* parent)
+    : QDialog(parent), template_id_(template_id) {
     setObjectName(QString::number(template_id));
     setWindowTitle(TemplateText(0));
     setAccessibleName(windowTitle());

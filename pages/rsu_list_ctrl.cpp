@@ -53,7 +53,8 @@ void CRSUListCtrl::SelectAllRows(bool focus_each) {
     if (model() == nullptr || model()->rowCount() == 0) return;
     const QModelIndex first = model()->index(0, 0);
     const QModelIndex last = model()->index(model()->rowCount() - 1, 0);
-    selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    selectionModel()->select(QItemSelection(first, last),
+                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
     if (focus_each) selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
 }
 
@@ -72,9 +73,8 @@ void CRSUListCtrl::ScrollToTopRow(int row) {
 QPoint CRSUListCtrl::KeyboardMenuPosition(int x_offset) const {
     const QList<int> selected = SelectedRows();
     const int first = selected.isEmpty() ? 0 : selected.first();
-    const int row_height = model() != nullptr && model()->rowCount() > 0
-                               ? visualRect(model()->index(0, 0)).height()
-                               : 0;
+    const int row_height =
+        model() != nullptr && model()->rowCount() > 0 ? visualRect(model()->index(0, 0)).height() : 0;
     // The row after the first selected one; below the last row where such a row would be.
     const QRect anchor = visualRect(model()->index(first, 0));
     int y = anchor.top() + row_height;

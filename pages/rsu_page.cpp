@@ -132,8 +132,8 @@ bool CRSUPage::eventFilter(QObject* watched, QEvent* event) {
 void CRSUPage::ShowContextMenu(const QPoint& global_position, bool from_keyboard) {
     const int selected = static_cast<int>(list_->SelectedRows().size());
     if (selected == 0) return;
-    const std::unique_ptr<QMenu> menu = LoadContextMenu(
-        ids::kMenuPageContext, {ids::kCmdSelectAll, ids::kCmdEdit, ids::kCmdDelete}, this);
+    const std::unique_ptr<QMenu> menu =
+        LoadContextMenu(ids::kMenuPageContext, {ids::kCmdSelectAll, ids::kCmdEdit, ids::kCmdDelete}, this);
     MenuCommand(*menu, ids::kCmdEdit)->setEnabled(selected == 1);
     MenuCommand(*menu, ids::kCmdDelete)->setEnabled(true);
     const QPoint position = from_keyboard ? list_->KeyboardMenuPosition(menu_x_offset_) : global_position;

@@ -25,6 +25,11 @@ void ClearMembers(DialEntry& entry) {
 
 }  // namespace
 
+int FieldLimit(std::int32_t printer_limit, std::size_t field_size) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(printer_limit, 0, static_cast<std::int64_t>(field_size) - 1));
+}
+
 SlotId NarrowSlotId(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     SlotId id{};
@@ -46,7 +51,8 @@ const DialEntry* FindDialEntry(const DirectoryData& directory, const QString& sl
 
 bool ListsMember(const DialEntry& group, const SlotId& slot_id) {
     const auto used = group.members.begin() + std::min<std::size_t>(group.member_count, group.members.size());
-    return std::any_of(group.members.begin(), used, [&slot_id](const SlotId& cell) { return SameSlotId(cell, slot_id); });
+    return std::any_of(group.members.begin(), used,
+                       [&slot_id](const SlotId& cell) { return SameSlotId(cell, slot_id); });
 }
 
 void EmptyDialEntry(DialEntry& entry) {
@@ -70,13 +76,15 @@ bool StoreIndividualEntry(DialEntry& entry, const QString& number, const QString
 
 bool StoreGroupEntry(DialEntry& entry, const QString& name, const QStringList& members) {
     std::array<char, kNameFieldSize> device_name{};
-    if (!StoreDeviceName(name, device_name) || static_cast<std::size_t>(members.size()) > entry.members.size()) {
+    if (!StoreDeviceName(name, device_name) ||
+        static_cast<std::size_t>(members.size()) > entry.members.size()) {
         return false;
     }
     ClearMembers(entry);
     entry.kind = EntryKind::Group;
     entry.name = device_name;
-    for (qsizetype i = 0; i < members.size(); ++i) entry.members[static_cast<std::size_t>(i)] = NarrowSlotId(members[i]);
+    for (qsizetype i = 0; i < members.size(); ++i)
+        entry.members[static_cast<std::size_t>(i)] = NarrowSlotId(members[i]);
     entry.member_count = static_cast<std::uint16_t>(members.size());
     return true;
 }

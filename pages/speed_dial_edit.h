@@ -8,6 +8,10 @@
 
 namespace orvane {
 
+// A printer's length limit as a field's edit may take it: cut to what the field holds without its
+// terminator (a printer may report more than the Working copy can store).
+int FieldLimit(std::int32_t printer_limit, std::size_t field_size);
+
 // A list's slot ID text as the entries hold it: narrow, cut to 4 bytes, zero-padded.
 SlotId NarrowSlotId(const QString& text);
 

@@ -9,13 +9,12 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/language_module.h"
 #include "app/show_message.h"
 #include "pages/context_menu.h"
-#include "pages/rsu_name_edit.h"
 #include "pages/rsu_list_ctrl.h"
+#include "pages/rsu_name_edit.h"
 #include "pages/slot_order.h"
 #include "pages/speed_dial_edit.h"
 #include "pages/speed_dial_model.h"
@@ -52,19 +51,19 @@ QList<QStandardItem*> RowItems(const QStringList& texts) {
 
 QStringList RowTexts(const CRSUListCtrl* list, int row) {
     QStringList texts;
-    for (int column = 0; column < list->model()->columnCount(); ++column) texts << list->CellText(row, column);
+    for (int column = 0; column < list->model()->columnCount(); ++column)
+        texts << list->CellText(row, column);
     return texts;
-}
-
-// The name limit: the printer's, cut to what the name field holds without its terminator.
-int NameLimit(const DeviceCapability& capability) {
-    return std::clamp<int>(capability.current_name_length, 0, static_cast<int>(kNameFieldSize) - 1);
 }
 
 }  // namespace
 
-CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemoteSetup* setup, QWidget* parent)
-    : CRSUEditDialog(ids::kIddGroupEntry, parent), slot_id_(entry.slot_id), existing_(entry.existing), setup_(setup) {
+CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemoteSetup* setup,
+                                     QWidget* parent)
+    : CRSUEditDialog(ids::kIddGroupEntry, parent),
+      slot_id_(entry.slot_id),
+      existing_(entry.existing),
+      setup_(setup) {
     name_edit_ = new CRSUNameEdit(this);
     name_edit_->setObjectName(QString::number(ids::kIdcGroupName));
     name_edit_->installEventFilter(this);
@@ -77,7 +76,7 @@ CMPSpeedDialGroup::CMPSpeedDialGroup(const GroupEntryTexts& entry, CRSUFuncRemot
     const DirectoryData* working = setup_ != nullptr ? setup_->Copy(DirectoryCopy::Working) : nullptr;
     if (working != nullptr) {
         name_edit_->SetUp(setup_->Capability().keycode_type.c_str());
-        name_edit_->setMaxLength(NameLimit(setup_->Capability()));
+        name_edit_->setMaxLength(FieldLimit(setup_->Capability().current_name_length, kNameFieldSize));
         FillLists(*working);
         name_edit_->setText(entry.name);
         slot_id_label_->setText(slot_id_);
@@ -193,7 +192,8 @@ void CMPSpeedDialGroup::MoveRows(CRSUListCtrl* source, CRSUListCtrl* destination
     if (selected.isEmpty()) return;
     for (int row : selected) {
         const QStringList texts = RowTexts(source, row);
-        RowsOf(destination)->insertRow(SortedInsertIndex(SlotIds(destination), texts.first()), RowItems(texts));
+        RowsOf(destination)
+            ->insertRow(SortedInsertIndex(SlotIds(destination), texts.first()), RowItems(texts));
     }
     const QString first_moved = source->SlotIdAt(selected.first());
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) RowsOf(source)->removeRow(*row);
@@ -235,7 +235,8 @@ bool CMPSpeedDialGroup::eventFilter(QObject* watched, QEvent* event) {
     return CRSUEditDialog::eventFilter(watched, event);
 }
 
-void CMPSpeedDialGroup::ShowContextMenu(CRSUListCtrl* list, const QPoint& global_position, bool from_keyboard) {
+void CMPSpeedDialGroup::ShowContextMenu(CRSUListCtrl* list, const QPoint& global_position,
+                                        bool from_keyboard) {
     const bool adding = list == candidates_;
     const int command = adding ? ids::kCmdAddMember : ids::kCmdRemoveMember;
     const std::unique_ptr<QMenu> menu =

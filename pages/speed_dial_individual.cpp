@@ -3,26 +3,17 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 #include "app/show_message.h"
 #include "pages/rsu_fax_edit.h"
 #include "pages/rsu_name_edit.h"
+#include "pages/speed_dial_edit.h"
 #include "remotesetup/directory_data.h"
 #include "remotesetup/input_rules.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 
 namespace orvane {
-namespace {
-
-// A printer's limit, cut to what the field can hold without its terminator.
-int FieldLimit(std::int32_t printer_limit, std::size_t field_size) {
-    return static_cast<int>(std::clamp<std::int64_t>(printer_limit, 0, static_cast<std::int64_t>(field_size) - 1));
-}
-
-}  // namespace
-
 CMPSpeedDialIndividual::CMPSpeedDialIndividual(const IndividualEntryTexts& entry, CRSUFuncRemoteSetup* setup,
                                                QWidget* parent)
     : CRSUEditDialog(ids::kIddIndividualEntry, parent), existing_(entry.existing) {

@@ -9,7 +9,8 @@
 
 namespace orvane {
 
-CRSUSpeedDialTypeSelect::CRSUSpeedDialTypeSelect(QWidget* parent) : CRSUEditDialog(ids::kIddEntryType, parent) {
+CRSUSpeedDialTypeSelect::CRSUSpeedDialTypeSelect(QWidget* parent)
+    : CRSUEditDialog(ids::kIddEntryType, parent) {
     auto* choices = new QButtonGroup(this);
     QRadioButton* individual = AddChoice(ids::kIdcTypeIndividual, ids::kIdsTypeIndividualTip, 0);
     QRadioButton* group = AddChoice(ids::kIdcTypeGroup, ids::kIdsTypeGroupTip, 1);

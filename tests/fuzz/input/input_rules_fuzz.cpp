@@ -33,8 +33,7 @@ void Require(bool condition) {
 // The number characters of each mode, written out apart from the library: anywhere, and first.
 constexpr std::u16string_view kAnywhere[] = {u"0123456789", u"0123456789*#TpP ", u"0123456789*# ",
                                              u"0123456789+ "};
-constexpr std::u16string_view kFirst[] = {u"0123456789", u"0123456789*#T", u"0123456789*#",
-                                          u"0123456789+"};
+constexpr std::u16string_view kFirst[] = {u"0123456789", u"0123456789*#T", u"0123456789*#", u"0123456789+"};
 
 void CheckNumber(const std::u16string& text, FaxEditMode mode) {
     const auto index = static_cast<std::size_t>(mode);
@@ -84,14 +83,19 @@ void RunStep(EditField& field, std::u16string_view step, const FieldRules& rules
     const std::u16string_view text = step.substr(std::min<std::size_t>(step.size(), 3));
     int refused = 0;
     switch (operation & 3) {
-        case 0: refused = orvane::PasteChars(field, text, rules); break;
-        case 1: refused = orvane::SendChars(field, text, rules); break;
+        case 0:
+            refused = orvane::PasteChars(field, text, rules);
+            break;
+        case 1:
+            refused = orvane::SendChars(field, text, rules);
+            break;
         case 2:
             field.text.erase(field.SelectionStart(), field.SelectionEnd() - field.SelectionStart());
             field.anchor = field.caret = field.SelectionStart();
             if (rules.number) orvane::TidyNumber(field);
             break;
-        default: break;
+        default:
+            break;
     }
     Require(refused >= 0 && static_cast<std::size_t>(refused) <= 2 * text.size());  // a kana row gives two
     CheckField(field, rules);
@@ -103,8 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) return 0;
     const std::uint8_t flags = data[0];
     const KeycodeSet set = (flags & 4) != 0 ? KeycodeSet::Kana : KeycodeSet::Latin;
-    const FieldRules rules = (flags & 8) != 0 ? FieldRules::Number(orvane::FaxEditModeFrom(flags & 3))
-                                              : FieldRules::Name(set);
+    const FieldRules rules =
+        (flags & 8) != 0 ? FieldRules::Number(orvane::FaxEditModeFrom(flags & 3)) : FieldRules::Name(set);
     std::u16string units((size - 2) / 2, u'\0');
     for (std::size_t i = 0; i < units.size(); ++i) {
         units[i] = static_cast<char16_t>(data[2 + 2 * i] | (data[3 + 2 * i] << 8));

@@ -102,11 +102,16 @@ void InputFieldsTest::typedNumberFollowsTheMode_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("dial entry, pauses tidied") << 1 << "p 12P34pp" << "12p34PP" << 2;
-    QTest::newRow("dial entry, tone and codes") << 1 << "T*#1 2+" << "T*#1 2" << 1;
-    QTest::newRow("rejected number") << 2 << " *1 2#Tp+" << "*1 2#" << 4;
-    QTest::newRow("sender number") << 3 << "+81 3*#+" << "+81 3+" << 2;
-    QTest::newRow("letters never") << 1 << "1a-b(2)" << "12" << 5;
+    QTest::newRow("dial entry, pauses tidied") << 1 << "p 12P34pp"
+                                               << "12p34PP" << 2;
+    QTest::newRow("dial entry, tone and codes") << 1 << "T*#1 2+"
+                                                << "T*#1 2" << 1;
+    QTest::newRow("rejected number") << 2 << " *1 2#Tp+"
+                                     << "*1 2#" << 4;
+    QTest::newRow("sender number") << 3 << "+81 3*#+"
+                                   << "+81 3+" << 2;
+    QTest::newRow("letters never") << 1 << "1a-b(2)"
+                                   << "12" << 5;
 }
 
 void InputFieldsTest::typedNumberFollowsTheMode() {
@@ -165,9 +170,12 @@ void InputFieldsTest::typedNameFollowsTheKeycodeSet_data() {
     QTest::newRow("accented, type1") << QByteArray("type1") << e_acute << "" << 1;
     QTest::newRow("hiragana, type1") << QByteArray("type1") << ga << half_ga << 0;
     QTest::newRow("hiragana, type2") << QByteArray("type2") << ga << "" << 2;
-    QTest::newRow("tilde and backslash, type1") << QByteArray("type1") << "a~\\b" << "ab" << 2;
-    QTest::newRow("tilde and backslash, type2") << QByteArray("type2") << "a~\\b" << "ab" << 2;
-    QTest::newRow("full-width letters") << QByteArray("other") << QString(QChar(0xFF21)) + QChar(0xFF42) << "Ab" << 0;
+    QTest::newRow("tilde and backslash, type1") << QByteArray("type1") << "a~\\b"
+                                                << "ab" << 2;
+    QTest::newRow("tilde and backslash, type2") << QByteArray("type2") << "a~\\b"
+                                                << "ab" << 2;
+    QTest::newRow("full-width letters")
+        << QByteArray("other") << QString(QChar(0xFF21)) + QChar(0xFF42) << "Ab" << 0;
 }
 
 void InputFieldsTest::typedNameFollowsTheKeycodeSet() {
@@ -185,8 +193,8 @@ void InputFieldsTest::inputMethodCommitOfHiragana_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("beeps");
     // がっこう: ga, small tsu, ko, u.
-    QTest::newRow("type1") << QByteArray("type1")
-                           << QString::fromUtf16(u"\uFF76\uFF9E\uFF6F\uFF7A\uFF73") << 0;
+    QTest::newRow("type1") << QByteArray("type1") << QString::fromUtf16(u"\uFF76\uFF9E\uFF6F\uFF7A\uFF73")
+                           << 0;
     QTest::newRow("type2") << QByteArray("type2") << QString() << 5;
 }
 

@@ -44,13 +44,24 @@ ModalSteps& ModalSteps::Box() {
 }
 
 void ModalSteps::Check() {
+    if (Done()) {
+        // Later windows belong to the test again.
+        timer_.stop();
+        return;
+    }
     QWidget* window = QApplication::activeModalWidget();
     if (window != last_) left_last_ = true;
-    if (Done() || window == nullptr || !window->isVisible() || !left_last_) return;
-    if (NameOf(window) != steps_[next_].first) return;
+    if (next_ >= steps_.size() || window == nullptr || !window->isVisible() || !left_last_) return;
     last_ = window;
     left_last_ = false;
     met_.append(NameOf(window));
+    if (NameOf(window) != steps_[next_].first) {
+        // Not the window expected: closed, so that the command ends and the test can fail.
+        problems_
+            << QStringLiteral("%1 opened where %2 was expected").arg(NameOf(window), steps_[next_].first);
+        window->close();
+        return;
+    }
     // A step may open a nested window; it runs outside this timer so that the checks go on from the
     // nested event loop.
     QTimer::singleShot(0, window, [step = steps_[next_++].second, window] { step(window); });

@@ -27,7 +27,8 @@ class ModalSteps : public QObject {
 
     // True once every step ran and found what it looked for.
     bool Done() const { return next_ >= steps_.size() && problems_.isEmpty(); }
-    // What a step did not find (its window was closed instead).
+    // What went otherwise than expected: a missing button, or a window that was not the next one
+    // expected (it was closed).
     const QStringList& Problems() const { return problems_; }
     // The texts of the message boxes met, in order.
     const QStringList& BoxTexts() const { return box_texts_; }

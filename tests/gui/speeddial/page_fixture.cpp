@@ -14,8 +14,8 @@ constexpr int kCoded = 6;
 orvane::CapabilityTexts SmallPrinter(int name_length, int number_length) {
     const std::string names = std::to_string(name_length);
     const std::string numbers = std::to_string(number_length);
-    return {"RSD1", "ascii",   "type2", "3", "3", "6", "6", numbers, numbers, names, names,
-            "0",    "0",       "20",    "20", "16", "16", "2", "2",  "20",    "20"};
+    return {"RSD1", "ascii", "type2", "3",  "3",  "6",  "6", numbers, numbers, names, names,
+            "0",    "0",     "20",    "20", "16", "16", "2", "2",     "20",    "20"};
 }
 
 }  // namespace
@@ -31,7 +31,8 @@ PageFixture::PageFixture(int name_length, int number_length) {
         entries[static_cast<std::size_t>(i)].slot_id = orvane::MakeSlotId(true, i);
         entries[static_cast<std::size_t>(i)].coded = true;
     }
-    for (int i = 0; i < kOneTouch; ++i) entries[static_cast<std::size_t>(kCoded + i)].slot_id = orvane::MakeSlotId(false, i + 1);
+    for (int i = 0; i < kOneTouch; ++i)
+        entries[static_cast<std::size_t>(kCoded + i)].slot_id = orvane::MakeSlotId(false, i + 1);
     orvane::StoreText(Working().sender.name, "Al");
     orvane::StoreText(Working().sender.number, "5");
     orvane::StoreText(Working().rejects[0].slot_id, "01");

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QPushButton>
 
 #include "app/deferred_notice.h"
 #include "app/language_module.h"
@@ -119,8 +118,8 @@ void EditDialogTest::everyControlIsNamedInEveryLanguage() {
     if (dialog == ids::kIddEntryType) {
         window = std::make_unique<orvane::CRSUSpeedDialTypeSelect>(nullptr);
     } else if (dialog == ids::kIddIndividualEntry) {
-        window = std::make_unique<orvane::CMPSpeedDialIndividual>(orvane::IndividualEntryTexts{"*00", {}, {}, false},
-                                                                  fixture.RemoteSetup(), nullptr);
+        window = std::make_unique<orvane::CMPSpeedDialIndividual>(
+            orvane::IndividualEntryTexts{"*00", {}, {}, false}, fixture.RemoteSetup(), nullptr);
     } else {
         window = std::make_unique<orvane::CMPSpeedDialGroup>(orvane::GroupEntryTexts{"*00", {}, false},
                                                              fixture.RemoteSetup(), nullptr);

@@ -81,6 +81,7 @@ class SpeedDialGroupTest : public QObject {
     void selectAllActsOnTheFocusedList();
     void contextMenuIsGrayedOnAnEmptyList();
     void defaultButtonFollowsTheFocus();
+    void groupIsChosenFromTheKeyboard();
 
   private:
     struct Page {
@@ -183,7 +184,8 @@ void SpeedDialGroupTest::membersAreInsertedInSlotOrder() {
     QCOMPARE(group.kind, EntryKind::Group);
     QCOMPARE(EntryName(group), "Team");
     QCOMPARE(view.fixture.Members("*00"), members);
-    for (std::size_t i = group.member_count; i < group.members.size(); ++i) QCOMPARE(group.members[i], orvane::SlotId{});
+    for (std::size_t i = group.member_count; i < group.members.size(); ++i)
+        QCOMPARE(group.members[i], orvane::SlotId{});
     QVERIFY(!view.fixture.IsSaved());
 }
 
@@ -205,7 +207,8 @@ void SpeedDialGroupTest::rowsMoveEveryWay() {
     QString remove_menu;
     ModalSteps steps;
     steps.Then(kGroup, [&](QWidget* dialog) {
-        const auto move = [&](CRSUListCtrl* list, const QString& slot_id, int button, int command, QString* menu_id) {
+        const auto move = [&](CRSUListCtrl* list, const QString& slot_id, int button, int command,
+                              QString* menu_id) {
             const int row = RowOf(list, slot_id);
             list->SelectRow(row);
             list->setFocus();
@@ -311,18 +314,24 @@ void SpeedDialGroupTest::okChecks_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("members");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("new: name, no members") << "*04" << "G2" << QStringList() << QStringList() << true << 0
-                                            << QStringList() << true;
-    QTest::newRow("new: nothing acts as Cancel") << "*04" << "" << QStringList() << QStringList() << false << 0
-                                                 << QStringList() << true;
-    QTest::newRow("new: members, no name") << "*04" << "" << QStringList() << QStringList{"02"} << false << 2
-                                           << QStringList{"02"} << false;
-    QTest::newRow("existing: all removed empties") << "*02" << "" << QStringList{"01"} << QStringList() << false
-                                                   << 0 << QStringList() << false;
-    QTest::newRow("existing: members removed, name kept") << "*02" << "G" << QStringList{"01"} << QStringList()
-                                                          << true << 2 << QStringList{"01"} << true;
-    QTest::newRow("existing: unchanged OK refreshes") << "*02" << "G" << QStringList() << QStringList() << false
-                                                      << 2 << QStringList{"01"} << false;
+    QTest::newRow("new: name, no members")
+        << "*04"
+        << "G2" << QStringList() << QStringList() << true << 0 << QStringList() << true;
+    QTest::newRow("new: nothing acts as Cancel")
+        << "*04"
+        << "" << QStringList() << QStringList() << false << 0 << QStringList() << true;
+    QTest::newRow("new: members, no name")
+        << "*04"
+        << "" << QStringList() << QStringList{"02"} << false << 2 << QStringList{"02"} << false;
+    QTest::newRow("existing: all removed empties")
+        << "*02"
+        << "" << QStringList{"01"} << QStringList() << false << 0 << QStringList() << false;
+    QTest::newRow("existing: members removed, name kept")
+        << "*02"
+        << "G" << QStringList{"01"} << QStringList() << true << 2 << QStringList{"01"} << true;
+    QTest::newRow("existing: unchanged OK refreshes")
+        << "*02"
+        << "G" << QStringList() << QStringList() << false << 2 << QStringList{"01"} << false;
 }
 
 void SpeedDialGroupTest::okChecks() {
@@ -349,7 +358,8 @@ void SpeedDialGroupTest::okChecks() {
     });
     if (message) steps.Box().Press(kGroup, ids::kIdCancel);
     view.Edit(RowOf(view.page.List(), slot), steps);
-    QCOMPARE(steps.BoxTexts(), message ? QStringList{orvane::LoadString(ids::kMsgMembersRequired)} : QStringList());
+    QCOMPARE(steps.BoxTexts(),
+             message ? QStringList{orvane::LoadString(ids::kMsgMembersRequired)} : QStringList());
     const orvane::DialEntry& entry = view.fixture.Entry(slot.toLatin1().constData());
     QCOMPARE(static_cast<int>(entry.kind), kind);
     QCOMPARE(view.fixture.Members(slot.toLatin1().constData()), members);
@@ -367,7 +377,8 @@ void SpeedDialGroupTest::memberEmptiedOnThePageStaysListed() {
     ModalSteps steps;
     steps.Then(kGroup, [&](QWidget* dialog) {
         CRSUListCtrl* members = Members(dialog);
-        for (int column = 0; column < 3; ++column) member_row << members->model()->index(0, column).data().toString();
+        for (int column = 0; column < 3; ++column)
+            member_row << members->model()->index(0, column).data().toString();
         candidates = Column(Candidates(dialog), 0);
         PressOk(dialog);
     });
@@ -446,6 +457,26 @@ void SpeedDialGroupTest::defaultButtonFollowsTheFocus() {
                                     QString::number(ids::kIdOk)}));
     QVERIFY(!view.fixture.IsSaved());
     QCOMPARE(view.fixture.Members("*02"), QStringList{"01"});
+}
+
+void SpeedDialGroupTest::groupIsChosenFromTheKeyboard() {
+    Page view;
+    ModalSteps steps;
+    steps
+        .Then(kTypeSelect,
+              [](QWidget* choice) {
+                  auto* individual = Find<QWidget>(choice, ids::kIdcTypeIndividual);
+                  individual->setFocus();
+                  QTest::keyClick(individual, Qt::Key_Down);
+                  QTest::keyClick(choice, Qt::Key_Return);
+              })
+        .Then(kGroup, [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    view.page.List()->setFocus();
+    view.page.SelectRow(0);
+    QTest::keyClick(view.page.List(), Qt::Key_Return);
+    QVERIFY(steps.Done());
+    QCOMPARE(steps.Met(), QStringList({kTypeSelect, kGroup}));
+    QCOMPARE(view.fixture.Entry("*00").kind, EntryKind::Empty);
 }
 
 QTEST_MAIN(SpeedDialGroupTest)

@@ -88,11 +88,12 @@ void SpeedDialIndividualTest::emptySlotAsksForTheTypeWithIndividualChosen() {
     QString name = "x";
     QString slot;
     ModalSteps steps;
-    steps.Then(kTypeSelect,
-               [&](QWidget* choice) {
-                   individual_checked = Find<QRadioButton>(choice, ids::kIdcTypeIndividual)->isChecked();
-                   QTest::mouseClick(Find<QPushButton>(choice, ids::kIdOk), Qt::LeftButton);
-               })
+    steps
+        .Then(kTypeSelect,
+              [&](QWidget* choice) {
+                  individual_checked = Find<QRadioButton>(choice, ids::kIdcTypeIndividual)->isChecked();
+                  QTest::mouseClick(Find<QPushButton>(choice, ids::kIdOk), Qt::LeftButton);
+              })
         .Then(kIndividual, [&](QWidget* dialog) {
             number = Find<QLineEdit>(dialog, ids::kIdcEntryNumber)->text();
             name = Find<QLineEdit>(dialog, ids::kIdcEntryName)->text();
@@ -127,13 +128,27 @@ void SpeedDialIndividualTest::okOnTheIndividualDialog_data() {
     QTest::addColumn<QString>("stored_number");
     QTest::addColumn<QString>("stored_name");
     QTest::addColumn<bool>("changed");
-    QTest::newRow("new: number, no name") << false << "123" << "" << 1 << "123" << "" << true;
-    QTest::newRow("new: number and name") << false << "0311*#" << "Cy Dee" << 1 << "0311*#" << "Cy Dee" << true;
-    QTest::newRow("new: both empty acts as Cancel") << false << "" << "" << 0 << "" << "" << false;
-    QTest::newRow("existing: both erased empties") << true << "" << "" << 0 << "" << "" << true;
-    QTest::newRow("existing: unchanged") << true << "12" << "Bo" << 1 << "12" << "Bo" << false;
-    QTest::newRow("existing: name only") << true << "12" << "Bob" << 1 << "12" << "Bob" << true;
-    QTest::newRow("existing: number only") << true << "345" << "Bo" << 1 << "345" << "Bo" << true;
+    QTest::newRow("new: number, no name") << false << "123"
+                                          << "" << 1 << "123"
+                                          << "" << true;
+    QTest::newRow("new: number and name") << false << "0311*#"
+                                          << "Cy Dee" << 1 << "0311*#"
+                                          << "Cy Dee" << true;
+    QTest::newRow("new: both empty acts as Cancel") << false << ""
+                                                    << "" << 0 << ""
+                                                    << "" << false;
+    QTest::newRow("existing: both erased empties") << true << ""
+                                                   << "" << 0 << ""
+                                                   << "" << true;
+    QTest::newRow("existing: unchanged") << true << "12"
+                                         << "Bo" << 1 << "12"
+                                         << "Bo" << false;
+    QTest::newRow("existing: name only") << true << "12"
+                                         << "Bob" << 1 << "12"
+                                         << "Bob" << true;
+    QTest::newRow("existing: number only") << true << "345"
+                                           << "Bo" << 1 << "345"
+                                           << "Bo" << true;
 }
 
 void SpeedDialIndividualTest::okOnTheIndividualDialog() {
@@ -177,11 +192,12 @@ void SpeedDialIndividualTest::nameWithoutNumberShows166AndFocusesTheNumber() {
     view.fixture.SetSavedFlag();
     bool number_focused = false;
     ModalSteps steps;
-    steps.Then(kIndividual,
-               [](QWidget* dialog) {
-                   Retype(Find<QLineEdit>(dialog, ids::kIdcEntryNumber), "");
-                   QTest::mouseClick(Find<QPushButton>(dialog, ids::kIdOk), Qt::LeftButton);
-               })
+    steps
+        .Then(kIndividual,
+              [](QWidget* dialog) {
+                  Retype(Find<QLineEdit>(dialog, ids::kIdcEntryNumber), "");
+                  QTest::mouseClick(Find<QPushButton>(dialog, ids::kIdOk), Qt::LeftButton);
+              })
         .Box()
         .Then(kIndividual, [&](QWidget* dialog) {
             number_focused = dialog->focusWidget() == Find<QLineEdit>(dialog, ids::kIdcEntryNumber);
@@ -295,8 +311,8 @@ void SpeedDialIndividualTest::editRestoresTheView() {
         QTest::keyClicks(Find<QLineEdit>(dialog, ids::kIdcEntryNumber), "55");
         QTest::mouseClick(Find<QPushButton>(dialog, ids::kIdOk), Qt::LeftButton);
     });
-    view.List()->selectionModel()->setCurrentIndex(view.List()->model()->index(4, 0),
-                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view.List()->selectionModel()->setCurrentIndex(
+        view.List()->model()->index(4, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     QTest::mouseClick(view.page.EditButton(), Qt::LeftButton);
     QVERIFY(steps.Done());
     QCOMPARE(view.List()->TopRow(), 2);

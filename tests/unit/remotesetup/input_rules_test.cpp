@@ -59,9 +59,9 @@ constexpr ComposedKana kComposedKana[] = {
 
 // The characters that have a row, collected from the listed ranges.
 std::set<char16_t> TypedCharactersOfTheRanges() {
-    std::set<char16_t> typed = {u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u3000', u'\u3001',
-                                u'\u3002', u'\u300C', u'\u300D', u'\u30FB', u'\u30EF', u'\u30F7',
-                                u'\u308F', u'\u3099', u'\u309A'};
+    std::set<char16_t> typed = {u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u3000',
+                                u'\u3001', u'\u3002', u'\u300C', u'\u300D', u'\u30FB',
+                                u'\u30EF', u'\u30F7', u'\u308F', u'\u3099', u'\u309A'};
     auto add = [&](char16_t first, char16_t last) {
         for (char16_t c = first; c <= last; ++c) typed.insert(c);
     };
@@ -101,7 +101,8 @@ char16_t Recompose(char16_t letter, char16_t mark) {
 
 const KanaFoldRow* RowFor(char16_t typed) {
     const auto table = KanaFoldTable();
-    const auto row = std::find_if(table.begin(), table.end(), [&](const KanaFoldRow& r) { return r.typed == typed; });
+    const auto row =
+        std::find_if(table.begin(), table.end(), [&](const KanaFoldRow& r) { return r.typed == typed; });
     return row == table.end() ? nullptr : &*row;
 }
 
@@ -111,7 +112,8 @@ TEST(KanaFoldTable, HasOneRowForEveryListedCharacterAndNoOther) {
     const auto table = KanaFoldTable();
     ASSERT_EQ(table.size(), 177u);
     std::set<char16_t> typed;
-    for (const KanaFoldRow& row : table) EXPECT_TRUE(typed.insert(row.typed).second) << std::hex << int(row.typed);
+    for (const KanaFoldRow& row : table)
+        EXPECT_TRUE(typed.insert(row.typed).second) << std::hex << int(row.typed);
     EXPECT_EQ(typed, expected);
 }
 
@@ -122,7 +124,8 @@ TEST(KanaFoldTable, EveryKanaRowStandsForItsLetter) {
         if (row.typed == u'\u30FB') continue;  // the middle dot is punctuation
         ++kana_rows;
         const char16_t katakana = IsHiragana(row.typed) ? static_cast<char16_t>(row.typed + 0x60) : row.typed;
-        EXPECT_TRUE(row.second == 0 || row.second == u'\uFF9E' || row.second == u'\uFF9F') << std::hex << int(row.typed);
+        EXPECT_TRUE(row.second == 0 || row.second == u'\uFF9E' || row.second == u'\uFF9F')
+            << std::hex << int(row.typed);
         EXPECT_EQ(Recompose(row.first, row.second), katakana) << std::hex << int(row.typed);
     }
     EXPECT_EQ(kana_rows, 84 + 81);
@@ -145,21 +148,51 @@ struct HandRow {
 };
 
 constexpr HandRow kHandRows[] = {
-    {u'\u2018', u"'"},           {u'\u2019', u"'"},           {u'\u201C', u"\""},
-    {u'\u201D', u"\""},          {u'\u3000', u" "},           {u'\u3001', u"\uFF64"},
-    {u'\u3002', u"\uFF61"},      {u'\u300C', u"\uFF62"},      {u'\u300D', u"\uFF63"},
-    {u'\u30FB', u"\uFF65"},      {u'\u30A1', u"\uFF67"},      {u'\u30A2', u"\uFF71"},
-    {u'\u30AB', u"\uFF76"},      {u'\u30AC', u"\uFF76\uFF9E"}, {u'\u30B6', u"\uFF7B\uFF9E"},
-    {u'\u30C0', u"\uFF80\uFF9E"}, {u'\u30C3', u"\uFF6F"},      {u'\u30C5', u"\uFF82\uFF9E"},
-    {u'\u30C9', u"\uFF84\uFF9E"}, {u'\u30CE', u"\uFF89"},      {u'\u30CF', u"\uFF8A"},
-    {u'\u30D0', u"\uFF8A\uFF9E"}, {u'\u30D1', u"\uFF8A\uFF9F"}, {u'\u30DD', u"\uFF8E\uFF9F"},
-    {u'\u30E3', u"\uFF6C"},      {u'\u30ED', u"\uFF9B"},      {u'\u30EF', u"\uFF9C"},
-    {u'\u30F2', u"\uFF66"},      {u'\u30F3', u"\uFF9D"},      {u'\u30F4', u"\uFF73\uFF9E"},
-    {u'\u30F7', u"\uFF9C\uFF9E"}, {u'\u30FA', u"\uFF66\uFF9E"}, {u'\u30FC', u"\uFF70"},
-    {u'\u3041', u"\uFF67"},      {u'\u3042', u"\uFF71"},      {u'\u304C', u"\uFF76\uFF9E"},
-    {u'\u3071', u"\uFF8A\uFF9F"}, {u'\u3077', u"\uFF8C\uFF9F"}, {u'\u308D', u"\uFF9B"},
-    {u'\u308F', u"\uFF9C"},      {u'\u3092', u"\uFF66"},      {u'\u3093', u"\uFF9D"},
-    {u'\u3094', u"\uFF73\uFF9E"}, {u'\u3099', u"\uFF9E"},      {u'\u309A', u"\uFF9F"},
+    {u'\u2018', u"'"},
+    {u'\u2019', u"'"},
+    {u'\u201C', u"\""},
+    {u'\u201D', u"\""},
+    {u'\u3000', u" "},
+    {u'\u3001', u"\uFF64"},
+    {u'\u3002', u"\uFF61"},
+    {u'\u300C', u"\uFF62"},
+    {u'\u300D', u"\uFF63"},
+    {u'\u30FB', u"\uFF65"},
+    {u'\u30A1', u"\uFF67"},
+    {u'\u30A2', u"\uFF71"},
+    {u'\u30AB', u"\uFF76"},
+    {u'\u30AC', u"\uFF76\uFF9E"},
+    {u'\u30B6', u"\uFF7B\uFF9E"},
+    {u'\u30C0', u"\uFF80\uFF9E"},
+    {u'\u30C3', u"\uFF6F"},
+    {u'\u30C5', u"\uFF82\uFF9E"},
+    {u'\u30C9', u"\uFF84\uFF9E"},
+    {u'\u30CE', u"\uFF89"},
+    {u'\u30CF', u"\uFF8A"},
+    {u'\u30D0', u"\uFF8A\uFF9E"},
+    {u'\u30D1', u"\uFF8A\uFF9F"},
+    {u'\u30DD', u"\uFF8E\uFF9F"},
+    {u'\u30E3', u"\uFF6C"},
+    {u'\u30ED', u"\uFF9B"},
+    {u'\u30EF', u"\uFF9C"},
+    {u'\u30F2', u"\uFF66"},
+    {u'\u30F3', u"\uFF9D"},
+    {u'\u30F4', u"\uFF73\uFF9E"},
+    {u'\u30F7', u"\uFF9C\uFF9E"},
+    {u'\u30FA', u"\uFF66\uFF9E"},
+    {u'\u30FC', u"\uFF70"},
+    {u'\u3041', u"\uFF67"},
+    {u'\u3042', u"\uFF71"},
+    {u'\u304C', u"\uFF76\uFF9E"},
+    {u'\u3071', u"\uFF8A\uFF9F"},
+    {u'\u3077', u"\uFF8C\uFF9F"},
+    {u'\u308D', u"\uFF9B"},
+    {u'\u308F', u"\uFF9C"},
+    {u'\u3092', u"\uFF66"},
+    {u'\u3093', u"\uFF9D"},
+    {u'\u3094', u"\uFF73\uFF9E"},
+    {u'\u3099', u"\uFF9E"},
+    {u'\u309A', u"\uFF9F"},
 };
 
 TEST(KanaFoldTable, MatchesTheRowsWrittenByHand) {
@@ -168,7 +201,8 @@ TEST(KanaFoldTable, MatchesTheRowsWrittenByHand) {
         const KanaFoldRow* row = RowFor(hand.typed);
         ASSERT_NE(row, nullptr) << std::hex << int(hand.typed);
         EXPECT_EQ(row->first, hand.replacement[0]) << std::hex << int(hand.typed);
-        EXPECT_EQ(row->second, hand.replacement.size() > 1 ? hand.replacement[1] : 0) << std::hex << int(hand.typed);
+        EXPECT_EQ(row->second, hand.replacement.size() > 1 ? hand.replacement[1] : 0)
+            << std::hex << int(hand.typed);
         EXPECT_EQ(ReplacementFor(hand.typed), hand.replacement) << std::hex << int(hand.typed);
     }
 }
@@ -181,13 +215,15 @@ TEST(KanaFoldTable, KeepsTheListedOrder) {
     EXPECT_EQ(table[10].typed, u'\u30A1');
     EXPECT_EQ(table[175].typed, u'\u3099');
     EXPECT_EQ(table[176].typed, u'\u309A');
-    const auto first_hiragana = std::find_if(table.begin(), table.end(),
-                                             [](const KanaFoldRow& r) { return IsHiragana(r.typed); });
-    EXPECT_TRUE(std::all_of(table.begin() + 10, first_hiragana, [](const KanaFoldRow& r) { return IsKatakana(r.typed); }));
+    const auto first_hiragana =
+        std::find_if(table.begin(), table.end(), [](const KanaFoldRow& r) { return IsHiragana(r.typed); });
+    EXPECT_TRUE(std::all_of(table.begin() + 10, first_hiragana,
+                            [](const KanaFoldRow& r) { return IsKatakana(r.typed); }));
 }
 
 TEST(KanaFoldTable, SmallAndArchaicKanaHaveNoRow) {
-    for (char16_t c : std::u16string_view(u"\u30EE\u30F0\u30F1\u30F5\u30F6\u30F8\u30F9\u308E\u3090\u3091\u3095\u3096")) {
+    for (char16_t c :
+         std::u16string_view(u"\u30EE\u30F0\u30F1\u30F5\u30F6\u30F8\u30F9\u308E\u3090\u3091\u3095\u3096")) {
         EXPECT_EQ(RowFor(c), nullptr) << std::hex << int(c);
         EXPECT_TRUE(ReplacementFor(c).empty()) << std::hex << int(c);
     }
@@ -195,7 +231,8 @@ TEST(KanaFoldTable, SmallAndArchaicKanaHaveNoRow) {
 
 TEST(Replacement, FullWidthAsciiBecomesAscii) {
     for (char16_t c = 0xFF01; c <= 0xFF5E; ++c) {
-        EXPECT_EQ(ReplacementFor(c), std::u16string(1, static_cast<char16_t>(c - 0xFEE0))) << std::hex << int(c);
+        EXPECT_EQ(ReplacementFor(c), std::u16string(1, static_cast<char16_t>(c - 0xFEE0)))
+            << std::hex << int(c);
     }
     EXPECT_EQ(ReplacementFor(u'\uFF10'), u"0");
     EXPECT_EQ(ReplacementFor(u'\uFF30'), u"P");
@@ -203,14 +240,16 @@ TEST(Replacement, FullWidthAsciiBecomesAscii) {
 }
 
 TEST(Replacement, NothingElseHasOne) {
-    for (char16_t c : std::u16string_view(u"A0 ~\\\u00E9\u00FF\u2212\u301C\u4E00\uFF00\uFF5F\uFF61\uFF71\uFF9E\uFFFF")) {
+    for (char16_t c :
+         std::u16string_view(u"A0 ~\\\u00E9\u00FF\u2212\u301C\u4E00\uFF00\uFF5F\uFF61\uFF71\uFF9E\uFFFF")) {
         EXPECT_TRUE(ReplacementFor(c).empty()) << std::hex << int(c);
     }
 }
 
 TEST(Replacement, NoReplacementIsReplacedAgain) {
     for (char16_t c = 1; c != 0; ++c) {
-        for (char16_t unit : ReplacementFor(c)) EXPECT_TRUE(ReplacementFor(unit).empty()) << std::hex << int(c);
+        for (char16_t unit : ReplacementFor(c))
+            EXPECT_TRUE(ReplacementFor(unit).empty()) << std::hex << int(c);
     }
 }
 
@@ -444,7 +483,8 @@ TEST(Paste, FilterFieldTextPastesIntoAnEmptyField) {
     int refused = -1;
     EXPECT_EQ(FilterFieldText(u"\uFF10\uFF13\uFF0D1234 5p", kDialEntry, 20, &refused), u"031234 5P");
     EXPECT_EQ(refused, 1);
-    EXPECT_EQ(FilterFieldText(u"\u30AC\u30C3\u30B3\u30A6", kKanaName, 4, &refused), u"\uFF76\uFF9E\uFF6F\uFF7A");
+    EXPECT_EQ(FilterFieldText(u"\u30AC\u30C3\u30B3\u30A6", kKanaName, 4, &refused),
+              u"\uFF76\uFF9E\uFF6F\uFF7A");
     EXPECT_EQ(refused, 1);  // the last letter finds the field full
 }
 
@@ -456,16 +496,16 @@ struct TidyCase {
 };
 
 constexpr TidyCase kTidyCases[] = {
-    {u"12P34pp", u"12p34PP"}, {u"p23", u"23"},     {u"Pp12", u"12"},   {u" 12", u"12"},
-    {u" \t 12", u"12"},       {u" p 1p", u"1P"},   {u"p 1p", u"1P"},   {u"PPP", u""},
-    {u"1 2 P", u"1 2 P"},     {u"1pP2", u"1pp2"},  {u"12", u"12"},     {u"", u""},
-    {u"T12p", u"T12P"},       {u"1p p", u"1p P"},  {u"\t1", u"\t1"},
+    {u"12P34pp", u"12p34PP"}, {u"p23", u"23"},  {u"Pp12", u"12"},   {u" 12", u"12"},      {u" \t 12", u"12"},
+    {u" p 1p", u"1P"},        {u"p 1p", u"1P"}, {u"PPP", u""},      {u"1 2 P", u"1 2 P"}, {u"1pP2", u"1pp2"},
+    {u"12", u"12"},           {u"", u""},       {u"T12p", u"T12P"}, {u"1p p", u"1p P"},   {u"\t1", u"\t1"},
 };
 
 TEST(TidyNumber, Examples) {
     for (const TidyCase& tidy : kTidyCases) {
         EditField field = FieldWith(std::u16string(tidy.before));
-        EXPECT_EQ(TidyNumber(field), tidy.before != tidy.after) << std::string(tidy.before.begin(), tidy.before.end());
+        EXPECT_EQ(TidyNumber(field), tidy.before != tidy.after)
+            << std::string(tidy.before.begin(), tidy.before.end());
         EXPECT_EQ(field.text, tidy.after) << std::string(tidy.before.begin(), tidy.before.end());
         EXPECT_FALSE(TidyNumber(field));
     }
