@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,7 +35,8 @@ class RejectDialogsTest : public QObject {
     void senderOkAcceptsAnyCombination_data();
     void senderOkAcceptsAnyCombination();
     void senderCancelReturnsNothing();
-    void everyControlHasAnAccessibleName();
+    void everyControlIsNamedInEveryLanguage_data();
+    void everyControlIsNamedInEveryLanguage();
     void bothRefuseTheSessionEndAndIgnoreF1();
 
   private:
@@ -207,22 +209,37 @@ void RejectDialogsTest::senderCancelReturnsNothing() {
     QVERIFY(dialog.Name().isEmpty() && dialog.Number().isEmpty());
 }
 
-void RejectDialogsTest::everyControlHasAnAccessibleName() {
+void RejectDialogsTest::everyControlIsNamedInEveryLanguage_data() {
+    QTest::addColumn<int>("language");
+    for (int language : {0x0409, 0x0407, 0x0411, 0x0401}) QTest::addRow("%04x", language) << language;
+}
+
+void RejectDialogsTest::everyControlIsNamedInEveryLanguage() {
+    QFETCH(int, language);
+    QVERIFY(orvane::LoadLanguageModule(static_cast<std::uint16_t>(language), ORVANE_TEST_PROGRAM_DIR));
     TestDirectory directory;
     CRSUReceptionReject reject(&directory, "01", "", nullptr);
     CRSUTTI sender(&directory, "", "", nullptr);
     for (QDialog* dialog : std::initializer_list<QDialog*>{&reject, &sender}) {
+        QVERIFY(!dialog->windowTitle().isEmpty());
+        // Slot or name, number, OK and Cancel.
         int named = 0;
         for (QWidget* control : dialog->findChildren<QWidget*>()) {
             bool numeric = false;
             control->objectName().toInt(&numeric);
             if (!numeric) continue;
             ++named;
-            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-            QVERIFY2(!control->accessibleName().contains('&'), qPrintable(control->objectName()));
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(accessible != nullptr);
+            const QString name = accessible->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty() && !name.contains('&'), qPrintable(control->objectName()));
         }
         QCOMPARE(named, 4);
+        for (QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (label->buddy() != nullptr) QVERIFY(!label->text().isEmpty());
+        }
     }
+    QVERIFY(orvane::LoadLanguageModule(0x0409, ORVANE_TEST_PROGRAM_DIR));
 }
 
 void RejectDialogsTest::bothRefuseTheSessionEndAndIgnoreF1() {
