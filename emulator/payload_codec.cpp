@@ -90,6 +90,11 @@ bool IsDialNumber(std::string_view number) {
     return number.find_first_not_of("0123456789*#TpP ") == std::string_view::npos;
 }
 
+// The sender's own number may also carry an international "+".
+bool IsSenderNumber(std::string_view number) {
+    return number.find_first_not_of("0123456789*#TpP +") == std::string_view::npos;
+}
+
 class PayloadDecoder {
   public:
     PayloadDecoder(std::string_view bytes, const Widths& w, Directory& d) : in_(bytes), w_(w), d_(d) {}
@@ -165,7 +170,7 @@ class PayloadDecoder {
             return At("sender name record malformed");
         }
         if (!in_.Expect("KT") || !in_.Field(w_.utw, field) || !Unpad(field, d_.senderNumber) ||
-            static_cast<long>(d_.senderNumber.size()) > w_.userTelMax || !IsDialNumber(d_.senderNumber)) {
+            static_cast<long>(d_.senderNumber.size()) > w_.userTelMax || !IsSenderNumber(d_.senderNumber)) {
             return At("sender number record malformed");
         }
         return "";

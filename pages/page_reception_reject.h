@@ -9,6 +9,15 @@ class CRSUPageReceptionReject : public CRSUPage {
     Q_OBJECT
   public:
     CRSUPageReceptionReject(CRSUPageHost* host, QWidget* parent);
+
+  protected:
+    void OnEdit() override;
+    void OnSelectAll() override;
+    void OnDelete() override;
+
+  private:
+    // Runs the rejected-number dialog for `row` and stores what it returns.
+    void EditRow(int row);
 };
 
 }  // namespace orvane

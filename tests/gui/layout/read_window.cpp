@@ -13,11 +13,7 @@ bool UsePrivateFolders(const QTemporaryDir& folder) {
     if (!folder.isValid()) return false;
     UseSettingsFolder(folder);
     qputenv("XDG_DATA_HOME", folder.filePath("data").toUtf8());
-    for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-        const QString path = folder.filePath(variable);
-        if (!QDir().mkpath(path)) return false;
-        qputenv(variable, path.toUtf8());
-    }
+    if (!UseObjectFolders(folder)) return false;
     qputenv("ORVANE_NETPORT_LIBRARY", ORVANE_NETPORT_LIBRARY);
     return true;
 }

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "settings_folder.h"
+#include "sim_printer.h"
 #include "x_display.h"
 
 namespace {
@@ -28,12 +29,11 @@ void LanguageNextStartTest::initTestCase() {
     if (!HaveXDisplay()) QSKIP("needs an X display (xvfb-run) and xdotool");
     QVERIFY(folder_.isValid());
     UseSettingsFolder(folder_);
-    for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR", "XDG_RUNTIME_DIR"}) {
-        const QString path = folder_.filePath(variable);
-        QVERIFY(QDir().mkpath(path));
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv(variable, path.toUtf8());
-    }
+    QVERIFY(UseObjectFolders(folder_));
+    const QString runtime = folder_.filePath("XDG_RUNTIME_DIR");
+    QVERIFY(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
     QFile empty(folder_.filePath("no-printers"));
     QVERIFY(empty.open(QIODevice::WriteOnly));
     qputenv("ORVANE_PRINTERS", empty.fileName().toUtf8());

@@ -1,8 +1,26 @@
 #include "sim_printer.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QTest>
+#include <cerrno>
+#include <sys/stat.h>
+#include <utility>
+
+bool UseObjectFolders(const QTemporaryDir& folder) {
+    // Made as the program makes them: the machine-wide folder sticky and open to every user, the
+    // session's private to its user; anything else the program refuses.
+    const std::pair<const char*, mode_t> folders[] = {{"ORVANE_OBJECT_DIR", 01777},
+                                                      {"ORVANE_SESSION_DIR", 0700}};
+    for (const auto& [variable, mode] : folders) {
+        const QByteArray path = folder.filePath(variable).toUtf8();
+        if (::mkdir(path.constData(), mode) != 0 && errno != EEXIST) return false;
+        if (::chmod(path.constData(), mode) != 0) return false;
+        qputenv(variable, path);
+    }
+    return true;
+}
 
 SimPrinter::SimPrinter(const QStringList& extra) {
     const QString dir = folder_.path();

@@ -7,6 +7,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// Moves the machine-wide and the session's named objects (port claims, instance and notice locks)
+// into folders below `folder`, away from those of a program the user runs. False when a folder
+// cannot be made.
+bool UseObjectFolders(const QTemporaryDir& folder);
+
 class SimPrinter {
   public:
     // Starts the printer with `extra` options; IsReady() tells whether it came up.
@@ -18,6 +23,8 @@ class SimPrinter {
     QString UsbFolder() const { return folder_.path(); }
     // The network port name of the TCP side ("VLNETP_127.0.0.1:<port>").
     QString NetworkPort() const { return QStringLiteral("VLNETP_") + tcp_; }
+    // The printer's state file: its directory as text, rewritten after every write.
+    QString StateFile() const { return folder_.path() + QStringLiteral("/state"); }
     // How many requests named `operation` the printer received.
     int Count(const QString& operation) const;
 

@@ -66,10 +66,7 @@ class WindowExchangeTest : public QObject {
 void WindowExchangeTest::initTestCase() {
     QVERIFY(folder_.isValid());
     UseSettingsFolder(folder_);
-    // The window makes both folders, each with the mode its scope asks for.
-    for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-        qputenv(variable, folder_.filePath(variable).toUtf8());
-    }
+    QVERIFY(UseObjectFolders(folder_));
     qputenv("ORVANE_NETPORT_LIBRARY", ORVANE_NETPORT_LIBRARY);
 }
 

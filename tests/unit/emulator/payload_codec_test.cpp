@@ -105,6 +105,17 @@ TEST(PayloadDecode, AcceptsRecordsInAnyOrderAndDropsIndividualsWithoutNumber) {
     EXPECT_EQ(d.rejects[0], "");
 }
 
+TEST(PayloadDecode, SenderNumberMayCarryAPlusThatDialNumbersMayNot) {
+    Directory d = SmallDirectory();
+    std::string payload = kSmallPayload;
+    payload.replace(payload.find("KT5\0\0\0"s), 6, "KT+5 1");
+    ASSERT_EQ(DecodePayload(payload, SmallWidths(), d), "");
+    EXPECT_EQ(d.senderNumber, "+5 1");
+    std::string dial = kSmallPayload;
+    dial.replace(dial.find("DT12"), 4, "DT+1");
+    EXPECT_NE(DecodePayload(dial, SmallWidths(), d), "");
+}
+
 struct MalformedRow {
     const char* what;
     std::string payload;
