@@ -19,6 +19,7 @@
 #include "pages/page_tti.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_tree_ctrl.h"
+#include "platform/manual_opener.h"
 #include "platform/program_directory.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
@@ -42,7 +43,10 @@ QString TemplateText(int control_id) {
 }  // namespace
 
 CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
-    : QDialog(parent), communication_(new Communication(this)), pending_language_(CurrentLanguage()) {
+    : QDialog(parent),
+      communication_(new Communication(this)),
+      pending_language_(CurrentLanguage()),
+      manual_opener_(DesktopManualOpener()) {
     const QString directory = program_directory.isEmpty() ? ProgramDirectory() : program_directory;
     setObjectName(QString::number(ids::kIddMain));
     setWindowTitle(LoadString(ids::kIdsAppTitle));
@@ -57,6 +61,7 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     if (!FillPrinterList()) read_->setEnabled(false);
     CreatePages();
     ShowNoDirectoryState();
+    UpdateHelpState();
     ShowDemoButton(directory);
     QTimer::singleShot(0, printer_list_, [this] { printer_list_->setFocus(); });
     setMinimumSize(kDefaultWidth, kDefaultHeight);
@@ -113,6 +118,7 @@ void CRSUMain::CreateControls() {
     connect(read_, &QPushButton::clicked, this, &CRSUMain::OnRead);
     connect(write_, &QPushButton::clicked, this, &CRSUMain::OnWrite);
     connect(close_, &QPushButton::clicked, this, &CRSUMain::reject);
+    connect(help_, &QPushButton::clicked, this, &CRSUMain::OnHelp);
     connect(catalogue_, &QPushButton::clicked, this, &CRSUMain::OnMessageCatalogue);
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CRSUMain::OnTreeSelectionChanged);
     ArrangeControls(printer_label);

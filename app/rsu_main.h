@@ -10,6 +10,7 @@
 #include "pages/page_row.h"
 #include "pages/rsu_page_host.h"
 #include "pages/rsu_tooltip_ctrl.h"
+#include "platform/manual_settings.h"
 #include "platform/model_list.h"
 
 class QComboBox;
@@ -26,6 +27,7 @@ class CRSUPageReceptionReject;
 class CRSUPageSpeedDial;
 class CRSUPageTTI;
 class CRSUTreeCtrl;
+class ManualOpener;
 
 // The program's one window (template 142), shown modally by start-up. Every control carries its
 // ID as objectName.
@@ -67,9 +69,13 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // True while a device operation runs.
     bool IsBusy() const;
 
-    // The Read and Write commands (buttons 1001 and 1).
+    // The Read, Write and Help commands (buttons 1001, 1 and 1002).
     void OnRead();
     void OnWrite();
+    void OnHelp();
+
+    // Replaces how Help opens a manual (the desktop's opener by default).
+    void SetManualOpener(std::unique_ptr<ManualOpener> opener);
 
     // Closes through PrepareExit (Close button, close box), never by Escape.
     void reject() override;
@@ -100,12 +106,22 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // False when the printer cannot be prepared; `message_shown` tells whether the user was told.
     bool PrepareRead(bool* message_shown);
     void RememberPrinter();
+    // The model of the printer chosen in the list, found without a message; null when none.
+    const ModelRecord* ListedPrinterModel() const;
+
+    // Help (rsu_main_help.cpp): the manual data of the chosen printer's model, whether its manual
+    // can be opened, and the Help button's state from both.
+    void ReadManualData();
+    void CheckManual();
+    void UpdateHelpState();
 
     // Commands (rsu_main_commands.cpp).
     // Step of a successful read: tree, pages and the directory-shown state.
     void ShowReadDirectory();
     std::int32_t CheckAndWrite(bool* written);
     void OnPrinterChanged(int index);
+    // Asks whether the shown directory may be closed for another printer; false to keep it.
+    bool AgreeToCloseDirectory();
     void RestorePrinterSelection();
     void OnMessageCatalogue();
     // ShowMessage with this window as owner.
@@ -147,6 +163,12 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     std::vector<PageRow> page_rows_;
     Communication* communication_ = nullptr;
     std::uint16_t pending_language_ = 0;
+    // Help: the chosen model's "Manual" and "DevID", and what the last check found.
+    int manual_mode_ = 0;
+    QString device_id_;
+    bool help_available_ = false;
+    ManualViewer viewer_;
+    std::unique_ptr<ManualOpener> manual_opener_;
     // The printer list's entry while the directory shown belongs to it (for Cancel on a change).
     int shown_printer_index_ = -1;
 };

@@ -129,21 +129,28 @@ bool CRSUMain::PrepareExit() {
 }
 
 void CRSUMain::OnPrinterChanged(int index) {
-    if (!remote_setup_ || index == shown_printer_index_) return;
-    if (printer_list_->itemText(index) == printer_name_) return;
+    const bool leaves_directory =
+        remote_setup_ && index != shown_printer_index_ && printer_list_->itemText(index) != printer_name_;
+    if (leaves_directory) {
+        if (AgreeToCloseDirectory()) {
+            CloseDirectory();
+            SetDefaultButton(close_);
+        } else {
+            RestorePrinterSelection();
+        }
+    }
+    // After the change was accepted or undone, Help follows the printer the list shows.
+    UpdateHelpState();
+}
+
+bool CRSUMain::AgreeToCloseDirectory() {
     const RsResult modified = remote_setup_->IsModified();
     if (modified != rs::kSuccess && modified != rs::kModified) {
         ShowResultMessage(this, modified);
-        RestorePrinterSelection();
-        return;
+        return false;
     }
     const int question = modified == rs::kModified ? ids::kMsgDiscardOnPrinterChange : ids::kMsgClosePrinter;
-    if (Ask(question, MessageStyle::Question) != QMessageBox::Ok) {
-        RestorePrinterSelection();
-        return;
-    }
-    CloseDirectory();
-    SetDefaultButton(close_);
+    return Ask(question, MessageStyle::Question) == QMessageBox::Ok;
 }
 
 void CRSUMain::RestorePrinterSelection() {
