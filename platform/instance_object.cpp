@@ -9,14 +9,12 @@
 namespace orvane {
 namespace {
 
-// The "major:minor:inode" key under which /proc/locks lists the locks of `path`.
-std::optional<QString> LockKeyOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+// The "major:minor:inode" key under which /proc/locks lists the locks of `file`.
+QString LockKeyOf(const LockFileId& file) {
     return QStringLiteral("%1:%2:%3")
-        .arg(major(info.st_dev), 2, 16, QLatin1Char('0'))
-        .arg(minor(info.st_dev), 2, 16, QLatin1Char('0'))
-        .arg(static_cast<qulonglong>(info.st_ino));
+        .arg(major(file.device), 2, 16, QLatin1Char('0'))
+        .arg(minor(file.device), 2, 16, QLatin1Char('0'))
+        .arg(static_cast<qulonglong>(file.inode));
 }
 
 // The process that holds the lock listed under `key`; waiting requests ("->") are skipped.
@@ -37,10 +35,8 @@ std::optional<pid_t> LockHolderProcess(const QString& key) {
 
 }  // namespace
 
-std::optional<uid_t> LockHolderUser(const std::string& path) {
-    const std::optional<QString> key = LockKeyOf(path);
-    if (!key) return std::nullopt;
-    const std::optional<pid_t> pid = LockHolderProcess(*key);
+std::optional<uid_t> LockHolderUser(const LockFileId& file) {
+    const std::optional<pid_t> pid = LockHolderProcess(LockKeyOf(file));
     if (!pid) return std::nullopt;
     struct stat process {};
     const std::string proc_path = "/proc/" + std::to_string(*pid);
@@ -50,7 +46,8 @@ std::optional<uid_t> LockHolderUser(const std::string& path) {
 
 NamedObject CreateInstanceObject(std::string_view name, InstanceObjectStatus* status) {
     NamedObjectStatus created = NamedObjectStatus::Failed;
-    NamedObject object = NamedObject::Create(name, &created);
+    LockFileId file;
+    NamedObject object = NamedObject::Create(name, &created, &file);
     switch (created) {
         case NamedObjectStatus::Created:
             *status = InstanceObjectStatus::Created;
@@ -58,7 +55,7 @@ NamedObject CreateInstanceObject(std::string_view name, InstanceObjectStatus* st
         case NamedObjectStatus::AlreadyExists: {
             // A holder that cannot be identified is taken as this user's, as the safer choice: the
             // start-up then looks for a running window instead of refusing.
-            const std::optional<uid_t> holder = LockHolderUser(NamedObject::PathFor(name));
+            const std::optional<uid_t> holder = LockHolderUser(file);
             *status = (holder && *holder != ::geteuid()) ? InstanceObjectStatus::HeldByOtherUser
                                                          : InstanceObjectStatus::HeldByThisUser;
             break;

@@ -23,9 +23,9 @@ enum class InstanceObjectStatus {
 // valid only when the status is Created.
 NamedObject CreateInstanceObject(std::string_view name, InstanceObjectStatus* status);
 
-// The user ID of the process that holds the exclusive lock on the lock file `path`, or nothing
+// The user ID of the process that holds the exclusive lock on the lock file `file`, or nothing
 // when it cannot be told (no holder, or the holder's process is gone or not visible).
-std::optional<uid_t> LockHolderUser(const std::string& path);
+std::optional<uid_t> LockHolderUser(const LockFileId& file);
 
 // The path of a session-local endpoint (socket) called `name`: it lives in the session folder of
 // the named objects, so two logon sessions never meet. Empty when that folder cannot be made.

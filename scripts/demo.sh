@@ -9,7 +9,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 
 work=$(mktemp -d /tmp/orvane-demo.XXXXXX)
 export ORVANE_USB_DEVICE_DIR="$work/usb" ORVANE_OBJECT_DIR="$work/objects" ORVANE_SESSION_DIR="$work/session"
-mkdir -p "$ORVANE_USB_DEVICE_DIR" "$ORVANE_OBJECT_DIR" "$ORVANE_SESSION_DIR"
+mkdir -p "$ORVANE_USB_DEVICE_DIR"  # the programs make the object and session folders themselves
 
 "$top/build/emulator/orvane-printer-sim" --usb "$ORVANE_USB_DEVICE_DIR" --profile typical \
   --state "$work/printer.state" --log "$work/printer.log" --ready-file "$work/ready" >/dev/null &

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "transport/shared_file.h"
+
 namespace orvane {
 namespace {
 
@@ -18,12 +20,31 @@ std::string EnvOr(const char* variable, std::string fallback) {
     return (value != nullptr && *value != '\0') ? std::string(value) : fallback;
 }
 
-bool EnsureFolder(const std::string& folder, mode_t mode) {
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
-    if (::mkdir(folder.c_str(), mode) != 0 && errno != EEXIST) return false;
-    ::chmod(folder.c_str(), mode);  // mkdir applies the umask; the shared folder must stay writable
-    return true;
+std::string MachineFolderPath() {
+    return EnvOr("ORVANE_OBJECT_DIR", "/run/lock/velor");
+}
+
+// The session folder given by the environment, or empty when it lies in the runtime folder.
+std::string SessionFolderOverride() {
+    return EnvOr("ORVANE_SESSION_DIR", "");
+}
+
+std::string RuntimeFolderPath() {
+    return EnvOr("XDG_RUNTIME_DIR", "/tmp/velor-runtime-" + std::to_string(::getuid()));
+}
+
+constexpr std::string_view kSessionFolderName = "velor";
+
+// Opens the folder of a scope under its rules, creating what is missing; -1 when it cannot be used.
+int OpenScopeFolder(bool machine_wide) {
+    if (machine_wide) return OpenSharedFolder(MachineFolderPath(), 01777, FolderSharing::kMachineWide);
+    const std::string session = SessionFolderOverride();
+    if (!session.empty()) return OpenSharedFolder(session, 0700, FolderSharing::kPrivate);
+    // Without a session manager the runtime folder falls back into /tmp, where anyone could have
+    // made it first: it obeys the same rules as the session folder.
+    const ScopedFd runtime(OpenSharedFolder(RuntimeFolderPath(), 0700, FolderSharing::kPrivate));
+    if (!runtime.IsValid()) return -1;
+    return OpenSharedFolderAt(runtime.Get(), kSessionFolderName, 0700, FolderSharing::kPrivate);
 }
 
 std::string EncodeFileName(std::string_view name) {
@@ -41,18 +62,6 @@ std::string EncodeFileName(std::string_view name) {
     }
     if (out == "." || out == "..") out = "%2E" + out.substr(1);
     return out;
-}
-
-int OpenLockFile(std::string_view name) {
-    const std::string path = NamedObject::PathFor(name);
-    if (path.empty()) {
-        errno = ENOENT;
-        return -1;
-    }
-    // 0666: other users' programs take part in the same arbitration in the machine-wide folder.
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd >= 0) ::fchmod(fd, 0666);
-    return fd >= 0 ? fd : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
 }
 
 }  // namespace
@@ -79,15 +88,11 @@ void NamedObject::Release() {
 }
 
 std::string NamedObject::FolderFor(bool machine_wide) {
-    std::string folder;
-    if (machine_wide) {
-        folder = EnvOr("ORVANE_OBJECT_DIR", "/run/lock/velor");
-        return EnsureFolder(folder, 01777) ? folder : std::string();
-    }
-    const std::string runtime = EnvOr("XDG_RUNTIME_DIR", "/tmp/velor-runtime-" + std::to_string(::getuid()));
-    if (std::getenv("ORVANE_SESSION_DIR") == nullptr && !EnsureFolder(runtime, 0700)) return {};
-    folder = EnvOr("ORVANE_SESSION_DIR", runtime + "/velor");
-    return EnsureFolder(folder, 0700) ? folder : std::string();
+    const ScopedFd folder(OpenScopeFolder(machine_wide));
+    if (!folder.IsValid()) return {};
+    if (machine_wide) return MachineFolderPath();
+    const std::string session = SessionFolderOverride();
+    return session.empty() ? RuntimeFolderPath() + "/" + std::string(kSessionFolderName) : session;
 }
 
 std::string NamedObject::PathFor(std::string_view name) {
@@ -99,12 +104,25 @@ std::string NamedObject::PathFor(std::string_view name) {
     return folder + "/" + EncodeFileName(name);
 }
 
-NamedObject NamedObject::Create(std::string_view name, NamedObjectStatus* status) {
-    const int fd = OpenLockFile(name);
+int NamedObject::OpenFile(std::string_view name) {
+    const bool machine_wide = name.starts_with(kGlobalPrefix);
+    if (machine_wide) name.remove_prefix(kGlobalPrefix.size());
+    const ScopedFd folder(name.empty() ? -1 : OpenScopeFolder(machine_wide));
+    if (!folder.IsValid()) {
+        errno = ENOENT;  // whatever the folder's own trouble, the object cannot be made
+        return -1;
+    }
+    return OpenLockFileAt(folder.Get(), EncodeFileName(name), machine_wide ? 0666 : 0600);
+}
+
+NamedObject NamedObject::Create(std::string_view name, NamedObjectStatus* status, LockFileId* file) {
+    const int fd = OpenFile(name);
     if (fd < 0) {
         *status = (errno == EACCES || errno == EPERM) ? NamedObjectStatus::Denied : NamedObjectStatus::Failed;
         return {};
     }
+    struct stat info {};
+    if (file != nullptr && ::fstat(fd, &info) == 0) *file = LockFileId{info.st_dev, info.st_ino};
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const bool held = (errno == EWOULDBLOCK);
         ::close(fd);
@@ -116,7 +134,7 @@ NamedObject NamedObject::Create(std::string_view name, NamedObjectStatus* status
 }
 
 NamedObject NamedObject::Acquire(std::string_view name) {
-    const int fd = OpenLockFile(name);
+    const int fd = OpenFile(name);
     if (fd < 0) return {};
     while (::flock(fd, LOCK_EX) != 0) {
         if (errno != EINTR) {

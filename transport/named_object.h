@@ -7,8 +7,16 @@
 // opened and an exclusive flock taken on it; "already exists" means another handle holds that
 // flock. The kernel drops the flock when its holder dies, so a crashed program never keeps an
 // object alive.
+//
+// The machine-wide folder is shared by every local user (mode 1777, sticky), the session folder
+// belongs to this user alone; both are opened under the rules of shared_file.h. A lock file is
+// never followed through a link, never truncated, and gets its mode (0666 machine-wide, so that
+// other users' programs take part in the same arbitration; 0600 in the session) only when this
+// process created it. Anything else found under an object's name, or a folder that breaks its
+// rules, makes the object fail (Failed), never wait.
 #pragma once
 
+#include <sys/types.h>
 #include <string>
 #include <string_view>
 
@@ -22,6 +30,12 @@ enum class NamedObjectStatus {
     Denied = 3,         // the file exists but this user may not open it; nothing is held
 };
 
+// A lock file as the kernel's list of locks (/proc/locks) names it.
+struct LockFileId {
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
 // One held named object. Move-only; the destructor releases it.
 class NamedObject {
   public:
@@ -33,8 +47,9 @@ class NamedObject {
     ~NamedObject();
 
     // Creates the object without waiting. `status` tells whether it was created, already held by
-    // someone else, or could not be made; the returned handle is valid only when Created.
-    static NamedObject Create(std::string_view name, NamedObjectStatus* status);
+    // someone else, or could not be made; the returned handle is valid only when Created. When
+    // `file` is given, it receives the lock file's identity whenever the file could be opened.
+    static NamedObject Create(std::string_view name, NamedObjectStatus* status, LockFileId* file = nullptr);
 
     // Creates or opens the object and waits without a time-out until this handle holds it, as a
     // mutex guard. Returns an invalid handle only when the file cannot be made or opened.
@@ -48,8 +63,13 @@ class NamedObject {
     // Returns an empty string when the folder cannot be determined.
     static std::string PathFor(std::string_view name);
 
-    // The folder of a scope, created on demand (machine-wide with mode 1777).
+    // The folder of a scope, created on demand (machine-wide with mode 1777, the session with
+    // 0700). Empty when it cannot be made or an existing one breaks the rules of its scope.
     static std::string FolderFor(bool machine_wide);
+
+    // Opens the lock file of `name` in its folder under the rules above, without locking it.
+    // Returns the descriptor, or -1 with errno set (ENOENT when the folder cannot be used).
+    static int OpenFile(std::string_view name);
 
     bool IsHeld() const { return fd_ >= 0; }
     void Release();

@@ -66,11 +66,9 @@ std::string ClaimNamePrefix(std::string_view text, size_t count) {
 }
 
 // Opens the port-claim table and takes a shared lock on it; whoever can lock it exclusively is
-// its only holder and starts it zeroed. Returns the descriptor, or -1.
+// its only holder and starts it afresh: 156 zero bytes. Returns the descriptor, or -1.
 int OpenClaimTable() {
-    const std::string path = NamedObject::PathFor(kPortClaimTableName);
-    if (path.empty()) return -1;
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int fd = NamedObject::OpenFile(kPortClaimTableName);
     if (fd < 0) return -1;
     bool ok = true;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
@@ -78,11 +76,6 @@ int OpenClaimTable() {
     }
     // Everyone changes the table under the claim guard, so the downgrade cannot race a writer.
     while (ok && ::flock(fd, LOCK_SH) != 0) ok = (errno == EINTR);
-    struct stat info {};
-    ok = ok && ::fstat(fd, &info) == 0;
-    if (ok && static_cast<size_t>(info.st_size) < kPortClaimTableSize) {
-        ok = ::ftruncate(fd, kPortClaimTableSize) == 0;
-    }
     if (!ok) {
         ::close(fd);
         return -1;
@@ -90,12 +83,11 @@ int OpenClaimTable() {
     return fd;
 }
 
-// A mapped view of the table; invalid when mapping failed.
+// A mapped view of the table; invalid when mapping failed or the file is not exactly the table's
+// size (a shorter file would fault on access, a longer one is not a table of ours).
 class TableView {
   public:
-    explicit TableView(int fd)
-        : bytes_(static_cast<unsigned char*>(
-              ::mmap(nullptr, kPortClaimTableSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0))) {}
+    explicit TableView(int fd) : bytes_(MapTable(fd)) {}
     ~TableView() {
         if (IsValid()) ::munmap(bytes_, kPortClaimTableSize);
     }
@@ -107,6 +99,15 @@ class TableView {
     static unsigned char MaskOf(int bit) { return static_cast<unsigned char>(1u << (bit % 8)); }
 
   private:
+    static unsigned char* MapTable(int fd) {
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || info.st_size != static_cast<off_t>(kPortClaimTableSize)) {
+            return static_cast<unsigned char*>(MAP_FAILED);
+        }
+        return static_cast<unsigned char*>(
+            ::mmap(nullptr, kPortClaimTableSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0));
+    }
+
     unsigned char* bytes_;
 };
 

@@ -6,6 +6,8 @@
 // also set their bit in the 156-byte port-claim table "objectfilename_vlmshare" (39 little-endian
 // 32-bit words), a session file mapped shared; every holder keeps a shared flock on it and whoever
 // finds nobody else holding it zeroes it, so the table lives exactly as long as a holder does.
+// Its file obeys the lock-file rules of named_object.h and lives in the private session folder;
+// it is mapped only while it is exactly 156 bytes long, so a file of another size never faults.
 // Other programs may take part in the same arbitration by following these names and this order.
 #pragma once
 
@@ -51,7 +53,7 @@ class PortClaim {
 
     // Claims a "USB"nnn or network port. Returns 0, or kPortInUse when another holder has it,
     // kUnknownPortKind when the claim name cannot be formed or its lock cannot be made, and
-    // kGeneralFailure when the claim table cannot be opened. A failed claim holds nothing.
+    // kGeneralFailure when the claim table cannot be opened or mapped. A failed claim holds nothing.
     uint32_t Claim(std::string_view port_name);
 
     // Clears the table bit and drops the claim; always succeeds, nothing held afterwards.

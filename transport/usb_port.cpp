@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
@@ -75,6 +76,13 @@ uint32_t UsbPort::OpenDevice() {
     // O_NOCTTY: the virtual printer's node is a pseudo-terminal, which must not become ours.
     fd_ = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0) return transport_code::kUsbDeviceNotFound;
+    // The device folder may be writable by others: only a character device is a printer's node.
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || !S_ISCHR(info.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        return transport_code::kUsbDeviceNotFound;
+    }
     write_pending_ = false;
     return transport_code::kSuccess;
 }

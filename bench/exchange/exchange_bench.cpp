@@ -32,8 +32,8 @@ class VirtualPrinter {
     VirtualPrinter(const std::string& profile) {
         char pattern[] = "/tmp/orvane-bench-XXXXXX";
         dir_ = ::mkdtemp(pattern);
+        // The claims make both folders, each with the mode its scope asks for.
         for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-            std::filesystem::create_directory(dir_ + "/" + variable);
             ::setenv(variable, (dir_ + "/" + variable).c_str(), 1);
         }
         ::setenv("ORVANE_USB_DEVICE_DIR", dir_.c_str(), 1);

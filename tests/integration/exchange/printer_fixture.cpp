@@ -16,10 +16,9 @@ class ClaimFolders : public ::testing::Environment {
     void SetUp() override {
         char pattern[] = "/tmp/orvane-exchange-XXXXXX";
         root_ = ::mkdtemp(pattern);
+        // The claims make both folders, each with the mode its scope asks for.
         for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-            const std::string folder = root_ + "/" + variable;
-            std::filesystem::create_directory(folder);
-            ::setenv(variable, folder.c_str(), 1);
+            ::setenv(variable, (root_ + "/" + variable).c_str(), 1);
         }
     }
     void TearDown() override { std::filesystem::remove_all(root_); }

@@ -16,6 +16,9 @@ class NamedObjectTest : public ::testing::Test {
         root_ = std::filesystem::temp_directory_path() / ("orvane-named-" + std::to_string(::getpid()));
         std::filesystem::create_directories(root_ / "machine");
         std::filesystem::create_directories(root_ / "session");
+        std::filesystem::permissions(root_ / "machine",
+                                     std::filesystem::perms::all | std::filesystem::perms::sticky_bit);
+        std::filesystem::permissions(root_ / "session", std::filesystem::perms::owner_all);
         ::setenv("ORVANE_OBJECT_DIR", (root_ / "machine").c_str(), 1);
         ::setenv("ORVANE_SESSION_DIR", (root_ / "session").c_str(), 1);
     }
