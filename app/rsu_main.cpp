@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/command_line.h"
 #include "app/communication.h"
 #include "app/language.h"
 #include "app/language_module.h"
@@ -64,6 +65,7 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     UpdateHelpState();
     ShowDemoButton(directory);
     QTimer::singleShot(0, printer_list_, [this] { printer_list_->setFocus(); });
+    StartUsageSurvey();
     setMinimumSize(kDefaultWidth, kDefaultHeight);
     resize(kDefaultWidth, kDefaultHeight);
 }
@@ -166,6 +168,20 @@ void CRSUMain::CreatePages() {
 
 void CRSUMain::ShowDemoButton(const QString& program_directory) {
     catalogue_->setVisible(QFile::exists(program_directory + QStringLiteral("/DemoMode.dat")));
+}
+
+void CRSUMain::StartUsageSurvey() {
+    if (UsageCounter::StartSurvey(model_list_path_, CurrentLanguage(), &usage_) == UsageCounter::kOutOfMemory) {
+        Ask(ids::kMsgOutOfMemory, MessageStyle::Error);
+        return;
+    }
+    CountUsage(UsageIndex::kLaunch);
+    if (LaunchSource() == static_cast<int>(LaunchKind::Launcher)) CountUsage(UsageIndex::kTalvLaunch);
+    if (LaunchSource() == static_cast<int>(LaunchKind::ForPrinter)) CountUsage(UsageIndex::kDsLaunch);
+}
+
+void CRSUMain::CountUsage(UsageIndex index) {
+    if (usage_) usage_->Count(index);
 }
 
 void CRSUMain::ShowNoDirectoryState() {

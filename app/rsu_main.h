@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/show_message.h"
+#include "app/usage_counter.h"
 #include "pages/page_row.h"
 #include "pages/rsu_page_host.h"
 #include "pages/rsu_tooltip_ctrl.h"
@@ -42,7 +43,7 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     bool IsUsable() const { return usable_; }
 
     // Runs before the window closes; false keeps it open. Asks before discarding unwritten
-    // changes, then stores the pending language.
+    // changes, then stores the pending language and finishes the usage survey.
     bool PrepareExit();
 
     // The language the language dialog chose; stored at exit and used from the next start.
@@ -74,6 +75,9 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void OnWrite();
     void OnHelp();
 
+    // Counts one use in the usage survey (nothing while the survey is off).
+    void CountUsage(UsageIndex index);
+
     // Replaces how Help opens a manual (the desktop's opener by default).
     void SetManualOpener(std::unique_ptr<ManualOpener> opener);
 
@@ -91,6 +95,8 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void ArrangeControls(QLabel* printer_label);
     QPushButton* AddButton(int id);
     void ShowDemoButton(const QString& program_directory);
+    // Starts the usage survey and counts this launch.
+    void StartUsageSurvey();
 
     // Window states.
     void ShowNoDirectoryState();
@@ -169,6 +175,9 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     bool help_available_ = false;
     ManualViewer viewer_;
     std::unique_ptr<ManualOpener> manual_opener_;
+    QString model_list_path_;
+    // Null while the survey is off for this run.
+    std::unique_ptr<UsageCounter> usage_;
     // The printer list's entry while the directory shown belongs to it (for Cancel on a change).
     int shown_printer_index_ = -1;
 };

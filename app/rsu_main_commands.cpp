@@ -69,6 +69,9 @@ void CRSUMain::ShowReadDirectory() {
     tree_->SelectMarkedFirstPage();
     shown_printer_index_ = printer_list_->currentIndex();
     RememberPrinter();
+    const ModelRecord* model = SelectedModel();
+    if (usage_ && model != nullptr && model->survey_dev_id) usage_->SetText(SurveyText::kDevId, *model->survey_dev_id);
+    CountUsage(UsageIndex::kUpload);
 }
 
 void CRSUMain::OnWrite() {
@@ -80,6 +83,7 @@ void CRSUMain::OnWrite() {
     bool written = false;
     const RsResult result = CheckAndWrite(&written);
     communication_->EndCommunication();
+    if (written && result == rs::kSuccess) CountUsage(UsageIndex::kDownload);
     if (written) Ask(ids::kMsgWritten, MessageStyle::Information);
     ShowResultMessage(this, result);
 }
@@ -125,6 +129,10 @@ bool CRSUMain::PrepareExit() {
         }
     }
     StoreLanguage(pending_language_);
+    if (usage_) {
+        usage_->FinishSurvey();
+        usage_.reset();
+    }
     return true;
 }
 

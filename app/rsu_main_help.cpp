@@ -72,6 +72,7 @@ void CRSUMain::OnHelp() {
         CheckManual();
         if (help_available_) manual_opener_->StartViewer(viewer_.program, {viewer_.info_path, viewer_.topic});
     }
+    CountUsage(UsageIndex::kHelp);
 }
 
 }  // namespace orvane

@@ -33,7 +33,8 @@ std::optional<InstalledPrinter> FindInstalledPrinter(const QString& name) {
 }  // namespace
 
 bool CRSUMain::ReadModels(const QString& program_directory) {
-    if (ReadModelList(program_directory + QStringLiteral("/orvkit.dat"), &models_) == 0) return true;
+    model_list_path_ = program_directory + QStringLiteral("/orvkit.dat");
+    if (ReadModelList(model_list_path_, &models_) == 0) return true;
     ShowMessage(this, ids::kMsgModelListFailed, ids::kIdsAppTitle, MessageStyle::Error);
     return false;
 }

@@ -6,6 +6,7 @@
 
 #include "platform/ini_text.h"
 #include "platform/model_list.h"
+#include "platform/survey_component.h"
 
 namespace orvane {
 namespace {
@@ -156,7 +157,9 @@ QString UsageCounter::RecordName(const QDate& date) {
 
 void UsageCounter::FinishSurvey() {
     if (!enabled_) return;
+    // A file that cannot be written still lets the report go out.
     file_.Replace(FileText());
+    ReportToSurveyComponent(RecordName(QDate::currentDate()), QLatin1String(kApplicationName), ReportText());
     enabled_ = false;
     file_ = SurveyFile();
     mutex_.Release();

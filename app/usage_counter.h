@@ -68,7 +68,7 @@ class UsageCounter {
     // Sets text field `index` (cut to kTextLength characters), unless it is "FirstTime" and already set.
     void SetText(int index, const QString& text);
     void SetText(SurveyText index, const QString& text) { SetText(static_cast<int>(index), text); }
-    // Writes the survey file. The counter is spent afterwards.
+    // Writes the survey file and reports to the component. The counter is spent afterwards.
     void FinishSurvey();
 
     bool IsEnabled() const { return enabled_; }
