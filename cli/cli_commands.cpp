@@ -4,6 +4,7 @@
 #include "cli/result_messages.h"
 #include "remotesetup/directory_file.h"
 #include "remotesetup/remote_setup.h"
+#include "resources/version.h"
 
 #include <cstdio>
 #include <string>
@@ -140,6 +141,9 @@ int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err) 
             return RunWrite(options, out, err);
         case Command::Show:
             return RunShow(options, out, err);
+        case Command::Version:
+            out << "orvane-cli " << kVersion << "\n";
+            return kExitSuccess;
         case Command::Help:
             break;
     }

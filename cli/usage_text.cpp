@@ -8,6 +8,7 @@ const char* UsageText() {
   orvane-cli write --port PORT FILE.rsd (--product-id ID | --force) [--force]
   orvane-cli show FILE.rsd [--json]
   orvane-cli --help
+  orvane-cli --version
 
 Commands:
   read    Reads the fax directory from the printer on PORT and prints it, or with --out saves it
