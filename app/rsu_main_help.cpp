@@ -1,6 +1,5 @@
 // The main window's Help: the selected model's manual, on-line through the maker's redirect
 // service or installed and shown by the local manual viewer. Nothing here ever shows a message.
-#include <QComboBox>
 #include <QPushButton>
 #include <QUrl>
 
@@ -47,6 +46,7 @@ void CRSUMain::ReadManualData() {
 
 void CRSUMain::CheckManual() {
     help_available_ = false;
+    viewer_ = {};
     if (manual_mode_ == kOnlineManual) {
         help_available_ = true;
         return;
