@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/command_line.h"
 #include "app/communication.h"
 #include "app/language.h"
 #include "app/language_module.h"
@@ -17,6 +18,7 @@
 #include "pages/page_tti.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_tree_ctrl.h"
+#include "platform/manual_opener.h"
 #include "platform/program_directory.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
@@ -37,7 +39,10 @@ QString TemplateText(int control_id) {
 }  // namespace
 
 CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
-    : QDialog(parent), communication_(new Communication(this)), pending_language_(CurrentLanguage()) {
+    : QDialog(parent),
+      communication_(new Communication(this)),
+      pending_language_(CurrentLanguage()),
+      manual_opener_(DesktopManualOpener()) {
     program_directory_ = program_directory.isEmpty() ? ProgramDirectory() : program_directory;
     const QString& directory = program_directory_;
     setObjectName(QString::number(ids::kIddMain));
@@ -54,8 +59,10 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     if (!FillPrinterList()) read_->setEnabled(false);
     CreatePages();
     ShowNoDirectoryState();
+    UpdateHelpState();
     ShowDemoButton(directory);
     QTimer::singleShot(0, printer_list_, [this] { printer_list_->setFocus(); });
+    StartUsageSurvey();
     RestoreWindowSize();
 }
 
@@ -109,6 +116,7 @@ void CRSUMain::CreateControls() {
     connect(read_, &QPushButton::clicked, this, &CRSUMain::OnRead);
     connect(write_, &QPushButton::clicked, this, &CRSUMain::OnWrite);
     connect(close_, &QPushButton::clicked, this, &CRSUMain::reject);
+    connect(help_, &QPushButton::clicked, this, &CRSUMain::OnHelp);
     connect(catalogue_, &QPushButton::clicked, this, &CRSUMain::OnMessageCatalogue);
     connect(save_, &QPushButton::clicked, this, &CRSUMain::OnSave);
     connect(load_, &QPushButton::clicked, this, &CRSUMain::OnLoad);
@@ -131,6 +139,20 @@ void CRSUMain::CreatePages() {
 
 void CRSUMain::ShowDemoButton(const QString& program_directory) {
     catalogue_->setVisible(QFile::exists(program_directory + QStringLiteral("/DemoMode.dat")));
+}
+
+void CRSUMain::StartUsageSurvey() {
+    if (UsageCounter::StartSurvey(model_list_path_, CurrentLanguage(), &usage_) == UsageCounter::kOutOfMemory) {
+        Ask(ids::kMsgOutOfMemory, MessageStyle::Error);
+        return;
+    }
+    CountUsage(UsageIndex::kLaunch);
+    if (LaunchSource() == static_cast<int>(LaunchKind::Launcher)) CountUsage(UsageIndex::kTalvLaunch);
+    if (LaunchSource() == static_cast<int>(LaunchKind::ForPrinter)) CountUsage(UsageIndex::kDsLaunch);
+}
+
+void CRSUMain::CountUsage(UsageIndex index) {
+    if (usage_) usage_->Count(index);
 }
 
 void CRSUMain::ShowNoDirectoryState() {

@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "app/show_message.h"
+#include "app/usage_counter.h"
 #include "pages/page_row.h"
 #include "pages/rsu_page_host.h"
 #include "pages/rsu_tooltip_ctrl.h"
+#include "platform/manual_settings.h"
 #include "platform/model_list.h"
 
 class QComboBox;
@@ -27,6 +29,7 @@ class CRSUPageReceptionReject;
 class CRSUPageSpeedDial;
 class CRSUPageTTI;
 class CRSUTreeCtrl;
+class ManualOpener;
 
 // The program's one window (template 142), shown modally by start-up. Every control carries its
 // ID as objectName.
@@ -41,7 +44,7 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     bool IsUsable() const { return usable_; }
 
     // Runs before the window closes; false keeps it open. Asks before discarding unwritten
-    // changes, then stores the window size and the pending language.
+    // changes, then stores the window size and the pending language and finishes the usage survey.
     bool PrepareExit();
 
     // Whether the desktop session may end now. Refused, with notice 182, while the window
@@ -75,14 +78,21 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // True while a device operation runs.
     bool IsBusy() const;
 
-    // The Read and Write commands (buttons 1001 and 1).
+    // The Read, Write and Help commands (buttons 1001, 1 and 1002).
     void OnRead();
     void OnWrite();
+    void OnHelp();
     // The Save and Load commands (buttons 1005 and 1006).
     void OnSave();
     void OnLoad();
     // The language dialog (the window's language action 16).
     void OnLanguageDialog();
+
+    // Counts one use in the usage survey (nothing while the survey is off).
+    void CountUsage(UsageIndex index);
+
+    // Replaces how Help opens a manual (the desktop's opener by default).
+    void SetManualOpener(std::unique_ptr<ManualOpener> opener);
 
     // Closes through PrepareExit (Close button, close box), never by Escape.
     void reject() override;
@@ -104,6 +114,8 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void CreateLanguageAction();
     QPushButton* AddButton(int id);
     void ShowDemoButton(const QString& program_directory);
+    // Starts the usage survey and counts this launch.
+    void StartUsageSurvey();
 
     // Window states.
     void ShowNoDirectoryState();
@@ -121,12 +133,22 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // False when the printer cannot be prepared; `message_shown` tells whether the user was told.
     bool PrepareRead(bool* message_shown);
     void RememberPrinter();
+    // The model of the printer chosen in the list, found without a message; null when none.
+    const ModelRecord* ListedPrinterModel() const;
+
+    // Help (rsu_main_help.cpp): the manual data of the chosen printer's model, whether its manual
+    // can be opened, and the Help button's state from both.
+    void ReadManualData();
+    void CheckManual();
+    void UpdateHelpState();
 
     // Commands (rsu_main_commands.cpp).
     // Step of a successful read: tree, pages and the directory-shown state.
     void ShowReadDirectory();
     std::int32_t CheckAndWrite(bool* written);
     void OnPrinterChanged(int index);
+    // Asks whether the shown directory may be closed for another printer; false to keep it.
+    bool AgreeToCloseDirectory();
     void RestorePrinterSelection();
     void OnMessageCatalogue();
     // ShowMessage with this window as owner.
@@ -190,6 +212,15 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // Maximized as the window last reported it; minimizing leaves it as it was.
     bool maximized_ = false;
     QFileDialog* file_dialog_ = nullptr;
+    // Help: the chosen model's "Manual" and "DevID", and what the last check found.
+    int manual_mode_ = 0;
+    QString device_id_;
+    bool help_available_ = false;
+    ManualViewer viewer_;
+    std::unique_ptr<ManualOpener> manual_opener_;
+    QString model_list_path_;
+    // Null while the survey is off for this run.
+    std::unique_ptr<UsageCounter> usage_;
     // The printer list's entry while the directory shown belongs to it (for Cancel on a change).
     int shown_printer_index_ = -1;
 };

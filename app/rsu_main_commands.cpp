@@ -80,6 +80,9 @@ void CRSUMain::ShowReadDirectory() {
     tree_->SelectMarkedFirstPage();
     shown_printer_index_ = printer_list_->currentIndex();
     RememberPrinter();
+    const ModelRecord* model = SelectedModel();
+    if (usage_ && model != nullptr && model->survey_dev_id) usage_->SetText(SurveyText::kDevId, *model->survey_dev_id);
+    CountUsage(UsageIndex::kUpload);
 }
 
 void CRSUMain::OnWrite() {
@@ -91,6 +94,7 @@ void CRSUMain::OnWrite() {
     bool written = false;
     const RsResult result = CheckAndWrite(&written);
     communication_->EndCommunication();
+    if (written && result == rs::kSuccess) CountUsage(UsageIndex::kDownload);
     if (written) Ask(ids::kMsgWritten, MessageStyle::Information);
     ShowResultMessage(this, result);
 }
@@ -137,6 +141,10 @@ bool CRSUMain::PrepareExit() {
     }
     StoreWindowSize();
     StoreLanguage(pending_language_);
+    if (usage_) {
+        usage_->FinishSurvey();
+        usage_.reset();
+    }
     return true;
 }
 
@@ -152,21 +160,28 @@ bool CRSUMain::QueryEndSession() {
 }
 
 void CRSUMain::OnPrinterChanged(int index) {
-    if (!remote_setup_ || index == shown_printer_index_) return;
-    if (printer_list_->itemText(index) == printer_name_) return;
+    const bool leaves_directory =
+        remote_setup_ && index != shown_printer_index_ && printer_list_->itemText(index) != printer_name_;
+    if (leaves_directory) {
+        if (AgreeToCloseDirectory()) {
+            CloseDirectory();
+            SetDefaultButton(close_);
+        } else {
+            RestorePrinterSelection();
+        }
+    }
+    // After the change was accepted or undone, Help follows the printer the list shows.
+    UpdateHelpState();
+}
+
+bool CRSUMain::AgreeToCloseDirectory() {
     const RsResult modified = remote_setup_->IsModified();
     if (modified != rs::kSuccess && modified != rs::kModified) {
         ShowResultMessage(this, modified);
-        RestorePrinterSelection();
-        return;
+        return false;
     }
     const int question = modified == rs::kModified ? ids::kMsgDiscardOnPrinterChange : ids::kMsgClosePrinter;
-    if (Ask(question, MessageStyle::Question) != QMessageBox::Ok) {
-        RestorePrinterSelection();
-        return;
-    }
-    CloseDirectory();
-    SetDefaultButton(close_);
+    return Ask(question, MessageStyle::Question) == QMessageBox::Ok;
 }
 
 void CRSUMain::RestorePrinterSelection() {

@@ -59,6 +59,7 @@ void CRSUMain::OnSave() {
         return;
     }
     saved_ = true;
+    CountUsage(UsageIndex::kSaveToPc);
 }
 
 void CRSUMain::OnLoad() {
@@ -90,6 +91,7 @@ void CRSUMain::RefreshPagesAfterLoad() {
     // The tree and the page shown stay as they are.
     RefreshPages();
     for (CRSUPage* page : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_}) page->SelectRow(0);
+    CountUsage(UsageIndex::kLoadFromPc);
 }
 
 }  // namespace orvane

@@ -1,5 +1,7 @@
 // The main window's model list and printer choice.
 #include <QComboBox>
+#include <algorithm>
+#include <optional>
 
 #include "app/command_line.h"
 #include "app/result_message.h"
@@ -19,10 +21,20 @@ constexpr int kInvalidPrinterName = 1801;
 // The launch source of a start for a given printer.
 constexpr int kLaunchForPrinter = 2;
 
+// The installed printer called `name`, as the printing system describes it now.
+std::optional<InstalledPrinter> FindInstalledPrinter(const QString& name) {
+    const QList<InstalledPrinter> printers = EnumeratePrinters();
+    const auto found = std::find_if(printers.begin(), printers.end(),
+                                    [&name](const InstalledPrinter& p) { return p.name == name; });
+    if (found == printers.end()) return std::nullopt;
+    return *found;
+}
+
 }  // namespace
 
 bool CRSUMain::ReadModels(const QString& program_directory) {
-    if (ReadModelList(program_directory + QStringLiteral("/orvkit.dat"), &models_) == 0) return true;
+    model_list_path_ = program_directory + QStringLiteral("/orvkit.dat");
+    if (ReadModelList(model_list_path_, &models_) == 0) return true;
     ShowMessage(this, ids::kMsgModelListFailed, ids::kIdsAppTitle, MessageStyle::Error);
     return false;
 }
@@ -58,11 +70,17 @@ bool CRSUMain::FillPrinterList() {
     return enumerated && printer_list_->count() > 0;
 }
 
+const ModelRecord* CRSUMain::ListedPrinterModel() const {
+    if (printer_list_->currentIndex() < 0) return nullptr;
+    const std::optional<InstalledPrinter> printer = FindInstalledPrinter(printer_list_->currentText());
+    if (!printer) return nullptr;
+    const int index = FindModel(models_, printer->driver);
+    return index < 0 ? nullptr : &models_[static_cast<std::size_t>(index)];
+}
+
 int CRSUMain::ResolvePrinter() {
-    const QList<InstalledPrinter> printers = EnumeratePrinters();
-    const auto found = std::find_if(printers.begin(), printers.end(),
-                                    [this](const InstalledPrinter& p) { return p.name == printer_name_; });
-    if (found == printers.end()) return kInvalidPrinterName;
+    const std::optional<InstalledPrinter> found = FindInstalledPrinter(printer_name_);
+    if (!found) return kInvalidPrinterName;
     driver_name_ = found->driver;
     port_name_ = found->port;
     model_index_ = FindModel(models_, driver_name_);

@@ -1,48 +1,16 @@
 #include "platform/model_list.h"
 
 #include <QFile>
-#include <QHash>
-#include <QStringList>
+
+#include "platform/ini_text.h"
 
 namespace orvane {
 namespace {
 
 constexpr int kMaxStringValue = 259;
 
-// The keys of one section; the first occurrence of a key wins, as with the Windows INI reader.
-using Section = QHash<QString, QString>;
-
-struct IniFile {
-    QStringList names;                 // section names in file order, duplicates included
-    QHash<QString, Section> sections;  // values of the first section of each name
-};
-
-bool ParseIni(const QString& text, IniFile* ini) {
-    Section* current = nullptr;
-    for (const QString& raw : text.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            const qsizetype close = line.indexOf(QLatin1Char(']'));
-            if (close < 0) return false;
-            const QString name = line.mid(1, close - 1).trimmed();
-            if (name.isEmpty()) return false;
-            ini->names.append(name);
-            // A repeated section adds nothing: lookups find the first one.
-            current = ini->sections.contains(name) ? nullptr : &ini->sections[name];
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (current == nullptr || equals <= 0) continue;
-        const QString key = line.left(equals).trimmed();
-        if (!current->contains(key)) current->insert(key, line.mid(equals + 1).trimmed());
-    }
-    return true;
-}
-
 // An integer value as the INI reader gives it: leading decimal digits (or 0x hex), else 0.
-long long IntValue(const Section& section, const QString& key) {
-    const QString text = section.value(key);
+long long IntValue(const QString& text) {
     bool ok = false;
     if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
         const long long value = text.mid(2).toLongLong(&ok, 16);
@@ -54,13 +22,17 @@ long long IntValue(const Section& section, const QString& key) {
     return ok ? value : 0;
 }
 
-std::optional<QString> StringValue(const Section& section, const QString& key) {
+long long IntValue(const IniSection& section, const QString& key) {
+    return IntValue(section.value(key));
+}
+
+std::optional<QString> StringValue(const IniSection& section, const QString& key) {
     const QString text = section.value(key).left(kMaxStringValue);
     if (text.isEmpty()) return std::nullopt;
     return text;
 }
 
-ModelRecord RecordOf(const QString& name, const Section& section) {
+ModelRecord RecordOf(const QString& name, const IniSection& section) {
     ModelRecord record;
     record.driver_name = name;
     if (static_cast<std::uint16_t>(IntValue(section, QStringLiteral("Scanner"))) != 0) {
@@ -80,18 +52,23 @@ ModelRecord RecordOf(const QString& name, const Section& section) {
     return record;
 }
 
+// The model list file parsed; false when it cannot be read or is not a whole INI file.
+bool ReadIniFile(const QString& path, IniFile* ini) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError || bytes.contains('\0')) return false;
+    return ParseIni(QString::fromUtf8(bytes), ini);
+}
+
 }  // namespace
 
 int ReadModelList(const QString& path, std::vector<ModelRecord>* records) {
     records->clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError || bytes.contains('\0')) return -1;
     IniFile ini;
-    if (!ParseIni(QString::fromUtf8(bytes), &ini)) return -1;
+    if (!ReadIniFile(path, &ini)) return -1;
     for (const QString& name : ini.names) {
-        const Section& section = ini.sections[name];
+        const IniSection& section = ini.sections[name];
         if (IntValue(section, QStringLiteral("DeviceInfo")) == 1) records->push_back(RecordOf(name, section));
     }
     return 0;
@@ -102,6 +79,17 @@ int FindModel(const std::vector<ModelRecord>& records, const QString& driver_nam
         if (records[i].driver_name == driver_name) return static_cast<int>(i);
     }
     return -1;
+}
+
+SurveySettings ReadSurveySettings(const QString& path) {
+    SurveySettings settings;
+    IniFile ini;
+    if (!ReadIniFile(path, &ini)) return settings;
+    const IniSection survey = ini.sections.value(QStringLiteral("InformationSurvey"));
+    const QString collect = survey.value(QStringLiteral("CollectData"));
+    if (!collect.isEmpty()) settings.collect_data = IntValue(collect);
+    settings.version = survey.value(QStringLiteral("Version"));
+    return settings;
 }
 
 }  // namespace orvane

@@ -32,4 +32,14 @@ int ReadModelList(const QString& path, std::vector<ModelRecord>* records);
 // Index of the first record whose driver name equals `driver_name` exactly (case included), or -1.
 int FindModel(const std::vector<ModelRecord>& records, const QString& driver_name);
 
+// What the model list's section "InformationSurvey" says about the usage survey.
+struct SurveySettings {
+    long long collect_data = 1;  // "CollectData"; the survey runs only when it is 1
+    QString version;             // "Version"; empty when missing
+};
+
+// Reads "InformationSurvey" of the model list file `path`; a missing file, section or value gives
+// the defaults above.
+SurveySettings ReadSurveySettings(const QString& path);
+
 }  // namespace orvane

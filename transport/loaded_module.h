@@ -20,6 +20,8 @@ class LoadedModule {
     // The result is not loaded when dlopen fails.
     static LoadedModule Load(const std::string& path_or_name);
 
+    bool IsLoaded() const { return handle_ != nullptr; }
+
     // The address of an exported symbol, or null.
     void* Symbol(const char* name) const;
 

@@ -4,8 +4,11 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <utility>
 
 #include "transport/shared_file.h"
@@ -143,6 +146,23 @@ NamedObject NamedObject::Acquire(std::string_view name) {
         }
     }
     return NamedObject(fd);
+}
+
+NamedObject NamedObject::AcquireWithin(std::string_view name, int timeout_ms) {
+    using Clock = std::chrono::steady_clock;
+    // flock has no time-out: poll often enough that a released object is taken at once.
+    constexpr auto kPollInterval = std::chrono::milliseconds(20);
+    const int fd = OpenFile(name);
+    if (fd < 0) return {};
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(std::max(timeout_ms, 0));
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return NamedObject(fd);
+        const Clock::time_point now = Clock::now();
+        if ((errno != EWOULDBLOCK && errno != EINTR) || now >= deadline) break;
+        std::this_thread::sleep_for(std::min<Clock::duration>(kPollInterval, deadline - now));
+    }
+    ::close(fd);
+    return {};
 }
 
 bool NamedObject::Exists(std::string_view name) {

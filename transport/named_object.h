@@ -55,6 +55,10 @@ class NamedObject {
     // mutex guard. Returns an invalid handle only when the file cannot be made or opened.
     static NamedObject Acquire(std::string_view name);
 
+    // Creates or opens the object and waits up to `timeout_ms` milliseconds until this handle
+    // holds it. Returns an invalid handle when the time ran out or the file cannot be made or opened.
+    static NamedObject AcquireWithin(std::string_view name, int timeout_ms);
+
     // True when some handle (in any process) holds the object right now.
     static bool Exists(std::string_view name);
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 namespace orvane {
 namespace {
@@ -81,6 +82,38 @@ TEST_F(NamedObjectTest, ObjectOfAKilledHolderIsFree) {
     EXPECT_FALSE(NamedObject::Exists("Global\\held-by-child"));
     ::close(ready[0]);
     ::close(ready[1]);
+}
+
+TEST_F(NamedObjectTest, AcquireWithinTakesAFreeObject) {
+    NamedObject held = NamedObject::AcquireWithin("Global\\ORV_PCInformation", 0);
+    EXPECT_TRUE(held.IsHeld());
+    EXPECT_TRUE(NamedObject::Exists("Global\\ORV_PCInformation"));
+}
+
+TEST_F(NamedObjectTest, AcquireWithinGivesUpOnAHeldObject) {
+    NamedObjectStatus status{};
+    NamedObject first = NamedObject::Create("Global\\ORV_PCInformation", &status);
+    ASSERT_EQ(status, NamedObjectStatus::Created);
+    NamedObject second = NamedObject::AcquireWithin("Global\\ORV_PCInformation", 60);
+    EXPECT_FALSE(second.IsHeld());
+    EXPECT_TRUE(first.IsHeld());
+    EXPECT_TRUE(NamedObject::Exists("Global\\ORV_PCInformation"));
+}
+
+TEST_F(NamedObjectTest, AcquireWithinTakesAnObjectReleasedMeanwhile) {
+    NamedObjectStatus status{};
+    NamedObject first = NamedObject::Create("Global\\ORV_PCInformation", &status);
+    ASSERT_EQ(status, NamedObjectStatus::Created);
+    // Released before or while the second waits: either way the wait ends holding it.
+    std::thread releaser([&first] { first.Release(); });
+    NamedObject second = NamedObject::AcquireWithin("Global\\ORV_PCInformation", 60000);
+    releaser.join();
+    EXPECT_TRUE(second.IsHeld());
+}
+
+TEST_F(NamedObjectTest, AcquireWithinFailsWithoutItsFolder) {
+    ::setenv("ORVANE_OBJECT_DIR", (root_ / "machine" / "missing" / "deeper").c_str(), 1);
+    EXPECT_FALSE(NamedObject::AcquireWithin("Global\\ORV_PCInformation", 0).IsHeld());
 }
 
 }  // namespace
