@@ -1,58 +1,40 @@
 #include "cli/cli_commands.h"
 
+#include "cli/device_target.h"
 #include "cli/directory_report.h"
-#include "cli/result_messages.h"
+#include "cli/directory_source.h"
+#include "cli/printer_write.h"
 #include "remotesetup/directory_file.h"
+#include "remotesetup/directory_fit.h"
+#include "remotesetup/directory_json.h"
 #include "remotesetup/remote_setup.h"
 
-#include <cstdio>
 #include <string>
 
 namespace orvane::cli {
 namespace {
 
-std::string CodeText(RsResult code) {
-    char text[16];
-    // The outcome codes read best in hexadecimal, the small failure codes in decimal.
-    std::snprintf(text, sizeof text, code >= rs::kOtherProduct ? "0x%08x" : "%u",
-                  static_cast<unsigned>(code));
-    return text;
-}
-
-int Fail(std::ostream& err, const std::string& doing, RsResult code, std::string_view advice = {}) {
-    err << "orvane-cli: " << doing << ": " << ResultMessage(code) << " (code " << CodeText(code) << ")";
-    if (!advice.empty()) err << " " << advice;
-    err << "\n";
-    return kExitFailure;
-}
-
-std::string ProductText(std::uint16_t product_id) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04x", static_cast<unsigned>(product_id));
-    return text;
-}
-
-// Reads the printer on `port` into a fresh `setup`. The port name also serves as the printer name,
-// which the exchange requires and the command line does not otherwise have.
-RsResult ReadPrinter(CRSUFuncRemoteSetup& setup, const std::string& port) {
-    RsResult result = setup.SetPrinterName(port.c_str());
-    if (result == rs::kSuccess) result = setup.SetPortName(port.c_str());
-    return result == rs::kSuccess ? setup.ReadFromDevice() : result;
-}
-
 void PrintDirectory(const CRSUFuncRemoteSetup& setup, bool json, std::ostream& out) {
-    out << (json ? JsonReport(setup) : PlainReport(setup));
+    out << (json ? DirectoryJson(setup.Capability(), *setup.Copy(DirectoryCopy::Working)) : PlainReport(setup));
+}
+
+// The one printer of a command that works on one.
+bool ResolveOnlyDevice(const CliOptions& options, DeviceTarget* target, std::ostream& err) {
+    std::string error;
+    if (ResolveDevice(options.Devices().front(), options.product_id, target, &error)) return true;
+    FailWith(err, error);
+    return false;
 }
 
 int RunRead(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CRSUFuncRemoteSetup setup;
-    RsResult result = ReadPrinter(setup, options.port);
-    if (result != rs::kSuccess) return Fail(err, "reading the printer on " + options.port, result);
+    LoadedFrom from;
+    if (!LoadDirectory(options.Devices().front(), options, setup, &from, err)) return kExitFailure;
     if (!options.out.empty()) {
-        result = setup.SaveDirectoryFile(options.out, *options.product_id);
+        const RsResult result = setup.SaveDirectoryFile(options.out, *from.product_id);
         if (result != rs::kSuccess) return Fail(err, "saving " + options.out, result);
         if (!options.json) {
-            out << "Saved the directory of the printer on " << options.port << " to " << options.out << "\n";
+            out << "Saved the directory of " << from.label << " to " << options.out << "\n";
             return kExitSuccess;
         }
     }
@@ -61,71 +43,65 @@ int RunRead(const CliOptions& options, std::ostream& out, std::ostream& err) {
 }
 
 // Checks the file's product tag; with --force another product (or an unchecked one) only warns.
-RsResult CheckProduct(const CRSUFuncRemoteSetup& setup, const CliOptions& options, std::ostream& err) {
-    const RsResult result = setup.CheckDirectoryFile(options.file, options.product_id.value_or(0));
-    if (result != rs::kOtherProduct || !options.force) return result;
-    err << "orvane-cli: warning: " << options.file
-        << (options.product_id ? " was made for another printer model" : "'s printer model was not checked")
+RsResult CheckProduct(const CRSUFuncRemoteSetup& setup, const DeviceTarget& target, const std::string& file,
+                      bool force, std::ostream& err) {
+    const RsResult result = setup.CheckDirectoryFile(file, target.product_id.value_or(0));
+    if (result != rs::kOtherProduct || !force) return result;
+    err << "orvane-cli: warning: " << file
+        << (target.product_id ? " was made for another printer model" : "'s printer model was not checked")
         << "; writing it anyway (--force)\n";
     return rs::kSuccess;
 }
 
-// Writes Working after the check before a write: inside the check's job when the printer is unchanged,
-// from a closed port when it changed and --force allows it. `*written` tells whether data went out.
-RsResult WriteChecked(CRSUFuncRemoteSetup& setup, bool force, bool* written) {
-    RsResult result = setup.CheckDeviceUnchanged();
-    if (result == rs::kDeviceDirectoryChanged && force) {
-        *written = true;
-        return setup.WriteToDevice();
+// Fits the JSON document `text` into Working, replacing the whole directory; what did not arrive
+// as given is printed as warnings.
+bool LoadJson(CRSUFuncRemoteSetup& setup, const std::string& file, std::string_view text, std::ostream& err) {
+    PortableDirectory directory;
+    std::string error;
+    if (!ParseDirectoryJson(text, &directory, &error)) return FailWith(err, file + ": " + error), false;
+    FitReport report;
+    const RsResult result = FitIntoWorking(directory, FitMode::Replace, setup, &report);
+    if (result != rs::kSuccess) return Fail(err, "loading " + file, result), false;
+    for (const FitNote& note : report.notes) err << "orvane-cli: warning: " << file << ": " << note.Text() << "\n";
+    return true;
+}
+
+// Loads the directory file or JSON document `file`, whose bytes are `text`, into Working.
+bool LoadWriteSource(CRSUFuncRemoteSetup& setup, const DeviceTarget& target, const std::string& file,
+                     std::string_view text, bool force, std::ostream& err) {
+    // A directory file is stored inverted, so it never starts like a JSON document.
+    if (LooksLikeJson(text)) return LoadJson(setup, file == "-" ? "standard input" : file, text, err);
+    if (file == "-") return FailWith(err, "standard input holds no JSON document"), false;
+    RsResult result = CheckProduct(setup, target, file, force, err);
+    if (result != rs::kSuccess) {
+        return Fail(err, "checking " + file, result,
+                    result == rs::kOtherProduct ? "Use --force to write it anyway." : ""),
+               false;
     }
-    if (result != rs::kSuccess) return result;
-    const RsResult modified = setup.IsModified();
-    if (modified == rs::kModified) {
-        *written = true;
-        return setup.WriteToDevice();
-    }
-    // Nothing to send: end the job the check left open.
-    result = setup.FinishDeviceJob();
-    return modified != rs::kSuccess ? modified : result;
+    if ((result = setup.LoadDirectoryFile(file)) != rs::kSuccess) return Fail(err, "loading " + file, result), false;
+    return true;
 }
 
 int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    DeviceTarget target;
+    if (!ResolveOnlyDevice(options, &target, err)) return kExitFailure;
+    const std::string file = options.Files().front();
+    // The source first: in "read --json | write -" the read must have let go of the port.
+    std::string text;
+    std::string error;
+    if (!ReadTextFile(file, &text, &error)) return FailWith(err, error);
     CRSUFuncRemoteSetup setup;
-    RsResult result = ReadPrinter(setup, options.port);
-    if (result != rs::kSuccess) return Fail(err, "reading the printer on " + options.port, result);
-    if ((result = CheckProduct(setup, options, err)) != rs::kSuccess) {
-        return Fail(err, "checking " + options.file, result,
-                    result == rs::kOtherProduct ? "Use --force to write it anyway." : "");
-    }
-    if ((result = setup.LoadDirectoryFile(options.file)) != rs::kSuccess) {
-        return Fail(err, "loading " + options.file, result);
-    }
-    bool written = false;
-    result = WriteChecked(setup, options.force, &written);
-    if (result == rs::kDeviceDirectoryChanged) {
-        return Fail(err, "writing to the printer on " + options.port, result,
-                    "Nothing was written; read it again, or use --force to write anyway.");
-    }
-    if (result != rs::kSuccess) return Fail(err, "writing to the printer on " + options.port, result);
-    if (written) {
-        setup.ReplaceCopy(DirectoryCopy::Baseline, DirectoryCopy::Working);
-        out << "Wrote " << options.file << " to the printer on " << options.port << "\n";
-    } else {
-        out << "The printer on " << options.port << " already holds the directory of " << options.file
-            << "; nothing was written\n";
-    }
-    return kExitSuccess;
+    const RsResult result = ReadDevice(setup, target);
+    if (result != rs::kSuccess) return Fail(err, "reading " + target.Description(), result);
+    if (!LoadWriteSource(setup, target, file, text, options.force, err)) return kExitFailure;
+    return WriteWorking(setup, target, file == "-" ? "standard input" : file, options.force, out, err);
 }
 
 int RunShow(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    std::string plain;
-    std::uint16_t product_id = 0;
     CRSUFuncRemoteSetup setup;
-    RsResult result = ReadDirectoryFileBytes(options.file, &plain);
-    if (result == rs::kSuccess) result = ReadProductTag(plain, &product_id);
-    if (result == rs::kSuccess) result = SetUpFromDirectoryBytes(plain, setup);
-    if (result != rs::kSuccess) return Fail(err, "reading " + options.file, result);
-    if (!options.json) out << "Product ID: " << ProductText(product_id) << "\n";
+    LoadedFrom from;
+    if (!LoadDirectory(options.sources.front(), options, setup, &from, err)) return kExitFailure;
+    if (!options.json) out << "Product ID: " << ProductText(*from.product_id) << "\n";
     PrintDirectory(setup, options.json, out);
     return kExitSuccess;
 }
@@ -140,6 +116,12 @@ int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err) 
             return RunWrite(options, out, err);
         case Command::Show:
             return RunShow(options, out, err);
+        case Command::Printers:
+            return RunPrinters(options, out, err);
+        case Command::Export:
+            return RunExport(options, out, err);
+        case Command::Import:
+            return RunImport(options, out, err);
         case Command::Help:
             break;
     }

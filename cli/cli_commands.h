@@ -1,19 +1,22 @@
-// The three commands of orvane-cli over CRSUFuncRemoteSetup.
+// The commands of orvane-cli over CRSUFuncRemoteSetup.
 #pragma once
 
 #include "cli/cli_options.h"
+#include "cli/cli_support.h"
 
 #include <ostream>
 
 namespace orvane::cli {
 
-// Exit statuses of the program.
-inline constexpr int kExitSuccess = 0;  // the command did what was asked
-inline constexpr int kExitFailure = 1;  // the printer or a file operation failed
-inline constexpr int kExitUsage = 2;    // the command line was wrong
-
 // Runs the command of `options` (not Help): results go to `out`, failures as one sentence each to
-// `err`. Returns kExitSuccess or kExitFailure.
+// `err`. Returns one of the exit statuses of cli_support.h.
 int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+// printers: the supported printers as a table or JSON (cli_printers.cpp).
+int RunPrinters(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+// export and import (cli_transfer.cpp).
+int RunExport(const CliOptions& options, std::ostream& out, std::ostream& err);
+int RunImport(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace orvane::cli

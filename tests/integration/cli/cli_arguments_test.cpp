@@ -51,7 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{"NoCommand", {}, "no command given"},
         BadArgumentsRow{"UnknownCommand", {"copy"}, "unknown command \"copy\""},
         BadArgumentsRow{"HelpWithMore", {"--help", "read"}, "--help takes nothing after it"},
-        BadArgumentsRow{"ReadWithoutPort", {"read"}, "read needs --port PORT"},
+        BadArgumentsRow{"ReadWithoutPort", {"read"}, "read needs --port PORT or --printer NAME"},
+        BadArgumentsRow{"ReadTwoPrinters",
+                        {"read", "--port", "USB001", "--printer", "Office Fax"},
+                        "read works on one printer: give one --port PORT or --printer NAME"},
+        BadArgumentsRow{"PrinterWithoutValue", {"write", "a.rsd", "--printer"}, "--printer needs a value"},
+        BadArgumentsRow{"PrintersTakeNoFile", {"printers", "a.rsd"}, "printers does not take \"a.rsd\""},
         BadArgumentsRow{"PortWithoutValue", {"read", "--port"}, "--port needs a value"},
         BadArgumentsRow{"SaveWithoutProduct",
                         {"read", "--port", "USB001", "--out", "a.rsd"},
@@ -76,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{"ShowHasNoPort", {"show", "a.rsd", "--port", "USB001"}, "show has no option --port"},
         BadArgumentsRow{
             "WriteWithoutFile", {"write", "--port", "USB001", "--force"}, "write needs a directory file"},
-        BadArgumentsRow{"WriteWithoutPort", {"write", "a.rsd", "--force"}, "write needs --port PORT"},
+        BadArgumentsRow{"WriteWithoutPort", {"write", "a.rsd", "--force"}, "write needs --port PORT or --printer NAME"},
         BadArgumentsRow{
             "WriteWithoutProduct",
             {"write", "--port", "USB001", "a.rsd"},

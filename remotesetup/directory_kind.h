@@ -1,0 +1,20 @@
+// The names of the entry kinds in the text formats: "empty", "individual", "group".
+#pragma once
+
+#include "remotesetup/directory_data.h"
+
+#include <optional>
+#include <string_view>
+
+namespace orvane {
+
+std::string_view KindName(EntryKind kind);
+
+// The kind named `name` exactly, or nothing.
+std::optional<EntryKind> KindFromName(std::string_view name);
+
+// The kind a source means when it names none: a group with members, an individual entry with a
+// number, else an empty slot.
+EntryKind InferredKind(bool has_number, bool has_members);
+
+}  // namespace orvane

@@ -1,0 +1,64 @@
+#include "cli_sim_printer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace clitest {
+namespace {
+
+using orvane::testing_support::TemporaryFolder;
+
+// The claim folders of the transport, private to this test program and inherited by every run.
+class ClaimFolders : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
+            const std::filesystem::path folder = folder_ / variable;
+            std::filesystem::create_directory(folder);
+            ::setenv(variable, folder.c_str(), 1);
+        }
+    }
+
+  private:
+    TemporaryFolder folder_;
+};
+
+[[maybe_unused]] const auto* const kClaimFolders = ::testing::AddGlobalTestEnvironment(new ClaimFolders);
+
+std::vector<std::string> Arguments(std::vector<std::string> faults, const std::string& profile, int usb_index) {
+    std::vector<std::string> arguments = {"--usb", "@DIR@", "--usb-index", std::to_string(usb_index),
+                                          "--tcp", "127.0.0.1:0", "--profile", profile,
+                                          "--state", "@DIR@/state"};
+    arguments.insert(arguments.end(), faults.begin(), faults.end());
+    return arguments;
+}
+
+}  // namespace
+
+SimPrinter::SimPrinter(std::vector<std::string> faults, const std::string& profile, int usb_index)
+    : sim_(Arguments(std::move(faults), profile, usb_index)), usb_index_(usb_index) {}
+
+std::string SimPrinter::Port(Link link) const {
+    return link == Link::Usb ? "USB00" + std::to_string(usb_index_ + 1) : "VLNETP_" + sim_.Ready("tcp");
+}
+
+CliRun SimPrinter::Run(const std::vector<std::string>& arguments, const Environment& environment) const {
+    Environment all = {{"ORVANE_USB_DEVICE_DIR", sim_.dir()}};
+    all.insert(all.end(), environment.begin(), environment.end());
+    return RunCli(arguments, all);
+}
+
+std::string SimPrinter::SaveRead(const TemporaryFolder& folder, Link link) const {
+    const std::string file = (folder / "a.rsd").string();
+    const CliRun run = Run({"read", "--port", Port(link), "--out", file, "--product-id", "0x1234"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    return file;
+}
+
+std::string SimPrinter::State() const {
+    return orvane::testing_support::ReadBytes(sim_.dir() + "/state");
+}
+
+}  // namespace clitest

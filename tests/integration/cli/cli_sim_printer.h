@@ -1,0 +1,41 @@
+// The virtual printer as the orvane-cli tests use it: one orvane-printer-sim with a state file on a
+// device node and TCP, and orvane-cli runs that reach it.
+#pragma once
+
+#include "cli_process.h"
+#include "directory_file_fixtures.h"
+#include "sim_client.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace clitest {
+
+enum class Link { Usb, Tcp };
+
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
+// A printer with a profile ("small" by default: the reference example), a state file and `faults`.
+class SimPrinter {
+  public:
+    explicit SimPrinter(std::vector<std::string> faults = {}, const std::string& profile = "small",
+                        int usb_index = 0);
+
+    // "USB00<n>" for the device node, "VLNETP_127.0.0.1:<port>" for TCP.
+    std::string Port(Link link) const;
+    // Runs orvane-cli with the printer's device folder (and `environment`) in its environment.
+    CliRun Run(const std::vector<std::string>& arguments, const Environment& environment = {}) const;
+    // Reads the printer over `link` into "a.rsd" of `folder` (product 0x1234) and returns its path.
+    std::string SaveRead(const orvane::testing_support::TemporaryFolder& folder, Link link = Link::Usb) const;
+    // The device folder.
+    const std::string& dir() const { return sim_.dir(); }
+    std::string State() const;
+    std::string Log() const { return sim_.Log(); }
+
+  private:
+    simtest::SimProcess sim_;
+    int usb_index_;
+};
+
+}  // namespace clitest
