@@ -11,6 +11,7 @@
 #include "pages/page_speed_dial.h"
 #include "pages/page_tti.h"
 #include "pages/rsu_tree_ctrl.h"
+#include "remotesetup/directory_backup.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 
@@ -106,6 +107,9 @@ std::int32_t CRSUMain::CheckAndWrite(bool* written) {
     } else {
         return check;
     }
+    // What the check read is kept as a backup; a backup that cannot be saved does not stop the write.
+    std::filesystem::path backup;
+    BackUpBeforeWrite(*setup, check, product_id_, &backup);
     const RsResult write = communication_->RunWorker([setup] { return setup->WriteToDevice(); });
     if (write != rs::kSuccess) return write;
     *written = true;

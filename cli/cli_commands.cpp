@@ -5,10 +5,12 @@
 #include "cli/directory_source.h"
 #include "cli/printer_write.h"
 #include "remotesetup/directory_file.h"
+#include "remotesetup/directory_file_io.h"
 #include "remotesetup/directory_fit.h"
 #include "remotesetup/directory_json.h"
 #include "remotesetup/remote_setup.h"
 
+#include <optional>
 #include <string>
 
 namespace orvane::cli {
@@ -66,9 +68,11 @@ bool LoadJson(CRSUFuncRemoteSetup& setup, const std::string& file, std::string_v
     return true;
 }
 
-// Loads the directory file or JSON document `file`, whose bytes are `text`, into Working.
+// Loads the directory file or JSON document `file`, whose bytes are `text`, into Working; a directory
+// file's product ID goes to `*file_product`.
 bool LoadWriteSource(CRSUFuncRemoteSetup& setup, const DeviceTarget& target, const std::string& file,
-                     std::string_view text, bool force, std::ostream& err) {
+                     std::string_view text, bool force, std::optional<std::uint16_t>* file_product,
+                     std::ostream& err) {
     // A directory file is stored inverted, so it never starts like a JSON document.
     if (LooksLikeJson(text)) return LoadJson(setup, file == "-" ? "standard input" : file, text, err);
     if (file == "-") return FailWith(err, "standard input holds no JSON document"), false;
@@ -79,6 +83,11 @@ bool LoadWriteSource(CRSUFuncRemoteSetup& setup, const DeviceTarget& target, con
                false;
     }
     if ((result = setup.LoadDirectoryFile(file)) != rs::kSuccess) return Fail(err, "loading " + file, result), false;
+    std::string plain(text);
+    std::uint16_t product_id = 0;
+    if (InvertBytes(plain) == rs::kSuccess && ReadProductTag(plain, &product_id) == rs::kSuccess) {
+        *file_product = product_id;
+    }
     return true;
 }
 
@@ -93,8 +102,20 @@ int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CRSUFuncRemoteSetup setup;
     const RsResult result = ReadDevice(setup, target);
     if (result != rs::kSuccess) return Fail(err, "reading " + target.Description(), result);
-    if (!LoadWriteSource(setup, target, file, text, options.force, err)) return kExitFailure;
-    return WriteWorking(setup, target, file == "-" ? "standard input" : file, options.force, out, err);
+    std::optional<std::uint16_t> file_product;
+    if (!LoadWriteSource(setup, target, file, text, options.force, &file_product, err)) return kExitFailure;
+    const std::string what = file == "-" ? "standard input" : file;
+    if (options.dry_run) {
+        const std::vector<DirectoryChange> changes = DiffDirectories(
+            ToPortable(*setup.Copy(DirectoryCopy::Baseline)), ToPortable(*setup.Copy(DirectoryCopy::Working)));
+        out << "Writing " << what << " to " << target.Description()
+            << (changes.empty() ? " would change nothing; nothing was written\n" : " would change (nothing was written):\n");
+        if (!changes.empty()) PrintChanges(target.Description(), what, changes, false, out);
+        return kExitSuccess;
+    }
+    const WriteRequest request{what, options.force, !options.no_verify,
+                               target.product_id ? target.product_id : file_product};
+    return WriteWorking(setup, target, request, out, err);
 }
 
 int RunShow(const CliOptions& options, std::ostream& out, std::ostream& err) {
@@ -113,7 +134,10 @@ int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err) 
         case Command::Read:
             return RunRead(options, out, err);
         case Command::Write:
+        case Command::Restore:
             return RunWrite(options, out, err);
+        case Command::Backups:
+            return RunBackups(options, out, err);
         case Command::Show:
             return RunShow(options, out, err);
         case Command::Printers:
@@ -122,6 +146,10 @@ int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err) 
             return RunExport(options, out, err);
         case Command::Import:
             return RunImport(options, out, err);
+        case Command::Check:
+            return RunCheck(options, out, err);
+        case Command::Diff:
+            return RunDiff(options, out, err);
         case Command::Help:
             break;
     }

@@ -3,8 +3,11 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_support.h"
+#include "remotesetup/directory_diff.h"
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace orvane::cli {
 
@@ -18,5 +21,16 @@ int RunPrinters(const CliOptions& options, std::ostream& out, std::ostream& err)
 // export and import (cli_transfer.cpp).
 int RunExport(const CliOptions& options, std::ostream& out, std::ostream& err);
 int RunImport(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+// check (cli_check.cpp).
+int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+// backups (cli_backups.cpp).
+int RunBackups(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+// diff (cli_diff.cpp), and the change list it prints, which write --dry-run shares.
+int RunDiff(const CliOptions& options, std::ostream& out, std::ostream& err);
+void PrintChanges(const std::string& first, const std::string& second, const std::vector<DirectoryChange>& changes,
+                  bool json, std::ostream& out);
 
 }  // namespace orvane::cli

@@ -18,14 +18,18 @@ struct CommandShape {
 const std::vector<CommandShape>& CommandSpecs() {
     static const std::vector<CommandShape> specs = {
         {"read", Command::Read, {"--port", "--printer", "--out", "--product-id", "--json"}, 0},
-        {"write", Command::Write, {"--port", "--printer", "--product-id", "--force"}, 1},
+        {"write", Command::Write, {"--port", "--printer", "--product-id", "--force", "--dry-run", "--no-verify"}, 1},
+        {"restore", Command::Restore, {"--port", "--printer", "--product-id", "--force", "--no-verify"}, 1},
+        {"backups", Command::Backups, {"--printer"}, 0},
         {"show", Command::Show, {"--json"}, 1},
         {"printers", Command::Printers, {"--json"}, 0},
         {"export", Command::Export, {"--port", "--printer", "--product-id", "--format", "--out"}, 1},
         {"import",
          Command::Import,
-         {"--into", "--port", "--printer", "--product-id", "--out", "--replace", "--force"},
+         {"--into", "--port", "--printer", "--product-id", "--out", "--replace", "--force", "--no-verify"},
          1},
+        {"check", Command::Check, {"--port", "--printer", "--product-id", "--json"}, 1},
+        {"diff", Command::Diff, {"--port", "--printer", "--product-id", "--json"}, 2},
     };
     return specs;
 }
@@ -59,6 +63,10 @@ bool StoreOption(std::string_view option, const std::string& value, CliOptions* 
         options->json = true;
     } else if (option == "--replace") {
         options->replace = true;
+    } else if (option == "--dry-run") {
+        options->dry_run = true;
+    } else if (option == "--no-verify") {
+        options->no_verify = true;
     } else {
         options->force = true;
     }
@@ -82,6 +90,7 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
     switch (shape.command) {
         case Command::Read:
         case Command::Write:
+        case Command::Restore:
             if (files < shape.max_files) {
                 *error = name + " needs a directory file";
             } else if (devices == 0) {
@@ -90,8 +99,8 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
                 *error = one_printer;
             } else if (shape.command == Command::Read && !options.out.empty() && !product_known) {
                 *error = "read --out needs --product-id: a directory file records the printer's product ID";
-            } else if (shape.command == Command::Write && !product_known && !options.force) {
-                *error = "write needs --product-id to check the file's product (or --force to skip that check)";
+            } else if (shape.command != Command::Read && !product_known && !options.force) {
+                *error = name + " needs --product-id to check the file's product (or --force to skip that check)";
             }
             break;
         case Command::Show:
@@ -116,6 +125,15 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
             } else if (devices == 1 && options.out.empty() && !product_known && !options.force) {
                 *error = "import into a printer needs --product-id (or --force)";
             }
+            break;
+        case Command::Check:
+            if (files + devices != 1) *error = "check needs one directory: FILE.rsd, --port PORT or --printer NAME";
+            break;
+        case Command::Diff:
+            if (files + devices != 2) *error = "diff needs two directories, each FILE.rsd, --port PORT or --printer NAME";
+            break;
+        case Command::Backups:
+            if (options.Devices().size() > 1) *error = "backups takes at most one --printer NAME";
             break;
         case Command::Printers:
         case Command::Help:

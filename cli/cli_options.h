@@ -17,6 +17,10 @@ enum class Command {
     Printers,  // list the supported printers
     Export,    // print or save a directory as CSV or JSON
     Import,    // fit a CSV or JSON file into a directory file or a printer
+    Check,     // report mistakes in a directory
+    Diff,      // what differs between two directories
+    Backups,   // list the backups made before writes
+    Restore,   // write a backup back into a printer
 };
 
 // Where a directory comes from or goes to, in the order the command line names them.
@@ -38,12 +42,14 @@ struct CliOptions {
     std::vector<Source> sources;              // files, --port and --printer in command-line order
     std::string out;                          // read: where to save the directory, empty to print it
     std::optional<std::uint16_t> product_id;  // the printer's product ID, never 0
-    bool json = false;                        // read, show, printers: print JSON instead of a table
+    bool json = false;                        // read, show, printers, check, diff: print JSON
     bool force = false;                       // write: accept another product's file or a changed printer
     std::string format;                       // export: "csv" or "json"
     bool into = false;                        // import: --into was given
     std::string into_file;                    // import: --into FILE.rsd; empty for --into --port/--printer
     bool replace = false;                     // import: empty what the source does not name
+    bool dry_run = false;                     // write: print what would change, write nothing
+    bool no_verify = false;                   // write, import, restore: do not read the printer back
 
     // The printers named by --port or --printer, and the files, each in command-line order.
     std::vector<Source> Devices() const;

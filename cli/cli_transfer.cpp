@@ -79,7 +79,7 @@ int RunImport(const CliOptions& options, std::ostream& out, std::ostream& err) {
     PrintReport(source == "-" ? "standard input" : source, report, out);
     if (!options.out.empty()) return Save(setup, options.out, *from.product_id, out, err);
     if (!from.device) return Save(setup, options.into_file, *from.product_id, out, err);
-    return WriteWorking(setup, *from.device, source, options.force, out, err);
+    return WriteWorking(setup, *from.device, {source, options.force, !options.no_verify, from.product_id}, out, err);
 }
 
 }  // namespace orvane::cli

@@ -10,11 +10,12 @@ namespace {
 
 using orvane::testing_support::TemporaryFolder;
 
-// The claim folders of the transport, private to this test program and inherited by every run.
+// The claim folders of the transport and the user's data folder (backups), private to this test
+// program and inherited by every run.
 class ClaimFolders : public ::testing::Environment {
   public:
     void SetUp() override {
-        for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
+        for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR", "XDG_DATA_HOME"}) {
             const std::filesystem::path folder = folder_ / variable;
             std::filesystem::create_directory(folder);
             ::setenv(variable, folder.c_str(), 1);
@@ -44,10 +45,11 @@ std::string SimPrinter::Port(Link link) const {
     return link == Link::Usb ? "USB00" + std::to_string(usb_index_ + 1) : "VLNETP_" + sim_.Ready("tcp");
 }
 
-CliRun SimPrinter::Run(const std::vector<std::string>& arguments, const Environment& environment) const {
+CliRun SimPrinter::Run(const std::vector<std::string>& arguments, const Environment& environment,
+                       const std::string& input) const {
     Environment all = {{"ORVANE_USB_DEVICE_DIR", sim_.dir()}};
     all.insert(all.end(), environment.begin(), environment.end());
-    return RunCli(arguments, all);
+    return RunCli(arguments, all, input);
 }
 
 std::string SimPrinter::SaveRead(const TemporaryFolder& folder, Link link) const {

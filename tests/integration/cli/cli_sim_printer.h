@@ -25,7 +25,8 @@ class SimPrinter {
     // "USB00<n>" for the device node, "VLNETP_127.0.0.1:<port>" for TCP.
     std::string Port(Link link) const;
     // Runs orvane-cli with the printer's device folder (and `environment`) in its environment.
-    CliRun Run(const std::vector<std::string>& arguments, const Environment& environment = {}) const;
+    CliRun Run(const std::vector<std::string>& arguments, const Environment& environment = {},
+               const std::string& input = {}) const;
     // Reads the printer over `link` into "a.rsd" of `folder` (product 0x1234) and returns its path.
     std::string SaveRead(const orvane::testing_support::TemporaryFolder& folder, Link link = Link::Usb) const;
     // The device folder.

@@ -1,0 +1,131 @@
+#include "remotesetup/directory_diff.h"
+
+#include "remotesetup/directory_kind.h"
+#include "remotesetup/text_codec.h"
+
+#include <algorithm>
+
+namespace orvane {
+namespace {
+
+std::string Quoted(std::u16string_view text) {
+    return "\"" + Utf16ToUtf8(text) + "\"";
+}
+
+std::string MemberList(const std::vector<std::string>& members) {
+    std::string out;
+    for (const std::string& member : members) out += (out.empty() ? "" : " ") + member;
+    return out.empty() ? "no members" : out;
+}
+
+// "individual "Bo" 12", "group "G" of 01 02", "empty".
+std::string Describe(const PortableEntry& entry) {
+    switch (entry.kind) {
+        case EntryKind::Individual:
+            return "individual " + Quoted(entry.name) + " " + Quoted(entry.number);
+        case EntryKind::Group:
+            return "group " + Quoted(entry.name) + " of " + MemberList(entry.members);
+        case EntryKind::Empty:
+            break;
+    }
+    return "empty";
+}
+
+const PortableEntry* FindEntry(const PortableDirectory& directory, const std::string& id) {
+    const auto found = std::find_if(directory.entries.begin(), directory.entries.end(),
+                                    [&](const PortableEntry& entry) { return entry.id == id; });
+    return found == directory.entries.end() ? nullptr : &*found;
+}
+
+void Field(const std::string& name, std::u16string_view a, std::u16string_view b, std::vector<std::string>* parts) {
+    if (a != b) parts->push_back(name + " " + Quoted(a) + " -> " + Quoted(b));
+}
+
+std::string JoinedParts(const std::vector<std::string>& parts) {
+    std::string out;
+    for (const std::string& part : parts) out += (out.empty() ? "" : ", ") + part;
+    return out;
+}
+
+void EntryChange(const PortableEntry& a, const PortableEntry& b, std::vector<DirectoryChange>* changes) {
+    if (a.kind == EntryKind::Empty && b.kind == EntryKind::Empty) return;
+    if (a.kind == EntryKind::Empty) {
+        changes->push_back({a.id, "added", Describe(b)});
+        return;
+    }
+    if (b.kind == EntryKind::Empty) {
+        changes->push_back({a.id, "removed", Describe(a)});
+        return;
+    }
+    std::vector<std::string> parts;
+    if (a.kind != b.kind) {
+        changes->push_back({a.id, "changed", Describe(a) + " -> " + Describe(b)});
+        return;
+    }
+    Field("name", a.name, b.name, &parts);
+    Field("number", a.number, b.number, &parts);
+    if (a.members != b.members) parts.push_back("members " + MemberList(a.members) + " -> " + MemberList(b.members));
+    if (!parts.empty()) changes->push_back({a.id, "changed", JoinedParts(parts)});
+}
+
+void SenderChange(const PortableDirectory& a, const PortableDirectory& b, std::vector<DirectoryChange>* changes) {
+    const PortableSender none;
+    const PortableSender& first = a.sender ? *a.sender : none;
+    const PortableSender& second = b.sender ? *b.sender : none;
+    std::vector<std::string> parts;
+    Field("name", first.name, second.name, &parts);
+    Field("number", first.number, second.number, &parts);
+    if (!parts.empty()) changes->push_back({"sender", "changed", JoinedParts(parts)});
+}
+
+void RejectChanges(const PortableDirectory& a, const PortableDirectory& b, std::vector<DirectoryChange>* changes) {
+    std::vector<std::string> ids;
+    for (const auto* directory : {&a, &b}) {
+        for (const PortableReject& reject : directory->rejects) {
+            if (std::find(ids.begin(), ids.end(), reject.id) == ids.end()) ids.push_back(reject.id);
+        }
+    }
+    const auto number = [](const PortableDirectory& directory, const std::string& id) {
+        for (const PortableReject& reject : directory.rejects) {
+            if (reject.id == id) return reject.number;
+        }
+        return std::u16string();
+    };
+    for (const std::string& id : ids) {
+        const std::u16string first = number(a, id);
+        const std::u16string second = number(b, id);
+        if (first == second) continue;
+        const std::string slot = "rejected " + id;
+        if (first.empty()) {
+            changes->push_back({slot, "added", Quoted(second)});
+        } else if (second.empty()) {
+            changes->push_back({slot, "removed", Quoted(first)});
+        } else {
+            changes->push_back({slot, "changed", Quoted(first) + " -> " + Quoted(second)});
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<DirectoryChange> DiffDirectories(const PortableDirectory& a, const PortableDirectory& b) {
+    std::vector<DirectoryChange> changes;
+    for (const PortableEntry& entry : a.entries) {
+        const PortableEntry* other = FindEntry(b, entry.id);
+        if (other == nullptr) {
+            changes.push_back({entry.id, "only-in-first", "only the first has this slot: " + Describe(entry)});
+        } else {
+            EntryChange(entry, *other, &changes);
+        }
+    }
+    for (const PortableEntry& entry : b.entries) {
+        if (FindEntry(a, entry.id) == nullptr) {
+            changes.push_back({entry.id, "only-in-second", "only the second has this slot: " + Describe(entry)});
+        }
+    }
+    SenderChange(a, b, &changes);
+    RejectChanges(a, b, &changes);
+    return changes;
+}
+
+}  // namespace orvane
