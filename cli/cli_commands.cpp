@@ -91,14 +91,10 @@ bool LoadWriteSource(CRSUFuncRemoteSetup& setup, const DeviceTarget& target, con
     return true;
 }
 
-int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    DeviceTarget target;
-    if (!ResolveOnlyDevice(options, &target, err)) return kExitFailure;
-    const std::string file = options.Files().front();
-    // The source first: in "read --json | write -" the read must have let go of the port.
-    std::string text;
-    std::string error;
-    if (!ReadTextFile(file, &text, &error)) return FailWith(err, error);
+}  // namespace
+
+int WriteToTarget(const CliOptions& options, const DeviceTarget& target, const std::string& file,
+                  std::string_view text, std::ostream& out, std::ostream& err) {
     CRSUFuncRemoteSetup setup;
     const RsResult result = ReadDevice(setup, target);
     if (result != rs::kSuccess) return Fail(err, "reading " + target.Description(), result);
@@ -109,13 +105,28 @@ int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err) {
         const std::vector<DirectoryChange> changes = DiffDirectories(
             ToPortable(*setup.Copy(DirectoryCopy::Baseline)), ToPortable(*setup.Copy(DirectoryCopy::Working)));
         out << "Writing " << what << " to " << target.Description()
-            << (changes.empty() ? " would change nothing; nothing was written\n" : " would change (nothing was written):\n");
+            << (changes.empty() ? " would change nothing; nothing was written\n"
+                                : " would change (nothing was written):\n");
         if (!changes.empty()) PrintChanges(target.Description(), what, changes, false, out);
         return kExitSuccess;
     }
     const WriteRequest request{what, options.force, !options.no_verify,
                                target.product_id ? target.product_id : file_product};
     return WriteWorking(setup, target, request, out, err);
+}
+
+namespace {
+
+int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    const std::string file = options.Files().front();
+    // The source first: in "read --json | write -" the read must have let go of the port.
+    std::string text;
+    std::string error;
+    if (!ReadTextFile(file, &text, &error)) return FailWith(err, error);
+    if (options.Devices().size() > 1 || !options.all_of_model.empty()) return WriteMany(options, text, out, err);
+    DeviceTarget target;
+    if (!ResolveOnlyDevice(options, &target, err)) return kExitFailure;
+    return WriteToTarget(options, target, file, text, out, err);
 }
 
 int RunShow(const CliOptions& options, std::ostream& out, std::ostream& err) {

@@ -3,10 +3,12 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_support.h"
+#include "cli/device_target.h"
 #include "remotesetup/directory_diff.h"
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane::cli {
@@ -24,6 +26,14 @@ int RunImport(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 // check (cli_check.cpp).
 int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+// write and restore for one printer: reads it, loads `file` (whose bytes are `text`) and writes it
+// back, or with --dry-run prints what would change (cli_commands.cpp).
+int WriteToTarget(const CliOptions& options, const DeviceTarget& target, const std::string& file,
+                  std::string_view text, std::ostream& out, std::ostream& err);
+
+// write and restore for several printers at once, each in its own job (cli_many.cpp).
+int WriteMany(const CliOptions& options, std::string_view text, std::ostream& out, std::ostream& err);
 
 // backups (cli_backups.cpp).
 int RunBackups(const CliOptions& options, std::ostream& out, std::ostream& err);

@@ -18,8 +18,14 @@ struct CommandShape {
 const std::vector<CommandShape>& CommandSpecs() {
     static const std::vector<CommandShape> specs = {
         {"read", Command::Read, {"--port", "--printer", "--out", "--product-id", "--json"}, 0},
-        {"write", Command::Write, {"--port", "--printer", "--product-id", "--force", "--dry-run", "--no-verify"}, 1},
-        {"restore", Command::Restore, {"--port", "--printer", "--product-id", "--force", "--no-verify"}, 1},
+        {"write",
+         Command::Write,
+         {"--port", "--printer", "--all-of-model", "--product-id", "--force", "--dry-run", "--no-verify"},
+         1},
+        {"restore",
+         Command::Restore,
+         {"--port", "--printer", "--all-of-model", "--product-id", "--force", "--no-verify"},
+         1},
         {"backups", Command::Backups, {"--printer"}, 0},
         {"show", Command::Show, {"--json"}, 1},
         {"printers", Command::Printers, {"--json"}, 0},
@@ -36,7 +42,7 @@ const std::vector<CommandShape>& CommandSpecs() {
 
 bool TakesValue(std::string_view option) {
     return option == "--port" || option == "--printer" || option == "--out" || option == "--product-id" ||
-           option == "--format";
+           option == "--format" || option == "--all-of-model";
 }
 
 bool StoreOption(std::string_view option, const std::string& value, CliOptions* options, std::string* error) {
@@ -53,9 +59,11 @@ bool StoreOption(std::string_view option, const std::string& value, CliOptions* 
                      value + "\"";
             return false;
         }
+    } else if (option == "--all-of-model") {
+        options->all_of_model = value;
     } else if (option == "--format") {
-        if (value != "csv" && value != "json") {
-            *error = "--format takes csv or json, not \"" + value + "\"";
+        if (value != "csv" && value != "vcard" && value != "json") {
+            *error = "--format takes csv, vcard or json, not \"" + value + "\"";
             return false;
         }
         options->format = value;
@@ -84,8 +92,8 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
     const std::string name(shape.name);
     const std::size_t devices = options.Devices().size();
     const std::size_t files = options.Files().size();
-    // The model list gives the product ID of a printer named by --printer.
-    const bool product_known = options.product_id || HasPrinterOption(options);
+    // The model list gives the product ID of a printer named by --printer or --all-of-model.
+    const bool product_known = options.product_id || HasPrinterOption(options) || !options.all_of_model.empty();
     const std::string one_printer = name + " works on one printer: give one --port PORT or --printer NAME";
     switch (shape.command) {
         case Command::Read:
@@ -93,10 +101,12 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
         case Command::Restore:
             if (files < shape.max_files) {
                 *error = name + " needs a directory file";
-            } else if (devices == 0) {
+            } else if (devices == 0 && options.all_of_model.empty()) {
                 *error = name + " needs --port PORT or --printer NAME";
-            } else if (devices > 1) {
+            } else if (shape.command == Command::Read && devices > 1) {
                 *error = one_printer;
+            } else if (options.dry_run && (devices > 1 || !options.all_of_model.empty())) {
+                *error = "write --dry-run works on one printer";
             } else if (shape.command == Command::Read && !options.out.empty() && !product_known) {
                 *error = "read --out needs --product-id: a directory file records the printer's product ID";
             } else if (shape.command != Command::Read && !product_known && !options.force) {
@@ -108,14 +118,14 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
             break;
         case Command::Export:
             if (options.format.empty()) {
-                *error = "export needs --format csv or json";
+                *error = "export needs --format csv, vcard or json";
             } else if (files + devices != 1) {
                 *error = "export needs one directory: FILE.rsd, --port PORT or --printer NAME";
             }
             break;
         case Command::Import:
             if (files == 0) {
-                *error = "import needs a source file (.csv or .json)";
+                *error = "import needs a source file (.csv, .vcf or .json)";
             } else if (!options.into || options.into_file.empty() == (devices == 0)) {
                 *error = "import needs one target: --into FILE.rsd, or --into with --port PORT or --printer NAME";
             } else if (devices > 1) {

@@ -15,8 +15,8 @@ enum class Command {
     Write,     // load a directory file into the printer
     Show,      // print a directory file
     Printers,  // list the supported printers
-    Export,    // print or save a directory as CSV or JSON
-    Import,    // fit a CSV or JSON file into a directory file or a printer
+    Export,    // print or save a directory as CSV, vCard or JSON
+    Import,    // fit a CSV, vCard or JSON file into a directory file or a printer
     Check,     // report mistakes in a directory
     Diff,      // what differs between two directories
     Backups,   // list the backups made before writes
@@ -44,12 +44,13 @@ struct CliOptions {
     std::optional<std::uint16_t> product_id;  // the printer's product ID, never 0
     bool json = false;                        // read, show, printers, check, diff: print JSON
     bool force = false;                       // write: accept another product's file or a changed printer
-    std::string format;                       // export: "csv" or "json"
+    std::string format;                       // export: "csv", "vcard" or "json"
     bool into = false;                        // import: --into was given
     std::string into_file;                    // import: --into FILE.rsd; empty for --into --port/--printer
     bool replace = false;                     // import: empty what the source does not name
     bool dry_run = false;                     // write: print what would change, write nothing
     bool no_verify = false;                   // write, import, restore: do not read the printer back
+    std::string all_of_model;                 // write, restore: every supported printer of this model
 
     // The printers named by --port or --printer, and the files, each in command-line order.
     std::vector<Source> Devices() const;

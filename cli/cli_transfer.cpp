@@ -1,4 +1,4 @@
-// export and import: a directory as CSV or JSON, and CSV or JSON fitted into a directory.
+// export and import: a directory as CSV, vCard or JSON, and those fitted into a directory.
 #include "cli/cli_commands.h"
 #include "cli/directory_source.h"
 #include "cli/printer_write.h"
@@ -7,6 +7,7 @@
 #include "remotesetup/directory_file_io.h"
 #include "remotesetup/directory_fit.h"
 #include "remotesetup/directory_json.h"
+#include "remotesetup/directory_vcard.h"
 
 namespace orvane::cli {
 namespace {
@@ -14,6 +15,7 @@ namespace {
 std::string ExportText(const CRSUFuncRemoteSetup& setup, const std::string& format) {
     const DirectoryData& working = *setup.Copy(DirectoryCopy::Working);
     if (format == "json") return DirectoryJson(setup.Capability(), working);
+    if (format == "vcard") return DirectoryVcard(ToPortable(working));
     return DirectoryCsv(ToPortable(working));
 }
 

@@ -5,6 +5,7 @@
 #include "remotesetup/directory_file.h"
 #include "remotesetup/directory_file_io.h"
 #include "remotesetup/directory_json.h"
+#include "remotesetup/directory_vcard.h"
 
 #include <algorithm>
 #include <cctype>
@@ -67,15 +68,24 @@ bool ReadTextFile(const std::string& file, std::string* text, std::string* error
 TextFormat FormatOf(const std::string& file, std::string_view text) {
     const std::string extension = LowerExtension(file);
     if (extension == ".csv") return TextFormat::Csv;
+    if (extension == ".vcf" || extension == ".vcard") return TextFormat::Vcard;
     if (extension == ".json") return TextFormat::Json;
     if (LooksLikeJson(text)) return TextFormat::Json;
+    if (text.substr(0, 64).find("BEGIN:VCARD") != std::string_view::npos) return TextFormat::Vcard;
     return TextFormat::Csv;
 }
 
 bool ParseTextDirectory(TextFormat format, std::string_view text, PortableDirectory* directory,
                         std::string* error) {
-    return format == TextFormat::Json ? ParseDirectoryJson(text, directory, error)
-                                      : ParseDirectoryCsv(text, directory, error);
+    switch (format) {
+        case TextFormat::Json:
+            return ParseDirectoryJson(text, directory, error);
+        case TextFormat::Vcard:
+            return ParseDirectoryVcard(text, directory, error);
+        case TextFormat::Csv:
+            break;
+    }
+    return ParseDirectoryCsv(text, directory, error);
 }
 
 }  // namespace orvane::cli

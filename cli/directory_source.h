@@ -30,9 +30,9 @@ bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemo
 bool ReadTextFile(const std::string& file, std::string* text, std::string* error);
 
 // The formats a directory can be imported from.
-enum class TextFormat { Csv, Json };
+enum class TextFormat { Csv, Vcard, Json };
 
-// The format of `file`: by its extension (.csv, .json, any letter case), for "-" or another
+// The format of `file`: by its extension (.csv, .vcf, .json, any letter case), for "-" or another
 // extension by its content.
 TextFormat FormatOf(const std::string& file, std::string_view text);
 

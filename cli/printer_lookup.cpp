@@ -66,4 +66,10 @@ bool FindSupportedPrinter(const std::string& name, SupportedPrinter* printer, st
     return true;
 }
 
+bool PrintersOfModel(const std::string& model, std::vector<SupportedPrinter>* printers, std::string* error) {
+    if (!ListSupportedPrinters(printers, error)) return false;
+    std::erase_if(*printers, [&](const SupportedPrinter& printer) { return printer.model != model; });
+    return true;
+}
+
 }  // namespace orvane::cli

@@ -24,4 +24,8 @@ bool ListSupportedPrinters(std::vector<SupportedPrinter>* printers, std::string*
 // cannot be read, no printer has that name, its driver is not a listed model or its port is unknown.
 bool FindSupportedPrinter(const std::string& name, SupportedPrinter* printer, std::string* error);
 
+// The supported printers whose model is exactly `model`, in the printing system's order; false as
+// ListSupportedPrinters.
+bool PrintersOfModel(const std::string& model, std::vector<SupportedPrinter>* printers, std::string* error);
+
 }  // namespace orvane::cli

@@ -286,6 +286,8 @@ RsResult FitIntoWorking(const PortableDirectory& source, FitMode mode, CRSUFuncR
         fitter.Entries(source.entries);
         if (source.sender) fitter.Sender(*source.sender);
         fitter.Rejects(source.rejects);
+        std::stable_sort(report->notes.begin(), report->notes.end(),
+                         [](const FitNote& a, const FitNote& b) { return a.line < b.line; });
         *setup.Copy(DirectoryCopy::Working) = std::move(target);
     } catch (const std::bad_alloc&) {
         return rs::kOutOfMemory;

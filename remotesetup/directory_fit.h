@@ -27,7 +27,7 @@ struct FitNote {
     std::string Text() const;
 };
 
-// Every note of one fit: dial entries, then the sender, then the rejected numbers.
+// Every note of one fit, in the order of the source's lines.
 struct FitReport {
     std::vector<FitNote> notes;
     bool Clean() const { return notes.empty(); }

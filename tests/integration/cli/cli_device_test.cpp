@@ -16,19 +16,6 @@ using namespace orvane::testing_support;
 
 using Printer = SimPrinter;
 
-// Saves over `path` the file at `path` with entry "01" renamed and renumbered.
-void EditSavedFile(const std::filesystem::path& path, std::string_view name, std::string_view number) {
-    std::string plain;
-    ASSERT_EQ(ReadDirectoryFileBytes(path, &plain), rs::kSuccess);
-    CRSUFuncRemoteSetup setup;
-    ASSERT_EQ(SetUpFromDirectoryBytes(plain, setup), rs::kSuccess);
-    DialEntry& entry = setup.Copy(DirectoryCopy::Working)->entries[1];
-    ASSERT_EQ(FieldText(entry.slot_id), "01");
-    StoreText(entry.name, name);
-    StoreText(entry.number, number);
-    ASSERT_EQ(setup.SaveDirectoryFile(path, 0x1234), rs::kSuccess);
-}
-
 class CliDevice : public ::testing::TestWithParam<Link> {};
 
 TEST_P(CliDevice, ShowOfASavedReadEqualsTheReadAsJson) {

@@ -28,8 +28,10 @@ class ClaimFolders : public ::testing::Environment {
 
 [[maybe_unused]] const auto* const kClaimFolders = ::testing::AddGlobalTestEnvironment(new ClaimFolders);
 
-std::vector<std::string> Arguments(std::vector<std::string> faults, const std::string& profile, int usb_index) {
-    std::vector<std::string> arguments = {"--usb", "@DIR@", "--usb-index", std::to_string(usb_index),
+std::vector<std::string> Arguments(std::vector<std::string> faults, const std::string& profile, int usb_index,
+                                   const std::string& usb_dir) {
+    std::vector<std::string> arguments = {"--usb", usb_dir.empty() ? "@DIR@" : usb_dir, "--usb-index",
+                                          std::to_string(usb_index),
                                           "--tcp", "127.0.0.1:0", "--profile", profile,
                                           "--state", "@DIR@/state"};
     arguments.insert(arguments.end(), faults.begin(), faults.end());
@@ -38,8 +40,10 @@ std::vector<std::string> Arguments(std::vector<std::string> faults, const std::s
 
 }  // namespace
 
-SimPrinter::SimPrinter(std::vector<std::string> faults, const std::string& profile, int usb_index)
-    : sim_(Arguments(std::move(faults), profile, usb_index)), usb_index_(usb_index) {}
+SimPrinter::SimPrinter(std::vector<std::string> faults, const std::string& profile, int usb_index,
+                       std::string usb_dir)
+    : sim_(Arguments(std::move(faults), profile, usb_index, usb_dir)), usb_index_(usb_index),
+      usb_dir_(std::move(usb_dir)) {}
 
 std::string SimPrinter::Port(Link link) const {
     return link == Link::Usb ? "USB00" + std::to_string(usb_index_ + 1) : "VLNETP_" + sim_.Ready("tcp");
@@ -47,7 +51,7 @@ std::string SimPrinter::Port(Link link) const {
 
 CliRun SimPrinter::Run(const std::vector<std::string>& arguments, const Environment& environment,
                        const std::string& input) const {
-    Environment all = {{"ORVANE_USB_DEVICE_DIR", sim_.dir()}};
+    Environment all = {{"ORVANE_USB_DEVICE_DIR", dir()}};
     all.insert(all.end(), environment.begin(), environment.end());
     return RunCli(arguments, all, input);
 }
@@ -59,8 +63,21 @@ std::string SimPrinter::SaveRead(const TemporaryFolder& folder, Link link) const
     return file;
 }
 
+void EditSavedFile(const std::filesystem::path& path, std::string_view name, std::string_view number) {
+    using namespace orvane;
+    std::string plain;
+    ASSERT_EQ(ReadDirectoryFileBytes(path, &plain), rs::kSuccess);
+    CRSUFuncRemoteSetup setup;
+    ASSERT_EQ(SetUpFromDirectoryBytes(plain, setup), rs::kSuccess);
+    DialEntry& entry = setup.Copy(DirectoryCopy::Working)->entries[1];
+    ASSERT_EQ(FieldText(entry.slot_id), "01");
+    StoreText(entry.name, name);
+    StoreText(entry.number, number);
+    ASSERT_EQ(setup.SaveDirectoryFile(path, 0x1234), rs::kSuccess);
+}
+
 std::string SimPrinter::State() const {
-    return orvane::testing_support::ReadBytes(sim_.dir() + "/state");
+    return orvane::testing_support::ReadBytes(sim_.dir() + "/state");  // the run's own folder
 }
 
 }  // namespace clitest

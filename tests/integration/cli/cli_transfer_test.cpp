@@ -66,9 +66,31 @@ TEST_P(CliRoundTrip, PrinterToTextToPrinterWritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ProfilesAndFormats, CliRoundTrip,
-                         ::testing::Combine(kProfiles, ::testing::Values("csv", "json")), [](const auto& info) {
+                         ::testing::Combine(kProfiles, ::testing::Values("csv", "vcard", "json")), [](const auto& info) {
                              return std::string(std::get<0>(info.param).label) + "_" + std::get<1>(info.param);
                          });
+
+TEST(CliImportVcard, CardsWithoutSlotsFillFreeSlotsAndTheReportSaysWhatDidNotFit) {
+    SimPrinter printer;  // "*00" empty, "01" Bo, "02" the group G
+    TemporaryFolder folder;
+    const std::string saved = printer.SaveRead(folder);
+    const std::string cards = (folder / "contacts.vcf").string();
+    WriteBytes(cards,
+               "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Ng;Di;;;\r\nFN:Di Ng\r\nTEL;TYPE=CELL:0170\r\n"
+               "TEL;TYPE=FAX,WORK:+49 30-12\r\nEND:VCARD\r\n"
+               "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ed\r\nTEL:77\r\nEND:VCARD\r\n");
+    const std::string out = (folder / "b.rsd").string();
+    const CliRun run = RunCli({"import", cards, "--into", saved, "--out", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "3 entries of " + cards +
+                           " did not arrive as given:\n"
+                           "  line 1, slot *00: name \"Di Ng\" was cut to 4 characters: \"Di N\"\n"
+                           "  line 1, slot *00: number \"+49 30-12\" was changed to \"49 3\"\n"
+                           "  line 8: \"Ed\" could not be placed: no free slot is left\n"
+                           "Saved " + out + "\n");
+    const CliRun shown = RunCli({"show", out});
+    EXPECT_NE(shown.out.find("  *00  individual  Di N  49 3\n"), std::string::npos) << shown.out;
+}
 
 TEST(CliWriteJson, ReadJsonEditedAndPipedIntoWrite) {
     SimPrinter printer;
