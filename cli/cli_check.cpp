@@ -25,7 +25,7 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err) {
     LoadedFrom from;
     if (!LoadDirectory(options.sources.front(), options, setup, &from, err)) return kExitFailure;
     const std::vector<DirectoryProblem> problems =
-        CheckDirectory(setup.Capability(), ToPortable(*setup.Copy(DirectoryCopy::Working)));
+        CheckDirectory(setup.Capability(), from.raw ? *from.raw : ToPortable(*setup.Copy(DirectoryCopy::Working)));
     if (options.json) {
         out << JsonProblems(from.label, problems);
     } else if (problems.empty()) {

@@ -133,7 +133,7 @@ int RunShow(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CRSUFuncRemoteSetup setup;
     LoadedFrom from;
     if (!LoadDirectory(options.sources.front(), options, setup, &from, err)) return kExitFailure;
-    if (!options.json) out << "Product ID: " << ProductText(*from.product_id) << "\n";
+    if (!options.json && from.product_id) out << "Product ID: " << ProductText(*from.product_id) << "\n";
     PrintDirectory(setup, options.json, out);
     return kExitSuccess;
 }

@@ -74,11 +74,15 @@ int RunImport(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CRSUFuncRemoteSetup setup;
     LoadedFrom from;
     if (!LoadDirectory(target, options, setup, &from, err)) return kExitFailure;
+    if (!from.device && !from.product_id) return FailWith(err, "import --into needs a directory file (.rsd)");
     FitReport report;
     const RsResult result =
         FitIntoWorking(directory, options.replace ? FitMode::Replace : FitMode::Merge, setup, &report);
     if (result != rs::kSuccess) return Fail(err, "importing " + source, result);
     PrintReport(source == "-" ? "standard input" : source, report, out);
+    if (!options.out.empty() && !from.product_id) {
+        return FailWith(err, "import --out needs the printer's product ID: give --product-id");
+    }
     if (!options.out.empty()) return Save(setup, options.out, *from.product_id, out, err);
     if (!from.device) return Save(setup, options.into_file, *from.product_id, out, err);
     return WriteWorking(setup, *from.device, {source, options.force, !options.no_verify, from.product_id}, out, err);

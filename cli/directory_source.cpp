@@ -4,7 +4,9 @@
 #include "remotesetup/directory_csv.h"
 #include "remotesetup/directory_file.h"
 #include "remotesetup/directory_file_io.h"
+#include "remotesetup/directory_fit.h"
 #include "remotesetup/directory_json.h"
+#include "remotesetup/slot_order.h"
 #include "remotesetup/directory_vcard.h"
 
 #include <algorithm>
@@ -28,6 +30,32 @@ std::string LowerExtension(const std::string& file) {
 
 }  // namespace
 
+namespace {
+
+bool LoadJsonDirectory(const std::string& file, std::string_view text, CRSUFuncRemoteSetup& setup, LoadedFrom* from,
+                       std::ostream& err) {
+    CapabilityTexts texts;
+    PortableDirectory directory;
+    std::string error;
+    if (!ReadJsonCapability(text, &texts, &error) || !ParseDirectoryJson(text, &directory, &error)) {
+        return FailWith(err, file + ": " + error), false;
+    }
+    RsResult result = setup.ApplyCapability(texts);
+    if (result == rs::kSuccess) result = setup.AllocateCopy(DirectoryCopy::Working);
+    if (result != rs::kSuccess) return Fail(err, "reading " + file, result), false;
+    std::vector<std::string> listed;
+    for (const PortableEntry& entry : directory.entries) listed.push_back(entry.id);
+    AssignSlotIds(setup.Capability(), listed, *setup.Copy(DirectoryCopy::Working));
+    FitReport report;
+    if ((result = FitIntoWorking(directory, FitMode::Replace, setup, &report)) != rs::kSuccess) {
+        return Fail(err, "reading " + file, result), false;
+    }
+    *from = {file, std::nullopt, std::nullopt, std::move(directory)};
+    return true;
+}
+
+}  // namespace
+
 bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemoteSetup& setup, LoadedFrom* from,
                    std::ostream& err) {
     if (source.IsDevice()) {
@@ -38,6 +66,11 @@ bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemo
         if (result != rs::kSuccess) return Fail(err, "reading " + target.Description(), result), false;
         *from = {target.Description(), target, target.product_id};
         return true;
+    }
+    std::string text;
+    std::string ignored;
+    if (ReadTextFile(source.value, &text, &ignored) && LooksLikeJson(text)) {
+        return LoadJsonDirectory(source.value, text, setup, from, err);
     }
     std::string plain;
     std::uint16_t product_id = 0;

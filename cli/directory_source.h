@@ -19,10 +19,12 @@ struct LoadedFrom {
     std::string label;                        // "the printer on USB001", or the file's name
     std::optional<DeviceTarget> device;       // set for a printer
     std::optional<std::uint16_t> product_id;  // a file's product tag, or the printer's known ID
+    std::optional<PortableDirectory> raw;     // a JSON document's texts before they were fitted
 };
 
-// Reads the printer or the directory file of `source` into the Working copy of a fresh `setup`
-// (a file with its own capability). False after a one-line message on `err`.
+// Reads the printer, the directory file or the JSON document of `source` into the Working copy of a
+// fresh `setup` (a file with its own capability; a JSON document is fitted into the slots of its
+// "capability"). False after a one-line message on `err`.
 bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemoteSetup& setup, LoadedFrom* from,
                    std::ostream& err);
 

@@ -13,15 +13,6 @@ std::string Padded(const std::string& text, std::size_t width) {
     return text + std::string(width - std::min(width, DisplayWidth(text)), ' ');
 }
 
-std::string Joined(const std::vector<std::string>& items, std::string_view separator) {
-    std::string out;
-    for (const std::string& item : items) {
-        if (!out.empty()) out += separator;
-        out += item;
-    }
-    return out;
-}
-
 TextTable::TextTable(std::vector<std::string> heading) {
     rows_.push_back(std::move(heading));
 }

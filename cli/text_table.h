@@ -1,6 +1,8 @@
 // Aligned text for the terminal: UTF-8 texts padded by code points, and tables of such columns.
 #pragma once
 
+#include "remotesetup/text_codec.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,9 +15,6 @@ std::size_t DisplayWidth(std::string_view utf8);
 
 // `text` padded with spaces to `width` code points.
 std::string Padded(const std::string& text, std::size_t width);
-
-// Joins `items` with `separator`.
-std::string Joined(const std::vector<std::string>& items, std::string_view separator);
 
 // Rows under a heading, each column as wide as its widest cell plus two spaces; trailing spaces cut.
 class TextTable {

@@ -10,12 +10,12 @@ const char* UsageText() {
   orvane-cli write --printer NAME FILE [--force] [--dry-run] [--no-verify]
   orvane-cli show FILE.rsd [--json]
   orvane-cli printers [--json]
-  orvane-cli export (--port PORT | --printer NAME | FILE.rsd) --format csv|vcard|json [--out FILE]
+  orvane-cli export (--port PORT | --printer NAME | FILE) --format csv|vcard|json [--out FILE]
   orvane-cli import SOURCE.(csv|vcf|json) --into FILE.rsd [--out FILE.rsd] [--replace]
   orvane-cli import SOURCE.(csv|vcf|json) --into (--port PORT | --printer NAME) [--out FILE.rsd]
              [--replace] [--product-id ID] [--force] [--no-verify]
-  orvane-cli check (FILE.rsd | --port PORT | --printer NAME) [--json]
-  orvane-cli diff A B [--json]        (A and B each FILE.rsd, --port PORT or --printer NAME)
+  orvane-cli check (FILE | --port PORT | --printer NAME) [--json]
+  orvane-cli diff A B [--json]        (A and B each FILE, --port PORT or --printer NAME)
   orvane-cli backups [--printer NAME]
   orvane-cli restore BACKUP.rsd (--port PORT | --printer NAME) [--product-id ID] [--force]
              [--no-verify]
@@ -37,6 +37,8 @@ Commands:
           (see backups); after the write the printer is read back and compared with what was
           sent (--no-verify skips that). --dry-run prints what would change and sends nothing.
   show    Prints the directory held in FILE.rsd, using the capability recorded in the file.
+          Wherever a command reads a directory FILE (show, export, check, diff), it may also be a
+          JSON document as read --json prints it; its "capability" gives the slots.
   printers
           Lists the installed printers whose driver is a model of the model list (orvkit.dat
           beside the program): name, model, port and product ID.

@@ -8,11 +8,8 @@
 namespace orvane {
 namespace {
 
-std::string Quoted(std::u16string_view text) {
-    return "\"" + Utf16ToUtf8(text) + "\"";
-}
-
-std::string Joined(const std::vector<std::string>& items) {
+// "01, 02 and 03".
+std::string Listed(const std::vector<std::string>& items) {
     std::string out;
     for (std::size_t i = 0; i < items.size(); ++i) {
         out += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
@@ -65,7 +62,7 @@ class Checker {
     }
 
     void Group(const PortableEntry& group) {
-        const std::string label = "group " + group.id + " " + Quoted(group.name);
+        const std::string label = "group " + group.id + " " + QuotedText(group.name);
         if (!Accepted(group.name, name_rules_, capability_.current_name_length)) {
             Add("name-refused", group.id, "the name of " + label + " is not one the printer's rules accept");
         }
@@ -84,7 +81,7 @@ class Checker {
     void Texts(const std::string& slot, std::u16string_view name, std::int32_t name_limit,
                std::u16string_view number, FaxEditMode mode, std::int32_t number_limit) {
         if (!Accepted(name, name_rules_, name_limit)) {
-            Add("name-refused", slot, slot + ": the name " + Quoted(name) + " is not one the printer's rules accept");
+            Add("name-refused", slot, slot + ": the name " + QuotedText(name) + " is not one the printer's rules accept");
         }
         NumberText(slot, number, mode, number_limit);
     }
@@ -92,7 +89,7 @@ class Checker {
     void NumberText(const std::string& slot, std::u16string_view number, FaxEditMode mode, std::int32_t limit) {
         if (!Accepted(number, FieldRules::Number(mode), limit)) {
             Add("number-refused", slot,
-                slot + ": the number " + Quoted(number) + " is not one the printer's rules accept");
+                slot + ": the number " + QuotedText(number) + " is not one the printer's rules accept");
         }
     }
 
@@ -100,7 +97,7 @@ class Checker {
                   const std::string& what) {
         for (const auto& [number, slots] : numbers) {
             if (slots.size() > 1) {
-                Add(kind, slots.front(), "the number " + Quoted(number) + " is in the " + what + " " + Joined(slots));
+                Add(kind, slots.front(), "the number " + QuotedText(number) + " is in the " + what + " " + Listed(slots));
             }
         }
     }

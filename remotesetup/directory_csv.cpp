@@ -29,10 +29,8 @@ std::string Field(std::string_view text) {
 
 std::string Row(std::string_view slot, std::string_view kind, std::u16string_view name, std::u16string_view number,
                 const std::vector<std::string>& members) {
-    std::string joined;
-    for (const std::string& member : members) joined += (joined.empty() ? "" : " ") + member;
     return Field(slot) + "," + Field(kind) + "," + Field(Utf16ToUtf8(name)) + "," + Field(Utf16ToUtf8(number)) +
-           "," + Field(joined) + "\r\n";
+           "," + Field(Joined(members, " ")) + "\r\n";
 }
 
 std::string Lower(std::string_view text) {

@@ -8,23 +8,17 @@
 namespace orvane {
 namespace {
 
-std::string Quoted(std::u16string_view text) {
-    return "\"" + Utf16ToUtf8(text) + "\"";
-}
-
 std::string MemberList(const std::vector<std::string>& members) {
-    std::string out;
-    for (const std::string& member : members) out += (out.empty() ? "" : " ") + member;
-    return out.empty() ? "no members" : out;
+    return members.empty() ? "no members" : Joined(members, " ");
 }
 
 // "individual "Bo" 12", "group "G" of 01 02", "empty".
 std::string Describe(const PortableEntry& entry) {
     switch (entry.kind) {
         case EntryKind::Individual:
-            return "individual " + Quoted(entry.name) + " " + Quoted(entry.number);
+            return "individual " + QuotedText(entry.name) + " " + QuotedText(entry.number);
         case EntryKind::Group:
-            return "group " + Quoted(entry.name) + " of " + MemberList(entry.members);
+            return "group " + QuotedText(entry.name) + " of " + MemberList(entry.members);
         case EntryKind::Empty:
             break;
     }
@@ -38,13 +32,7 @@ const PortableEntry* FindEntry(const PortableDirectory& directory, const std::st
 }
 
 void Field(const std::string& name, std::u16string_view a, std::u16string_view b, std::vector<std::string>* parts) {
-    if (a != b) parts->push_back(name + " " + Quoted(a) + " -> " + Quoted(b));
-}
-
-std::string JoinedParts(const std::vector<std::string>& parts) {
-    std::string out;
-    for (const std::string& part : parts) out += (out.empty() ? "" : ", ") + part;
-    return out;
+    if (a != b) parts->push_back(name + " " + QuotedText(a) + " -> " + QuotedText(b));
 }
 
 void EntryChange(const PortableEntry& a, const PortableEntry& b, std::vector<DirectoryChange>* changes) {
@@ -65,7 +53,7 @@ void EntryChange(const PortableEntry& a, const PortableEntry& b, std::vector<Dir
     Field("name", a.name, b.name, &parts);
     Field("number", a.number, b.number, &parts);
     if (a.members != b.members) parts.push_back("members " + MemberList(a.members) + " -> " + MemberList(b.members));
-    if (!parts.empty()) changes->push_back({a.id, "changed", JoinedParts(parts)});
+    if (!parts.empty()) changes->push_back({a.id, "changed", Joined(parts, ", ")});
 }
 
 void SenderChange(const PortableDirectory& a, const PortableDirectory& b, std::vector<DirectoryChange>* changes) {
@@ -75,7 +63,7 @@ void SenderChange(const PortableDirectory& a, const PortableDirectory& b, std::v
     std::vector<std::string> parts;
     Field("name", first.name, second.name, &parts);
     Field("number", first.number, second.number, &parts);
-    if (!parts.empty()) changes->push_back({"sender", "changed", JoinedParts(parts)});
+    if (!parts.empty()) changes->push_back({"sender", "changed", Joined(parts, ", ")});
 }
 
 void RejectChanges(const PortableDirectory& a, const PortableDirectory& b, std::vector<DirectoryChange>* changes) {
@@ -97,11 +85,11 @@ void RejectChanges(const PortableDirectory& a, const PortableDirectory& b, std::
         if (first == second) continue;
         const std::string slot = "rejected " + id;
         if (first.empty()) {
-            changes->push_back({slot, "added", Quoted(second)});
+            changes->push_back({slot, "added", QuotedText(second)});
         } else if (second.empty()) {
-            changes->push_back({slot, "removed", Quoted(first)});
+            changes->push_back({slot, "removed", QuotedText(first)});
         } else {
-            changes->push_back({slot, "changed", Quoted(first) + " -> " + Quoted(second)});
+            changes->push_back({slot, "changed", QuotedText(first) + " -> " + QuotedText(second)});
         }
     }
 }

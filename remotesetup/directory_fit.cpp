@@ -12,10 +12,6 @@
 namespace orvane {
 namespace {
 
-std::string Quoted(std::u16string_view text) {
-    return "\"" + Utf16ToUtf8(text) + "\"";
-}
-
 // What a field of `rules` holds after `text` was typed into it while empty.
 std::u16string Typed(std::u16string_view text, const FieldRules& rules, std::size_t limit) {
     EditField field;
@@ -29,10 +25,10 @@ std::u16string Typed(std::u16string_view text, const FieldRules& rules, std::siz
 void NoteChange(std::string_view field, std::u16string_view given, std::u16string_view folded,
                 std::u16string_view typed, std::size_t limit, std::vector<std::string>* changes) {
     if (folded != given) {
-        changes->push_back(std::string(field) + " " + Quoted(given) + " was changed to " + Quoted(typed));
+        changes->push_back(std::string(field) + " " + QuotedText(given) + " was changed to " + QuotedText(typed));
     } else if (typed != given) {
-        changes->push_back(std::string(field) + " " + Quoted(given) + " was cut to " + std::to_string(limit) +
-                           " characters: " + Quoted(typed));
+        changes->push_back(std::string(field) + " " + QuotedText(given) + " was cut to " + std::to_string(limit) +
+                           " characters: " + QuotedText(typed));
     }
 }
 
@@ -108,7 +104,7 @@ class Fitter {
             if (reject.id.empty()) continue;
             const auto slot = rejects_.find(reject.id);
             if (slot == rejects_.end()) {
-                Note(reject.line, "", "rejected number " + Quoted(reject.number) +
+                Note(reject.line, "", "rejected number " + QuotedText(reject.number) +
                                           " could not be placed: this printer has no reject slot " + reject.id);
             } else if (claimed[slot->second]) {
                 Note(reject.line, "rejected " + reject.id, "could not be placed: the slot is given twice");
@@ -125,7 +121,7 @@ class Fitter {
                 ++next_free;
             }
             if (next_free == claimed.size()) {
-                Note(reject.line, "", "rejected number " + Quoted(reject.number) +
+                Note(reject.line, "", "rejected number " + QuotedText(reject.number) +
                                           " could not be placed: no free reject slot is left");
                 continue;
             }
@@ -150,7 +146,7 @@ class Fitter {
 
   private:
     static std::string Label(const PortableEntry& entry) {
-        return entry.name.empty() ? "an entry" : Quoted(entry.name);
+        return entry.name.empty() ? "an entry" : QuotedText(entry.name);
     }
 
     void Note(std::size_t line, std::string where, std::string what) {

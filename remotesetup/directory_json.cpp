@@ -11,16 +11,6 @@ namespace {
 
 constexpr std::size_t kCapabilityTextCount = 3;  // the texts before the 18 numbers
 
-// Joins `items` with `separator`.
-std::string Joined(const std::vector<std::string>& items, std::string_view separator) {
-    std::string out;
-    for (const std::string& item : items) {
-        if (!out.empty()) out += separator;
-        out += item;
-    }
-    return out;
-}
-
 std::string JsonCapability(const DeviceCapability& capability) {
     const CapabilityTexts texts = capability.ToTexts();
     std::vector<std::string> fields;
@@ -189,6 +179,29 @@ bool ParseDirectoryJson(std::string_view text, PortableDirectory* directory, std
     *directory = PortableDirectory{};
     JsonValue root;
     return ParseJson(text, &root, error) && DocumentReader(error).Read(root, directory);
+}
+
+bool ReadJsonCapability(std::string_view text, CapabilityTexts* texts, std::string* error) {
+    JsonValue root;
+    if (!ParseJson(text, &root, error)) return false;
+    const JsonValue* capability = root.Find("capability");
+    if (capability == nullptr || capability->type != JsonValue::Type::Object) {
+        *error = "line " + std::to_string(capability ? capability->line : root.line) +
+                 ": a JSON directory read on its own needs its \"capability\" object";
+        return false;
+    }
+    for (std::size_t i = 0; i < kCapabilityFieldNames.size(); ++i) {
+        const JsonValue* value = capability->Find(kCapabilityFieldNames[i]);
+        const JsonValue::Type type = i < kCapabilityTextCount ? JsonValue::Type::String : JsonValue::Type::Number;
+        if (value == nullptr || value->type != type) {
+            *error = "line " + std::to_string(value ? value->line : capability->line) + ": \"capability\" needs \"" +
+                     std::string(kCapabilityFieldNames[i]) + "\" as a " +
+                     (type == JsonValue::Type::String ? "string" : "number");
+            return false;
+        }
+        (*texts)[i] = value->text;
+    }
+    return true;
 }
 
 bool LooksLikeJson(std::string_view text) {

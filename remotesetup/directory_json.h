@@ -23,6 +23,10 @@ std::string DirectoryJson(const DeviceCapability& capability, const DirectoryDat
 // line for malformed JSON, a wrong type, an unknown key or kind.
 bool ParseDirectoryJson(std::string_view text, PortableDirectory* directory, std::string* error);
 
+// The 21 capability texts of the document's "capability" object (numbers as their literals). False
+// with `*error` naming the line when it is missing, lacks a field or holds a value of another type.
+bool ReadJsonCapability(std::string_view text, CapabilityTexts* texts, std::string* error);
+
 // True when `text` looks like JSON rather than a directory file: its first byte that is not white
 // space is "{".
 bool LooksLikeJson(std::string_view text);

@@ -55,12 +55,6 @@ std::string Card(const std::vector<std::string>& lines) {
     return out + "END:VCARD\r\n";
 }
 
-std::string Members(const std::vector<std::string>& members) {
-    std::string out;
-    for (const std::string& member : members) out += (out.empty() ? "" : " ") + member;
-    return out;
-}
-
 // One content line: group.NAME;PARAM=VALUE:value, unfolded.
 struct ContentLine {
     std::size_t line = 0;
@@ -297,7 +291,7 @@ std::string DirectoryVcard(const PortableDirectory& directory) {
                          "TEL;TYPE=FAX:" + Escaped(entry.number), "X-ORVANE-SLOT:" + entry.id});
         } else if (entry.kind == EntryKind::Group) {
             out += Card({"FN:" + Escaped(entry.name), "N:" + Escaped(entry.name) + ";;;;", "X-ORVANE-KIND:group",
-                         "X-ORVANE-SLOT:" + entry.id, "X-ORVANE-MEMBERS:" + Members(entry.members)});
+                         "X-ORVANE-SLOT:" + entry.id, "X-ORVANE-MEMBERS:" + Joined(entry.members, " ")});
         }
     }
     if (directory.sender) {

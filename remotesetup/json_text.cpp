@@ -178,8 +178,8 @@ class JsonParser {
             SkipSpace();
             if (Peek() != ':') return Fail("expected ':' after an object key");
             ++pos_;
-            value->members.emplace_back(std::move(key), JsonValue{});
-            if (!Value(&value->members.back().second, depth + 1)) return false;
+            value->members.push_back(JsonMember{std::move(key), JsonValue{}});
+            if (!Value(&value->members.back().value, depth + 1)) return false;
             SkipSpace();
             if (Peek() == '}') return ++pos_, true;
             if (Peek() != ',') return Fail("expected ',' or '}' in an object");

@@ -5,10 +5,11 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace orvane {
+
+struct JsonMember;
 
 // One parsed JSON value.
 struct JsonValue {
@@ -17,11 +18,17 @@ struct JsonValue {
     bool boolean = false;                                    // Bool
     std::string text;                                        // String: UTF-8 contents; Number: its literal
     std::vector<JsonValue> items;                            // Array
-    std::vector<std::pair<std::string, JsonValue>> members;  // Object, in document order
+    std::vector<JsonMember> members;                         // Object, in document order
     std::size_t line = 1;                                    // where the value starts, from 1
 
     // The member named `key` of an object, or null.
     const JsonValue* Find(std::string_view key) const;
+};
+
+// One member of an object.
+struct JsonMember {
+    std::string key;
+    JsonValue value;
 };
 
 // Nesting deeper than this is refused, so that hostile input cannot exhaust the stack.

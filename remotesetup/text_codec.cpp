@@ -111,6 +111,19 @@ std::string DeviceNameToUtf8(std::string_view bytes) {
     return Utf16ToUtf8(DeviceNameToUtf16(bytes));
 }
 
+std::string QuotedText(std::u16string_view text) {
+    return "\"" + Utf16ToUtf8(text) + "\"";
+}
+
+std::string Joined(const std::vector<std::string>& items, std::string_view separator) {
+    std::string out;
+    for (const std::string& item : items) {
+        if (!out.empty()) out += separator;
+        out += item;
+    }
+    return out;
+}
+
 std::string AsciiFieldToUtf8(std::string_view bytes) {
     std::string out;
     for (char byte : bytes.substr(0, bytes.find('\0'))) {

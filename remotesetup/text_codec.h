@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane {
 
@@ -25,6 +26,12 @@ std::u16string DeviceNameToUtf16(std::string_view bytes);
 
 // The same name as UTF-8.
 std::string DeviceNameToUtf8(std::string_view bytes);
+
+// `text` in double quotes, as UTF-8: how messages show names and numbers.
+std::string QuotedText(std::u16string_view text);
+
+// Joins `items` with `separator`.
+std::string Joined(const std::vector<std::string>& items, std::string_view separator);
 
 // An ASCII field (number, slot ID, capability text) up to its first zero byte as UTF-8; any byte
 // above 0x7F becomes U+FFFD.

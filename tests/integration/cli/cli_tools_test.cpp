@@ -77,6 +77,23 @@ TEST(CliCheck, ARepeatedNumberNamesAllItsSlots) {
     EXPECT_EQ(run.out, "1 problem in " + file + ":\n  the number \"12\" is in the slots *00 and 01\n");
 }
 
+TEST(CliCheck, AJsonDocumentIsCheckedAsItIsWritten) {
+    TemporaryFolder folder;
+    const std::string saved = (folder / "a.rsd").string();
+    SaveBroken(saved, [](DirectoryData&) {});
+    const CliRun exported = RunCli({"export", saved, "--format", "json"});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    std::string text = exported.out;
+    text.replace(text.find("\"Bo\""), 4, "\"B~o\"");
+    WriteBytes(folder / "a.json", text);
+    const CliRun run = RunCli({"check", (folder / "a.json").string()});
+    EXPECT_EQ(run.status, 3) << run.err;
+    EXPECT_EQ(run.out, "1 problem in " + (folder / "a.json").string() +
+                           ":\n  01: the name \"B~o\" is not one the printer's rules accept\n");
+    const CliRun same = RunCli({"diff", saved, (folder / "a.json").string()});
+    EXPECT_EQ(same.status, 0) << same.out << same.err;  // the tilde is dropped as typing drops it
+}
+
 TEST(CliDiff, ListsChangedSlotsAndExitsWithThree) {
     SimPrinter printer;
     TemporaryFolder folder;
