@@ -14,6 +14,8 @@
 namespace orvane {
 
 COrvaneApp::COrvaneApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // The desktop entry's ID: the desktop ties the window to its menu entry and icon.
+    setDesktopFileName(QStringLiteral("com.velor.orvane"));
     connect(this, &QGuiApplication::commitDataRequest, this, &COrvaneApp::OnCommitDataRequest,
             Qt::DirectConnection);
 }

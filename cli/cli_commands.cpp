@@ -9,6 +9,7 @@
 #include "remotesetup/directory_fit.h"
 #include "remotesetup/directory_json.h"
 #include "remotesetup/remote_setup.h"
+#include "resources/version.h"
 
 #include <optional>
 #include <string>
@@ -161,6 +162,9 @@ int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err) 
             return RunCheck(options, out, err);
         case Command::Diff:
             return RunDiff(options, out, err);
+        case Command::Version:
+            out << "orvane-cli " << kVersion << "\n";
+            return kExitSuccess;
         case Command::Help:
             break;
     }

@@ -13,8 +13,8 @@
 
 namespace orvane::cli {
 
-// Runs the command of `options` (not Help): results go to `out`, failures as one sentence each to
-// `err`. Returns one of the exit statuses of cli_support.h.
+// Runs the command of `options`: results (or the usage text, or the version) go to `out`, failures
+// as one sentence each to `err`. Returns one of the exit statuses of cli_support.h.
 int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 // printers: the supported printers as a table or JSON (cli_printers.cpp).

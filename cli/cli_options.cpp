@@ -225,9 +225,11 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CliOptions* opt
         *error = "no command given";
         return false;
     }
-    if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
+    const bool help = arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help";
+    if (help || arguments[0] == "--version") {
+        options->command = help ? Command::Help : Command::Version;
         if (arguments.size() == 1) return true;
-        *error = "--help takes nothing after it";
+        *error = (help ? std::string("--help") : arguments[0]) + " takes nothing after it";
         return false;
     }
     const auto& specs = CommandSpecs();

@@ -11,6 +11,7 @@ namespace orvane::cli {
 // What the user asked for.
 enum class Command {
     Help,      // print the usage text
+    Version,   // print the program's name and version
     Read,      // read the printer's directory; print it or save it
     Write,     // load a directory file into the printer
     Show,      // print a directory file

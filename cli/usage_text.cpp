@@ -20,6 +20,7 @@ const char* UsageText() {
   orvane-cli restore BACKUP.rsd (--port PORT | --printer NAME) [--product-id ID] [--force]
              [--no-verify]
   orvane-cli --help
+  orvane-cli --version
 
 Commands:
   read    Reads the fax directory from the printer on PORT and prints it, or with --out saves it

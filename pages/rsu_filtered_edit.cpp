@@ -1,6 +1,7 @@
 #include "pages/rsu_filtered_edit.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 #include "pages/rsu_beep.h"
+#include "pages/rsu_selection_source.h"
 #include "platform/system_locale.h"
 
 namespace orvane {
@@ -70,19 +72,36 @@ EditField CRSUFilteredEdit::CurrentField() const {
     return field;
 }
 
-void CRSUFilteredEdit::ApplyField(const EditField& field) {
+void CRSUFilteredEdit::ApplyField(const EditField& field, UndoStep step) {
+    const QString old_text = text();
     const QString new_text = QString::fromStdU16String(field.text);
-    if (new_text != text()) {
-        // One undoable edit; the field is already tidy, so the change notification leaves it.
+    if (new_text != old_text) {
+        // Only the part that differs is replaced, as an undoable edit; the field is already
+        // tidy, so the change notification leaves it.
+        const auto prefix = static_cast<int>(
+            std::mismatch(old_text.cbegin(), old_text.cend(), new_text.cbegin(), new_text.cend()).first -
+            old_text.cbegin());
+        int suffix = 0;
+        while (suffix < old_text.size() - prefix && suffix < new_text.size() - prefix &&
+               old_text[old_text.size() - 1 - suffix] == new_text[new_text.size() - 1 - suffix]) {
+            ++suffix;
+        }
         applying_ = true;
-        selectAll();
-        if (new_text.isEmpty()) {
+        if (step == UndoStep::kOwn) SeparateUndoStep();
+        setSelection(prefix, static_cast<int>(old_text.size()) - prefix - suffix);
+        const QString inserted = new_text.mid(prefix, new_text.size() - prefix - suffix);
+        if (inserted.isEmpty()) {
             del();
         } else {
-            insert(new_text);
+            insert(inserted);
         }
+        if (step == UndoStep::kOwn) SeparateUndoStep();
         applying_ = false;
     }
+    SetSelection(field);
+}
+
+void CRSUFilteredEdit::SetSelection(const EditField& field) {
     const auto anchor = static_cast<int>(field.anchor);
     const auto caret = static_cast<int>(field.caret);
     if (anchor == caret) {
@@ -92,29 +111,49 @@ void CRSUFilteredEdit::ApplyField(const EditField& field) {
     }
 }
 
+void CRSUFilteredEdit::SeparateUndoStep() {
+    // The line edit closes its undo step whenever the cursor moves.
+    const int caret = cursorPosition();
+    if (caret > 0) {
+        cursorBackward(false);
+        cursorForward(false);
+    } else if (!text().isEmpty()) {
+        cursorForward(false);
+        cursorBackward(false);
+    }
+}
+
 void CRSUFilteredEdit::Send(const QString& text, bool paste) {
     EditField field = CurrentField();
     const std::u16string units = text.toStdU16String();
     const int refused = paste ? PasteChars(field, units, Rules()) : SendChars(field, units, Rules());
-    ApplyField(field);
+    ApplyField(field, paste ? UndoStep::kOwn : UndoStep::kMerged);
     BeepFor(refused);
 }
 
-void CRSUFilteredEdit::PasteFrom(QClipboard::Mode mode) {
-    if (isReadOnly()) return;
-    const QString text = QGuiApplication::clipboard()->text(mode);
-    if (!text.isEmpty()) Send(text, true);
+void CRSUFilteredEdit::PasteClipboard() {
+    PasteText(QGuiApplication::clipboard()->text());
+}
+
+void CRSUFilteredEdit::PasteText(const QString& text) {
+    if (!isReadOnly() && !text.isEmpty()) Send(text, true);
 }
 
 void CRSUFilteredEdit::TidyAfterChange() {
     if (applying_) return;
     EditField field = CurrentField();
-    if (Tidy(field)) ApplyField(field);
+    if (!Tidy(field)) return;
+    // Set as a new text, which also forgets the undo steps: undoing into a state the tidy-up
+    // repairs at once would leave the user stuck there.
+    applying_ = true;
+    setText(QString::fromStdU16String(field.text));
+    applying_ = false;
+    SetSelection(field);
 }
 
 void CRSUFilteredEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
-        PasteFrom(QClipboard::Clipboard);
+        PasteClipboard();
         event->accept();
         return;
     }
@@ -141,7 +180,7 @@ void CRSUFilteredEdit::CommitInputMethodText(const QString& commit, int start, i
     } else {
         refused = SendChars(field, commit.toStdU16String(), Rules());
     }
-    ApplyField(field);
+    ApplyField(field, UndoStep::kMerged);
     BeepFor(refused);
 }
 
@@ -164,21 +203,25 @@ void CRSUFilteredEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 void CRSUFilteredEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
-    if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        disconnect(paste, nullptr, this, nullptr);
-        connect(paste, &QAction::triggered, this, [this] { PasteFrom(QClipboard::Clipboard); });
+    // The menu's Paste calls the unfiltered QLineEdit::paste; it pastes through the filter instead.
+    for (QAction* action : menu->actions()) {
+        if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+            disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
+            connect(action, &QAction::triggered, this, &CRSUFilteredEdit::PasteClipboard);
+        }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }
 
 void CRSUFilteredEdit::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
-        QGuiApplication::clipboard()->supportsSelection()) {
-        deselect();
-        PasteFrom(QClipboard::Selection);
-        event->accept();
-        return;
+    if (event->button() == Qt::MiddleButton && !isReadOnly()) {
+        if (const std::optional<QString> selection = SelectionText()) {
+            deselect();
+            PasteText(*selection);
+            event->accept();
+            return;
+        }
     }
     QLineEdit::mouseReleaseEvent(event);
 }
@@ -189,26 +232,11 @@ void CRSUFilteredEdit::dropEvent(QDropEvent* event) {
         QLineEdit::dropEvent(event);
         return;
     }
+    // Line edits drag text out as a copy only, so a drop never removes text of its own.
     event->acceptProposedAction();
-    int position = cursorPositionAt(event->position().toPoint());
-    if (event->source() == this && event->dropAction() == Qt::MoveAction && hasSelectedText()) {
-        // A move inside the field: the dragged text leaves its place first.
-        const int start = selectionStart();
-        const int end = selectionEnd();
-        if (position >= start && position <= end) return;
-        if (position > end) position -= end - start;
-        EditField field = CurrentField();
-        field.text.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
-        field.anchor = field.caret = static_cast<std::size_t>(position);
-        const int refused = PasteChars(field, dropped.toStdU16String(), Rules());
-        Tidy(field);
-        ApplyField(field);
-        BeepFor(refused);
-        return;
-    }
     deselect();
-    setCursorPosition(position);
-    Send(dropped, true);
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    PasteText(dropped);
 }
 
 void CRSUFilteredEdit::changeEvent(QEvent* event) {

@@ -3,7 +3,6 @@
 // drop) goes through one character filter, one character at a time; a refused character beeps.
 #pragma once
 
-#include <QClipboard>
 #include <QLineEdit>
 
 #include "remotesetup/input_rules.h"
@@ -34,12 +33,17 @@ class CRSUFilteredEdit : public QLineEdit {
     void changeEvent(QEvent* event) override;
 
   private:
+    enum class UndoStep { kMerged, kOwn };
+
     EditField CurrentField() const;
-    // Puts `field`'s text (as one edit) and selection into the control.
-    void ApplyField(const EditField& field);
+    // Puts `field`'s text and selection into the control; a paste is an undo step of its own.
+    void ApplyField(const EditField& field, UndoStep step);
+    void SetSelection(const EditField& field);
+    void SeparateUndoStep();
     // Sends `text` through the filter at the selection; a paste first cuts it to the limit.
     void Send(const QString& text, bool paste);
-    void PasteFrom(QClipboard::Mode mode);
+    void PasteClipboard();
+    void PasteText(const QString& text);
     // Replaces the text from `start` for `length` units by the filtered `commit`.
     void CommitInputMethodText(const QString& commit, int start, int length);
     void TidyAfterChange();

@@ -91,8 +91,12 @@ constexpr std::size_t AddKatakanaRows(std::array<KanaFoldRow, N>& rows, std::siz
                 last_plain = kPlainHalfWidth[plain_index++];
                 rows[n++] = {c, last_plain, 0};
                 break;
-            case Voicing::kVoiced: rows[n++] = {c, last_plain, kVoicedMark}; break;
-            case Voicing::kSemiVoiced: rows[n++] = {c, last_plain, kSemiVoicedMark}; break;
+            case Voicing::kVoiced:
+                rows[n++] = {c, last_plain, kVoicedMark};
+                break;
+            case Voicing::kSemiVoiced:
+                rows[n++] = {c, last_plain, kSemiVoicedMark};
+                break;
         }
     }
     if (plain_index != kPlainHalfWidth.size()) return 0;
@@ -158,9 +162,12 @@ bool InModeSet(char16_t c, FaxEditMode mode, bool at_start) {
         case FaxEditMode::kDialEntry:
             return c == u'*' || c == u'#' || c == kToneSwitch ||
                    (!at_start && (c == kInnerPause || c == kTrailingPause || c == u' '));
-        case FaxEditMode::kRejectedNumber: return c == u'*' || c == u'#' || (!at_start && c == u' ');
-        case FaxEditMode::kSenderNumber: return c == u'+' || (!at_start && c == u' ');
-        case FaxEditMode::kDigitsOnly: return false;
+        case FaxEditMode::kRejectedNumber:
+            return c == u'*' || c == u'#' || (!at_start && c == u' ');
+        case FaxEditMode::kSenderNumber:
+            return c == u'+' || (!at_start && c == u' ');
+        case FaxEditMode::kDigitsOnly:
+            return false;
     }
     return false;
 }
@@ -259,10 +266,14 @@ bool TidyOnce(EditField& field) {
 
 FaxEditMode FaxEditModeFrom(int mode) {
     switch (mode) {
-        case 1: return FaxEditMode::kDialEntry;
-        case 2: return FaxEditMode::kRejectedNumber;
-        case 3: return FaxEditMode::kSenderNumber;
-        default: return FaxEditMode::kDigitsOnly;
+        case 1:
+            return FaxEditMode::kDialEntry;
+        case 2:
+            return FaxEditMode::kRejectedNumber;
+        case 3:
+            return FaxEditMode::kSenderNumber;
+        default:
+            return FaxEditMode::kDigitsOnly;
     }
 }
 

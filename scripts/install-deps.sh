@@ -10,6 +10,7 @@ packages=(
   libpugixml-dev zlib1g-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick xdotool
+  dpkg-dev lintian desktop-file-utils appstream librsvg2-bin man-db file
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include "app/instance_channel.h"
@@ -45,11 +46,15 @@ class StartupTest : public QObject {
     void secondStartRestoresTheMinimizedWindow();
     void heldObjectWithoutAWindowLetsASecondInstanceRun();
     void anotherUsersInstanceRefusesWithMessage177();
+    void consoleRequestNeedsNoDisplay_data();
+    void consoleRequestNeedsNoDisplay();
+    void consoleRequestCountsOnlyAsTheFirstArgument();
 
   private:
     QString ProgramWith(const QStringList& modules);
     QProcessEnvironment Environment(const QString& locale) const;
-    void Start(QProcess& process, const QString& program, const QString& locale);
+    void Start(QProcess& process, const QString& program, const QString& locale,
+               const QStringList& arguments = {});
     QString UserLanguage() const;
 
     QTemporaryDir folder_;
@@ -104,9 +109,10 @@ QProcessEnvironment StartupTest::Environment(const QString& locale) const {
     return environment;
 }
 
-void StartupTest::Start(QProcess& process, const QString& program, const QString& locale) {
+void StartupTest::Start(QProcess& process, const QString& program, const QString& locale,
+                        const QStringList& arguments) {
     process.setProcessEnvironment(Environment(locale));
-    process.start(program, {});
+    process.start(program, arguments);
     QVERIFY(process.waitForStarted(kProcessTimeoutMs));
 }
 
@@ -252,6 +258,45 @@ void StartupTest::anotherUsersInstanceRefusesWithMessage177() {
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(kProcessTimeoutMs));
     QTRY_VERIFY_WITH_TIMEOUT(!NamedObject::Exists(orvane::kInstanceObjectName), kProcessTimeoutMs);
+}
+
+void StartupTest::consoleRequestNeedsNoDisplay_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("help")
+        << "--help"
+        << R"((?s)^Usage:\n  orvane \[/TALV\]\n  orvane /DS "/PrinterName,PRINTER,"\n.*orvane\(1\).*$)";
+    QTest::newRow("version") << "--version"
+                             << R"(^orvane [0-9]+\.[0-9]+\.[0-9]+\n$)";
+}
+
+void StartupTest::consoleRequestNeedsNoDisplay() {
+    QFETCH(QString, argument);
+    QFETCH(QString, pattern);
+    QProcessEnvironment environment = Environment("en_US.UTF-8");
+    // A window would need the X server that is not there and fail.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(ProgramWith({}), {argument});
+    QVERIFY(process.waitForFinished(kProcessTimeoutMs));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(QRegularExpression(pattern).match(out).hasMatch(), qPrintable(out));
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QVERIFY(!NamedObject::Exists(orvane::kInstanceObjectName));
+}
+
+void StartupTest::consoleRequestCountsOnlyAsTheFirstArgument() {
+    // The driver's printer name may hold any word, "--help" too.
+    QProcess process;
+    Start(process, ProgramWith({"ORVI_EN.qm"}), "en_US.UTF-8", {"/DS", "/PrinterName,Fax", "--help", "2,"});
+    QTRY_VERIFY_WITH_TIMEOUT(ChannelAnswers(), kProcessTimeoutMs);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    process.terminate();
+    QVERIFY(process.waitForFinished(kProcessTimeoutMs));
 }
 
 QTEST_MAIN(StartupTest)

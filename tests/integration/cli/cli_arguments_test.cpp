@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,13 @@ TEST(CliHelp, PrintsUsageFormatsAndExitStatuses) {
         }
         EXPECT_EQ(run.err, "");
     }
+}
+
+TEST(CliVersion, PrintsTheProgramNameAndADottedVersion) {
+    const CliRun run = RunCli({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(std::regex_match(run.out, std::regex("orvane-cli [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << run.out;
+    EXPECT_EQ(run.err, "");
 }
 
 struct BadArgumentsRow {
@@ -53,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{"NoCommand", {}, "no command given"},
         BadArgumentsRow{"UnknownCommand", {"copy"}, "unknown command \"copy\""},
         BadArgumentsRow{"HelpWithMore", {"--help", "read"}, "--help takes nothing after it"},
+        BadArgumentsRow{"VersionWithMore", {"--version", "show"}, "--version takes nothing after it"},
+        BadArgumentsRow{"VersionAfterCommand", {"show", "--version"}, "show has no option --version"},
         BadArgumentsRow{"ReadWithoutPort", {"read"}, "read needs --port PORT or --printer NAME"},
         BadArgumentsRow{"ReadTwoPrinters",
                         {"read", "--port", "USB001", "--printer", "Office Fax"},
