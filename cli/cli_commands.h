@@ -27,8 +27,11 @@ int RunImport(const CliOptions& options, std::ostream& out, std::ostream& err);
 // check (cli_check.cpp).
 int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err);
 
+// write and restore (cli_write.cpp).
+int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err);
+
 // write and restore for one printer: reads it, loads `file` (whose bytes are `text`) and writes it
-// back, or with --dry-run prints what would change (cli_commands.cpp).
+// back, or with --dry-run prints what would change (cli_write.cpp).
 int WriteToTarget(const CliOptions& options, const DeviceTarget& target, const std::string& file,
                   std::string_view text, std::ostream& out, std::ostream& err);
 
