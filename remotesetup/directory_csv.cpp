@@ -177,12 +177,13 @@ bool ReadRow(const std::vector<std::string>& fields, const std::array<std::size_
         directory->rejects.push_back({slot, std::move(number), line});
         return true;
     }
-    const std::optional<EntryKind> named =
-        kind.empty() ? InferredKind(!number.empty(), !members.empty()) : KindFromName(kind);
+    PortableEntry entry{slot, EntryKind::Empty, std::move(name), std::move(number), std::move(members), line};
+    const std::optional<EntryKind> named = kind.empty() ? InferredKind(entry) : KindFromName(kind);
     if (!named) {
         return reader.Fail(line, "unknown kind \"" + kind + "\" (empty, individual, group, sender or rejected)");
     }
-    directory->entries.push_back({slot, *named, std::move(name), std::move(number), std::move(members), line});
+    entry.kind = *named;
+    directory->entries.push_back(std::move(entry));
     return true;
 }
 

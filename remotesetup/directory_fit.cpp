@@ -64,7 +64,13 @@ class Fitter {
         const std::vector<std::size_t> free_order = FreeSlotOrder(target_);
         auto next_free = free_order.begin();
         for (const PortableEntry& entry : entries) {
-            if (!entry.id.empty()) continue;
+            // An empty entry without a slot empties nothing.
+            if (!entry.id.empty() || entry.kind == EntryKind::Empty) continue;
+            if (entry.kind == EntryKind::Individual &&
+                Typed(entry.number, FieldRules::Number(FaxEditMode::kDialEntry), kNoLengthLimit).empty()) {
+                Note(entry.line, "", Label(entry) + " was not placed: it has no number the printer accepts");
+                continue;
+            }
             while (next_free != free_order.end() &&
                    (claimed[*next_free] || target_.entries[*next_free].kind != EntryKind::Empty)) {
                 ++next_free;

@@ -135,7 +135,7 @@ class DocumentReader {
         }
         const JsonValue* kind = slot.Find("kind");
         if (kind == nullptr) {
-            entry->kind = InferredKind(!entry->number.empty(), !entry->members.empty());
+            entry->kind = InferredKind(*entry);
             return true;
         }
         if (!Expect(*kind, JsonValue::Type::String, "\"kind\"")) return false;

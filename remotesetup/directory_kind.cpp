@@ -21,8 +21,9 @@ std::optional<EntryKind> KindFromName(std::string_view name) {
     return std::nullopt;
 }
 
-EntryKind InferredKind(bool has_number, bool has_members) {
-    return has_members ? EntryKind::Group : has_number ? EntryKind::Individual : EntryKind::Empty;
+EntryKind InferredKind(const PortableEntry& entry) {
+    if (!entry.members.empty()) return EntryKind::Group;
+    return entry.number.empty() && entry.name.empty() ? EntryKind::Empty : EntryKind::Individual;
 }
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "remotesetup/directory_data.h"
+#include "remotesetup/portable_directory.h"
 
 #include <optional>
 #include <string_view>
@@ -14,7 +15,7 @@ std::string_view KindName(EntryKind kind);
 std::optional<EntryKind> KindFromName(std::string_view name);
 
 // The kind a source means when it names none: a group with members, an individual entry with a
-// number, else an empty slot.
-EntryKind InferredKind(bool has_number, bool has_members);
+// number or a name (one without a number is then reported, not dropped), else an empty slot.
+EntryKind InferredKind(const PortableEntry& entry);
 
 }  // namespace orvane

@@ -34,11 +34,13 @@ TEST(DirectoryCsv, ReadsWhatSpreadsheetsSave) {
         "G;02;;;01 *00\n"
         "Al;;sender;5;\n"
         ";01;rejected;99;\n"
-        "Cy;;;34;\n";
+        "Cy;;;34;\n"
+        "Ed;;;;\n";
     PortableDirectory directory;
     std::string error;
     ASSERT_TRUE(ParseDirectoryCsv(text, &directory, &error)) << error;
-    ASSERT_EQ(directory.entries.size(), 3u);
+    ASSERT_EQ(directory.entries.size(), 4u);
+    EXPECT_EQ(directory.entries[3].kind, EntryKind::Individual);  // a name alone: reported when fitted
     EXPECT_EQ(directory.entries[0].id, "01");
     EXPECT_EQ(directory.entries[0].name, u"Bo\nSmith");
     EXPECT_EQ(directory.entries[0].line, 2u);

@@ -113,6 +113,14 @@ TEST_F(Fit, EntriesWithoutSlotTakeFreeOneTouchSlotsFirstThenCoded) {
               "line 4: \"Cat\" could not be placed: no free slot is left\n");
 }
 
+TEST_F(Fit, AnEntryWithoutSlotOrNumberTakesNoSlot) {
+    PortableDirectory source;
+    source.entries = {Individual("", u"Ann", u"-", 2), Individual("", u"Ben", u"2", 3)};
+    const FitReport report = Run(source);
+    EXPECT_EQ(Name("*00"), u"Ben");
+    EXPECT_EQ(report.Text(), "line 2: \"Ann\" was not placed: it has no number the printer accepts\n");
+}
+
 TEST_F(Fit, ReplaceEmptiesEverythingFirstSoOneTouchSlotsComeBeforeCoded) {
     PortableDirectory source;
     source.entries = {Individual("", u"Ann", u"1"), Individual("", u"Ben", u"2"), Individual("", u"Cat", u"3")};
