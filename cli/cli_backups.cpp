@@ -8,8 +8,8 @@ namespace {
 
 // "20261209T140501.123Z" as "2026-12-09 14:05:01.123".
 std::string ReadableTime(const std::string& time) {
-    return time.substr(0, 4) + "-" + time.substr(4, 2) + "-" + time.substr(6, 2) + " " + time.substr(9, 2) + ":" +
-           time.substr(11, 2) + ":" + time.substr(13, 6);
+    return time.substr(0, 4) + "-" + time.substr(4, 2) + "-" + time.substr(6, 2) + " " + time.substr(9, 2) +
+           ":" + time.substr(11, 2) + ":" + time.substr(13, 6);
 }
 
 }  // namespace
@@ -17,7 +17,8 @@ std::string ReadableTime(const std::string& time) {
 int RunBackups(const CliOptions& options, std::ostream& out, std::ostream&) {
     const std::vector<Source> printers = options.Devices();
     const std::filesystem::path folder = BackupFolder();
-    const std::vector<BackupFile> backups = ListBackups(folder, printers.empty() ? "" : printers.front().value);
+    const std::vector<BackupFile> backups =
+        ListBackups(folder, printers.empty() ? "" : printers.front().value);
     if (backups.empty()) {
         out << "No backups in " << folder.string() << ".\n";
         return kExitSuccess;

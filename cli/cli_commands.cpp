@@ -13,7 +13,8 @@ namespace orvane::cli {
 namespace {
 
 void PrintDirectory(const CRSUFuncRemoteSetup& setup, bool json, std::ostream& out) {
-    out << (json ? DirectoryJson(setup.Capability(), *setup.Copy(DirectoryCopy::Working)) : PlainReport(setup));
+    out << (json ? DirectoryJson(setup.Capability(), *setup.Copy(DirectoryCopy::Working))
+                 : PlainReport(setup));
 }
 
 int RunRead(const CliOptions& options, std::ostream& out, std::ostream& err) {

@@ -43,7 +43,7 @@ int RunBackups(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 // diff (cli_diff.cpp), and the change list it prints, which write --dry-run shares.
 int RunDiff(const CliOptions& options, std::ostream& out, std::ostream& err);
-void PrintChanges(const std::string& first, const std::string& second, const std::vector<DirectoryChange>& changes,
-                  bool json, std::ostream& out);
+void PrintChanges(const std::string& first, const std::string& second,
+                  const std::vector<DirectoryChange>& changes, bool json, std::ostream& out);
 
 }  // namespace orvane::cli

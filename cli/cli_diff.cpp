@@ -11,18 +11,18 @@ std::string JsonChanges(const std::string& first, const std::string& second,
                         const std::vector<DirectoryChange>& changes) {
     std::vector<std::string> rows;
     for (const DirectoryChange& change : changes) {
-        rows.push_back("    {\"slot\": " + JsonString(change.slot) + ", \"change\": " + JsonString(change.change) +
-                       ", \"text\": " + JsonString(change.text) + "}");
+        rows.push_back("    {\"slot\": " + JsonString(change.slot) + ", \"change\": " +
+                       JsonString(change.change) + ", \"text\": " + JsonString(change.text) + "}");
     }
     return "{\n  \"first\": " + JsonString(first) + ",\n  \"second\": " + JsonString(second) +
-           ",\n  \"changes\": [" + (rows.empty() ? "" : "\n") + Joined(rows, ",\n") + (rows.empty() ? "" : "\n  ") +
-           "]\n}\n";
+           ",\n  \"changes\": [" + (rows.empty() ? "" : "\n") + Joined(rows, ",\n") +
+           (rows.empty() ? "" : "\n  ") + "]\n}\n";
 }
 
 }  // namespace
 
-void PrintChanges(const std::string& first, const std::string& second, const std::vector<DirectoryChange>& changes,
-                  bool json, std::ostream& out) {
+void PrintChanges(const std::string& first, const std::string& second,
+                  const std::vector<DirectoryChange>& changes, bool json, std::ostream& out) {
     if (json) {
         out << JsonChanges(first, second, changes);
         return;
@@ -41,8 +41,8 @@ int RunDiff(const CliOptions& options, std::ostream& out, std::ostream& err) {
         !LoadDirectory(options.sources[1], options, second, &second_from, err)) {
         return kExitFailure;
     }
-    const std::vector<DirectoryChange> changes = DiffDirectories(ToPortable(*first.Copy(DirectoryCopy::Working)),
-                                                                 ToPortable(*second.Copy(DirectoryCopy::Working)));
+    const std::vector<DirectoryChange> changes = DiffDirectories(
+        ToPortable(*first.Copy(DirectoryCopy::Working)), ToPortable(*second.Copy(DirectoryCopy::Working)));
     if (!options.json && changes.empty()) {
         out << first_from.label << " and " << second_from.label << " hold the same directory.\n";
     } else {

@@ -24,7 +24,8 @@ struct PrinterJob {
 };
 
 // The printers of the command line: each --port and --printer, then --all-of-model's.
-bool CollectJobs(const CliOptions& options, std::vector<std::unique_ptr<PrinterJob>>* jobs, std::ostream& err) {
+bool CollectJobs(const CliOptions& options, std::vector<std::unique_ptr<PrinterJob>>* jobs,
+                 std::ostream& err) {
     for (const Source& device : options.Devices()) {
         auto job = std::make_unique<PrinterJob>();
         job->label = device.value;
@@ -41,11 +42,13 @@ bool CollectJobs(const CliOptions& options, std::vector<std::unique_ptr<PrinterJ
     std::vector<SupportedPrinter> printers;
     std::string error;
     if (!PrintersOfModel(options.all_of_model, &printers, &error)) return FailWith(err, error), false;
-    if (printers.empty()) return FailWith(err, "no installed printer is a \"" + options.all_of_model + "\""), false;
+    if (printers.empty())
+        return FailWith(err, "no installed printer is a \"" + options.all_of_model + "\""), false;
     for (const SupportedPrinter& printer : printers) {
         auto job = std::make_unique<PrinterJob>();
         job->label = printer.name;
-        job->target = DeviceTarget{printer.name, printer.port, true, options.product_id.value_or(printer.product_id)};
+        job->target =
+            DeviceTarget{printer.name, printer.port, true, options.product_id.value_or(printer.product_id)};
         jobs->push_back(std::move(job));
     }
     return true;
@@ -60,7 +63,8 @@ std::string FirstLine(const std::string& text) {
 
 std::string Outcome(const PrinterJob& job) {
     if (job.status == kExitSuccess) return job.out.str().starts_with("Wrote ") ? "written" : "unchanged";
-    return (job.status == kExitVerifyFailed ? "written, not verified: " : "failed: ") + FirstLine(job.err.str());
+    return (job.status == kExitVerifyFailed ? "written, not verified: " : "failed: ") +
+           FirstLine(job.err.str());
 }
 
 }  // namespace
@@ -84,7 +88,8 @@ int WriteMany(const CliOptions& options, std::string_view text, std::ostream& ou
     for (const auto& job : jobs) {
         char seconds[16];
         std::snprintf(seconds, sizeof seconds, "%.1f s", job->seconds);
-        table.AddRow({job->label, job->target ? job->target->port : "", job->target ? seconds : "", Outcome(*job)});
+        table.AddRow(
+            {job->label, job->target ? job->target->port : "", job->target ? seconds : "", Outcome(*job)});
         if (job->status == kExitSuccess) err << job->err.str();  // warnings of a good write
         if (job->status != kExitSuccess && status != kExitFailure) status = job->status;
     }

@@ -93,7 +93,8 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
     const std::size_t devices = options.Devices().size();
     const std::size_t files = options.Files().size();
     // The model list gives the product ID of a printer named by --printer or --all-of-model.
-    const bool product_known = options.product_id || HasPrinterOption(options) || !options.all_of_model.empty();
+    const bool product_known =
+        options.product_id || HasPrinterOption(options) || !options.all_of_model.empty();
     const std::string one_printer = name + " works on one printer: give one --port PORT or --printer NAME";
     switch (shape.command) {
         case Command::Read:
@@ -110,7 +111,8 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
             } else if (shape.command == Command::Read && !options.out.empty() && !product_known) {
                 *error = "read --out needs --product-id: a directory file records the printer's product ID";
             } else if (shape.command != Command::Read && !product_known && !options.force) {
-                *error = name + " needs --product-id to check the file's product (or --force to skip that check)";
+                *error =
+                    name + " needs --product-id to check the file's product (or --force to skip that check)";
             }
             break;
         case Command::Show:
@@ -127,7 +129,8 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
             if (files == 0) {
                 *error = "import needs a source file (.csv, .vcf or .json)";
             } else if (!options.into || options.into_file.empty() == (devices == 0)) {
-                *error = "import needs one target: --into FILE.rsd, or --into with --port PORT or --printer NAME";
+                *error =
+                    "import needs one target: --into FILE.rsd, or --into with --port PORT or --printer NAME";
             } else if (devices > 1) {
                 *error = one_printer;
             } else if (devices == 1 && !options.out.empty() && !product_known) {
@@ -137,10 +140,12 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
             }
             break;
         case Command::Check:
-            if (files + devices != 1) *error = "check needs one directory: FILE.rsd, --port PORT or --printer NAME";
+            if (files + devices != 1)
+                *error = "check needs one directory: FILE.rsd, --port PORT or --printer NAME";
             break;
         case Command::Diff:
-            if (files + devices != 2) *error = "diff needs two directories, each FILE.rsd, --port PORT or --printer NAME";
+            if (files + devices != 2)
+                *error = "diff needs two directories, each FILE.rsd, --port PORT or --printer NAME";
             break;
         case Command::Backups:
             if (options.Devices().size() > 1) *error = "backups takes at most one --printer NAME";
@@ -171,7 +176,8 @@ bool ParseCommandArguments(const CommandShape& shape, const std::vector<std::str
         if (argument == "--into") {
             // --into FILE.rsd, or --into followed by the printer's --port or --printer.
             options->into = true;
-            if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) options->into_file = arguments[++i];
+            if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
+                options->into_file = arguments[++i];
             continue;
         }
         if (TakesValue(argument) && i + 1 >= arguments.size()) {

@@ -13,9 +13,9 @@ int RunPrinters(const CliOptions& options, std::ostream& out, std::ostream& err)
     if (options.json) {
         std::vector<std::string> rows;
         for (const SupportedPrinter& printer : printers) {
-            rows.push_back("  {\"name\": " + JsonString(printer.name) + ", \"model\": " + JsonString(printer.model) +
-                           ", \"port\": " + JsonString(printer.port) + ", \"product_id\": " +
-                           JsonString(ProductText(printer.product_id)) + "}");
+            rows.push_back("  {\"name\": " + JsonString(printer.name) + ", \"model\": " +
+                           JsonString(printer.model) + ", \"port\": " + JsonString(printer.port) +
+                           ", \"product_id\": " + JsonString(ProductText(printer.product_id)) + "}");
         }
         out << "[\n" << Joined(rows, ",\n") << (rows.empty() ? "" : "\n") << "]\n";
         return kExitSuccess;

@@ -11,11 +11,11 @@
 namespace orvane::cli {
 
 // Exit statuses of the program.
-inline constexpr int kExitSuccess = 0;    // the command did what was asked
-inline constexpr int kExitFailure = 1;    // the printer or a file operation failed
-inline constexpr int kExitUsage = 2;      // the command line was wrong
-inline constexpr int kExitProblems = 3;   // check found problems
-inline constexpr int kExitDifferent = 3;  // diff found differences
+inline constexpr int kExitSuccess = 0;       // the command did what was asked
+inline constexpr int kExitFailure = 1;       // the printer or a file operation failed
+inline constexpr int kExitUsage = 2;         // the command line was wrong
+inline constexpr int kExitProblems = 3;      // check found problems
+inline constexpr int kExitDifferent = 3;     // diff found differences
 inline constexpr int kExitVerifyFailed = 4;  // after a write the printer did not hold what was sent
 
 // Writes "orvane-cli: <doing>: <sentence for code> (code N) [advice]" to `err`; returns kExitFailure.

@@ -40,8 +40,8 @@ bool ReadSource(const std::string& file, PortableDirectory* directory, std::ostr
     return true;
 }
 
-int Save(const CRSUFuncRemoteSetup& setup, const std::string& file, std::uint16_t product_id, std::ostream& out,
-         std::ostream& err) {
+int Save(const CRSUFuncRemoteSetup& setup, const std::string& file, std::uint16_t product_id,
+         std::ostream& out, std::ostream& err) {
     const RsResult result = setup.SaveDirectoryFile(file, product_id);
     if (result != rs::kSuccess) return Fail(err, "saving " + file, result);
     out << "Saved " << file << "\n";
@@ -85,7 +85,8 @@ int RunImport(const CliOptions& options, std::ostream& out, std::ostream& err) {
     }
     if (!options.out.empty()) return Save(setup, options.out, *from.product_id, out, err);
     if (!from.device) return Save(setup, options.into_file, *from.product_id, out, err);
-    return WriteWorking(setup, *from.device, {source, options.force, !options.no_verify, from.product_id}, out, err);
+    return WriteWorking(setup, *from.device, {source, options.force, !options.no_verify, from.product_id},
+                        out, err);
 }
 
 }  // namespace orvane::cli

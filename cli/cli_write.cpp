@@ -41,7 +41,8 @@ bool LoadJson(CRSUFuncRemoteSetup& setup, const std::string& file, std::string_v
     FitReport report;
     const RsResult result = FitIntoWorking(directory, FitMode::Replace, setup, &report);
     if (result != rs::kSuccess) return Fail(err, "loading " + file, result), false;
-    for (const FitNote& note : report.notes) err << "orvane-cli: warning: " << file << ": " << note.Text() << "\n";
+    for (const FitNote& note : report.notes)
+        err << "orvane-cli: warning: " << file << ": " << note.Text() << "\n";
     return true;
 }
 
@@ -59,7 +60,8 @@ bool LoadWriteSource(CRSUFuncRemoteSetup& setup, const DeviceTarget& target, con
                     result == rs::kOtherProduct ? "Use --force to write it anyway." : ""),
                false;
     }
-    if ((result = setup.LoadDirectoryFile(file)) != rs::kSuccess) return Fail(err, "loading " + file, result), false;
+    if ((result = setup.LoadDirectoryFile(file)) != rs::kSuccess)
+        return Fail(err, "loading " + file, result), false;
     std::string plain(text);
     std::uint16_t product_id = 0;
     if (InvertBytes(plain) == rs::kSuccess && ReadProductTag(plain, &product_id) == rs::kSuccess) {
@@ -79,8 +81,9 @@ int WriteToTarget(const CliOptions& options, const DeviceTarget& target, const s
     if (!LoadWriteSource(setup, target, file, text, options.force, &file_product, err)) return kExitFailure;
     const std::string what = file == "-" ? "standard input" : file;
     if (options.dry_run) {
-        const std::vector<DirectoryChange> changes = DiffDirectories(
-            ToPortable(*setup.Copy(DirectoryCopy::Baseline)), ToPortable(*setup.Copy(DirectoryCopy::Working)));
+        const std::vector<DirectoryChange> changes =
+            DiffDirectories(ToPortable(*setup.Copy(DirectoryCopy::Baseline)),
+                            ToPortable(*setup.Copy(DirectoryCopy::Working)));
         out << "Writing " << what << " to " << target.Description()
             << (changes.empty() ? " would change nothing; nothing was written\n"
                                 : " would change (nothing was written):\n");
@@ -98,7 +101,8 @@ int RunWrite(const CliOptions& options, std::ostream& out, std::ostream& err) {
     std::string text;
     std::string error;
     if (!ReadTextFile(file, &text, &error)) return FailWith(err, error);
-    if (options.Devices().size() > 1 || !options.all_of_model.empty()) return WriteMany(options, text, out, err);
+    if (options.Devices().size() > 1 || !options.all_of_model.empty())
+        return WriteMany(options, text, out, err);
     DeviceTarget target;
     if (!ResolveOnlyDevice(options, &target, err)) return kExitFailure;
     return WriteToTarget(options, target, file, text, out, err);

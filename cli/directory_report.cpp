@@ -27,8 +27,8 @@ std::string PlainSlots(const DirectoryData& working) {
                       "Number or members\n";
     for (std::size_t i = 0; i < working.entries.size(); ++i) {
         const DialEntry& entry = working.entries[i];
-        const std::string detail =
-            entry.kind == EntryKind::Group ? Joined(Members(entry), " ") : AsciiFieldToUtf8(FieldText(entry.number));
+        const std::string detail = entry.kind == EntryKind::Group ? Joined(Members(entry), " ")
+                                                                  : AsciiFieldToUtf8(FieldText(entry.number));
         std::string line = "  " + Padded(AsciiFieldToUtf8(FieldText(entry.slot_id)), 5) +
                            Padded(std::string(KindName(entry.kind)), 12) + Padded(names[i], name_width + 2) +
                            detail;
@@ -51,8 +51,8 @@ std::string PlainReport(const CRSUFuncRemoteSetup& setup) {
     out += "Sender:\n  Name    " + DeviceNameToUtf8(FieldText(working.sender.name)) + "\n  Number  " +
            AsciiFieldToUtf8(FieldText(working.sender.number)) + "\nRejected numbers:\n";
     for (const RejectEntry& reject : working.rejects) {
-        out += "  " + Padded(AsciiFieldToUtf8(FieldText(reject.slot_id)), 5) + AsciiFieldToUtf8(FieldText(reject.number)) +
-               "\n";
+        out += "  " + Padded(AsciiFieldToUtf8(FieldText(reject.slot_id)), 5) +
+               AsciiFieldToUtf8(FieldText(reject.number)) + "\n";
     }
     return out;
 }

@@ -6,8 +6,8 @@
 #include "remotesetup/directory_file_io.h"
 #include "remotesetup/directory_fit.h"
 #include "remotesetup/directory_json.h"
-#include "remotesetup/slot_order.h"
 #include "remotesetup/directory_vcard.h"
+#include "remotesetup/slot_order.h"
 
 #include <algorithm>
 #include <cctype>
@@ -32,8 +32,8 @@ std::string LowerExtension(const std::string& file) {
 
 namespace {
 
-bool LoadJsonDirectory(const std::string& file, std::string_view text, CRSUFuncRemoteSetup& setup, LoadedFrom* from,
-                       std::ostream& err) {
+bool LoadJsonDirectory(const std::string& file, std::string_view text, CRSUFuncRemoteSetup& setup,
+                       LoadedFrom* from, std::ostream& err) {
     CapabilityTexts texts;
     PortableDirectory directory;
     std::string error;
@@ -56,8 +56,8 @@ bool LoadJsonDirectory(const std::string& file, std::string_view text, CRSUFuncR
 
 }  // namespace
 
-bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemoteSetup& setup, LoadedFrom* from,
-                   std::ostream& err) {
+bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemoteSetup& setup,
+                   LoadedFrom* from, std::ostream& err) {
     if (source.IsDevice()) {
         DeviceTarget target;
         std::string error;

@@ -25,8 +25,8 @@ struct LoadedFrom {
 // Reads the printer, the directory file or the JSON document of `source` into the Working copy of a
 // fresh `setup` (a file with its own capability; a JSON document is fitted into the slots of its
 // "capability"). False after a one-line message on `err`.
-bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemoteSetup& setup, LoadedFrom* from,
-                   std::ostream& err);
+bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemoteSetup& setup,
+                   LoadedFrom* from, std::ostream& err);
 
 // The whole text of `file`, or of standard input for "-". False with a one-line `*error`.
 bool ReadTextFile(const std::string& file, std::string* text, std::string* error);
@@ -39,6 +39,7 @@ enum class TextFormat { Csv, Vcard, Json };
 TextFormat FormatOf(const std::string& file, std::string_view text);
 
 // Parses `text` of `format`. False with `*error` naming the line.
-bool ParseTextDirectory(TextFormat format, std::string_view text, PortableDirectory* directory, std::string* error);
+bool ParseTextDirectory(TextFormat format, std::string_view text, PortableDirectory* directory,
+                        std::string* error);
 
 }  // namespace orvane::cli

@@ -37,7 +37,8 @@ bool ListSupportedPrinters(std::vector<SupportedPrinter>* printers, std::string*
     if (!ReadInstalled(&installed, error)) return false;
     for (const InstalledPrinter& printer : installed.printers) {
         const int model = FindModel(installed.models, printer.driver);
-        if (model >= 0) printers->push_back(Supported(printer, installed.models[static_cast<std::size_t>(model)]));
+        if (model >= 0)
+            printers->push_back(Supported(printer, installed.models[static_cast<std::size_t>(model)]));
     }
     return true;
 }
@@ -46,8 +47,9 @@ bool FindSupportedPrinter(const std::string& name, SupportedPrinter* printer, st
     Installed installed;
     if (!ReadInstalled(&installed, error)) return false;
     const QString wanted = QString::fromStdString(name);
-    const auto found = std::find_if(installed.printers.begin(), installed.printers.end(),
-                                    [&](const InstalledPrinter& candidate) { return candidate.name == wanted; });
+    const auto found =
+        std::find_if(installed.printers.begin(), installed.printers.end(),
+                     [&](const InstalledPrinter& candidate) { return candidate.name == wanted; });
     if (found == installed.printers.end()) {
         *error = "no printer named \"" + name + "\" is installed";
         return false;

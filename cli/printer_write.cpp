@@ -17,8 +17,9 @@ void LeaveUnwritten(CRSUFuncRemoteSetup& setup) {
 bool BackUp(CRSUFuncRemoteSetup& setup, RsResult check, const WriteRequest& request, std::ostream& err) {
     if (!request.backup_product_id) {
         LeaveUnwritten(setup);
-        FailWith(err, "nothing was written: a backup of the printer's directory records its product ID; give "
-                      "--product-id");
+        FailWith(err,
+                 "nothing was written: a backup of the printer's directory records its product ID; give "
+                 "--product-id");
         return false;
     }
     std::filesystem::path saved;
@@ -36,13 +37,15 @@ int Verify(const CRSUFuncRemoteSetup& setup, const DeviceTarget& target, std::os
     CRSUFuncRemoteSetup check;
     const RsResult result = ReadDevice(check, target);
     if (result != rs::kSuccess) {
-        Fail(err, "verifying " + target.Description(), result, "The directory was written but not read back.");
+        Fail(err, "verifying " + target.Description(), result,
+             "The directory was written but not read back.");
         return kExitVerifyFailed;
     }
     const DirectoryData& sent = *setup.Copy(DirectoryCopy::Working);
     const DirectoryData& held = *check.Copy(DirectoryCopy::Working);
     if (SameDirectory(sent, held)) return kExitSuccess;
-    FailWith(err, "verifying " + target.Description() + ": the printer holds another directory than the one written:");
+    FailWith(err, "verifying " + target.Description() +
+                      ": the printer holds another directory than the one written:");
     PrintChanges("written", "read back", DiffDirectories(ToPortable(sent), ToPortable(held)), false, err);
     return kExitVerifyFailed;
 }

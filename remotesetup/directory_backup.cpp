@@ -51,8 +51,8 @@ bool MakeFolders(const std::filesystem::path& folder) {
 }
 
 // Saves `data` through a scratch remote-setup object whose Working copy it becomes.
-RsResult SaveCopy(const std::filesystem::path& path, const DeviceCapability& capability, const DirectoryData& data,
-                  std::uint16_t product_id) {
+RsResult SaveCopy(const std::filesystem::path& path, const DeviceCapability& capability,
+                  const DirectoryData& data, std::uint16_t product_id) {
     CRSUFuncRemoteSetup scratch;
     RsResult result = scratch.ApplyCapability(capability.ToTexts());
     if (result == rs::kSuccess) result = scratch.AllocateCopy(DirectoryCopy::Working);
@@ -85,9 +85,9 @@ std::string BackupPrinterName(std::string_view printer) {
     return name;
 }
 
-RsResult SaveBackup(const std::filesystem::path& folder, std::string_view printer, const DeviceCapability& capability,
-                    const DirectoryData& data, std::uint16_t product_id, std::chrono::system_clock::time_point when,
-                    std::filesystem::path* saved) {
+RsResult SaveBackup(const std::filesystem::path& folder, std::string_view printer,
+                    const DeviceCapability& capability, const DirectoryData& data, std::uint16_t product_id,
+                    std::chrono::system_clock::time_point when, std::filesystem::path* saved) {
     if (folder.empty() || !MakeFolders(folder)) return rs::kFileCreateFailed;
     const std::string name = BackupPrinterName(printer);
     std::filesystem::path path = folder / (name + "-" + TimeText(when) + std::string(kExtension));
@@ -107,9 +107,9 @@ RsResult SaveBackup(const std::filesystem::path& folder, std::string_view printe
 
 RsResult BackUpBeforeWrite(const CRSUFuncRemoteSetup& setup, RsResult check, std::uint16_t product_id,
                            std::filesystem::path* saved) {
-    const DirectoryCopy read = check == rs::kSuccess                   ? DirectoryCopy::Baseline
+    const DirectoryCopy read = check == rs::kSuccess                  ? DirectoryCopy::Baseline
                                : check == rs::kDeviceDirectoryChanged ? DirectoryCopy::DeviceCheck
-                                                                       : DirectoryCopy::Working;
+                                                                      : DirectoryCopy::Working;
     const DirectoryData* data = setup.Copy(read);
     if (read == DirectoryCopy::Working || data == nullptr) return rs::kMissingBuffer;
     return SaveBackup(BackupFolder(), setup.PrinterName(), setup.Capability(), *data, product_id,

@@ -25,7 +25,8 @@ bool Accepted(std::u16string_view text, const FieldRules& rules, std::int32_t li
 class Checker {
   public:
     Checker(const DeviceCapability& capability, const PortableDirectory& directory)
-        : capability_(capability), directory_(directory),
+        : capability_(capability),
+          directory_(directory),
           name_rules_(FieldRules::Name(KeycodeSetFor(capability.keycode_type))) {
         for (const PortableEntry& entry : directory.entries) kinds_[entry.id] = entry.kind;
     }
@@ -43,7 +44,8 @@ class Checker {
         Repeated(numbers, "duplicate-number", "slots");
         if (directory_.sender) {
             Texts("sender", directory_.sender->name, capability_.current_user_name_length,
-                  directory_.sender->number, FaxEditMode::kSenderNumber, capability_.current_user_tel_no_length);
+                  directory_.sender->number, FaxEditMode::kSenderNumber,
+                  capability_.current_user_tel_no_length);
         }
         std::map<std::u16string, std::vector<std::string>> rejected;
         for (const PortableReject& reject : directory_.rejects) {
@@ -81,12 +83,14 @@ class Checker {
     void Texts(const std::string& slot, std::u16string_view name, std::int32_t name_limit,
                std::u16string_view number, FaxEditMode mode, std::int32_t number_limit) {
         if (!Accepted(name, name_rules_, name_limit)) {
-            Add("name-refused", slot, slot + ": the name " + QuotedText(name) + " is not one the printer's rules accept");
+            Add("name-refused", slot,
+                slot + ": the name " + QuotedText(name) + " is not one the printer's rules accept");
         }
         NumberText(slot, number, mode, number_limit);
     }
 
-    void NumberText(const std::string& slot, std::u16string_view number, FaxEditMode mode, std::int32_t limit) {
+    void NumberText(const std::string& slot, std::u16string_view number, FaxEditMode mode,
+                    std::int32_t limit) {
         if (!Accepted(number, FieldRules::Number(mode), limit)) {
             Add("number-refused", slot,
                 slot + ": the number " + QuotedText(number) + " is not one the printer's rules accept");
@@ -97,7 +101,8 @@ class Checker {
                   const std::string& what) {
         for (const auto& [number, slots] : numbers) {
             if (slots.size() > 1) {
-                Add(kind, slots.front(), "the number " + QuotedText(number) + " is in the " + what + " " + Listed(slots));
+                Add(kind, slots.front(),
+                    "the number " + QuotedText(number) + " is in the " + what + " " + Listed(slots));
             }
         }
     }
@@ -111,7 +116,8 @@ class Checker {
 
 }  // namespace
 
-std::vector<DirectoryProblem> CheckDirectory(const DeviceCapability& capability, const PortableDirectory& directory) {
+std::vector<DirectoryProblem> CheckDirectory(const DeviceCapability& capability,
+                                             const PortableDirectory& directory) {
     return Checker(capability, directory).Run();
 }
 

@@ -22,6 +22,7 @@ struct DirectoryProblem {
 // Every problem of `directory` for a printer with `capability`, each once: per group and empty
 // member, per repeated number (naming all its slots), per group without members, per refused name
 // or number (the input rules of its field, its length limit included).
-std::vector<DirectoryProblem> CheckDirectory(const DeviceCapability& capability, const PortableDirectory& directory);
+std::vector<DirectoryProblem> CheckDirectory(const DeviceCapability& capability,
+                                             const PortableDirectory& directory);
 
 }  // namespace orvane

@@ -27,10 +27,10 @@ std::string Field(std::string_view text) {
     return out + "\"";
 }
 
-std::string Row(std::string_view slot, std::string_view kind, std::u16string_view name, std::u16string_view number,
-                const std::vector<std::string>& members) {
-    return Field(slot) + "," + Field(kind) + "," + Field(Utf16ToUtf8(name)) + "," + Field(Utf16ToUtf8(number)) +
-           "," + Field(Joined(members, " ")) + "\r\n";
+std::string Row(std::string_view slot, std::string_view kind, std::u16string_view name,
+                std::u16string_view number, const std::vector<std::string>& members) {
+    return Field(slot) + "," + Field(kind) + "," + Field(Utf16ToUtf8(name)) + "," +
+           Field(Utf16ToUtf8(number)) + "," + Field(Joined(members, " ")) + "\r\n";
 }
 
 std::string Lower(std::string_view text) {
@@ -78,7 +78,8 @@ class CsvReader {
         while (true) {
             const bool quoted = pos_ < text_.size() && text_[pos_] == '"';
             if (quoted && !QuotedField(&field)) return false;
-            while (pos_ < text_.size() && text_[pos_] != separator_ && text_[pos_] != '\n' && text_[pos_] != '\r') {
+            while (pos_ < text_.size() && text_[pos_] != separator_ && text_[pos_] != '\n' &&
+                   text_[pos_] != '\r') {
                 if (quoted) return Fail(line_, "expected a separator after a quoted field");
                 field += text_[pos_++];
             }
@@ -127,15 +128,17 @@ bool HeaderColumns(const std::vector<std::string>& header, std::array<std::size_
     for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string name = Lower(Trimmed(header[i]));
         const auto column = std::find(kColumns.begin(), kColumns.end(), name);
-        if (column == kColumns.end()) return reader.Fail(reader.line(), "unknown column \"" + Trimmed(header[i]) + "\"");
+        if (column == kColumns.end())
+            return reader.Fail(reader.line(), "unknown column \"" + Trimmed(header[i]) + "\"");
         const auto index = static_cast<std::size_t>(column - kColumns.begin());
-        if ((*positions)[index] != header.size()) return reader.Fail(reader.line(), "the column \"" + name + "\" appears twice");
+        if ((*positions)[index] != header.size())
+            return reader.Fail(reader.line(), "the column \"" + name + "\" appears twice");
         (*positions)[index] = i;
     }
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         if ((*positions)[i] == header.size()) {
             return reader.Fail(reader.line(), "the header has no column \"" + std::string(kColumns[i]) +
-                                      "\" (it needs slot, kind, name, number and members)");
+                                                  "\" (it needs slot, kind, name, number and members)");
         }
     }
     return true;
@@ -156,7 +159,7 @@ std::vector<std::string> MemberIds(std::string_view text) {
 }
 
 bool ReadRow(const std::vector<std::string>& fields, const std::array<std::size_t, 5>& at, CsvReader& reader,
-         PortableDirectory* directory) {
+             PortableDirectory* directory) {
     const std::size_t line = reader.line();
     std::u16string name;
     std::u16string number;
@@ -180,7 +183,8 @@ bool ReadRow(const std::vector<std::string>& fields, const std::array<std::size_
     PortableEntry entry{slot, EntryKind::Empty, std::move(name), std::move(number), std::move(members), line};
     const std::optional<EntryKind> named = kind.empty() ? InferredKind(entry) : KindFromName(kind);
     if (!named) {
-        return reader.Fail(line, "unknown kind \"" + kind + "\" (empty, individual, group, sender or rejected)");
+        return reader.Fail(line,
+                           "unknown kind \"" + kind + "\" (empty, individual, group, sender or rejected)");
     }
     entry.kind = *named;
     directory->entries.push_back(std::move(entry));
@@ -195,7 +199,8 @@ std::string DirectoryCsv(const PortableDirectory& directory) {
         out += Row(entry.id, KindName(entry.kind), entry.name, entry.number, entry.members);
     }
     if (directory.sender) out += Row("", kSender, directory.sender->name, directory.sender->number, {});
-    for (const PortableReject& reject : directory.rejects) out += Row(reject.id, kRejected, u"", reject.number, {});
+    for (const PortableReject& reject : directory.rejects)
+        out += Row(reject.id, kRejected, u"", reject.number, {});
     return out;
 }
 
@@ -217,8 +222,8 @@ bool ParseDirectoryCsv(std::string_view text, PortableDirectory* directory, std:
     const std::size_t columns = fields.size();
     while (reader.Next(&fields)) {
         if (fields.size() != columns) {
-            return reader.Fail(reader.line(), std::to_string(fields.size()) + " fields where the header has " +
-                                                  std::to_string(columns));
+            return reader.Fail(reader.line(), std::to_string(fields.size()) +
+                                                  " fields where the header has " + std::to_string(columns));
         }
         if (!ReadRow(fields, positions, reader, directory)) return false;
     }

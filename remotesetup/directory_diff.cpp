@@ -31,7 +31,8 @@ const PortableEntry* FindEntry(const PortableDirectory& directory, const std::st
     return found == directory.entries.end() ? nullptr : &*found;
 }
 
-void Field(const std::string& name, std::u16string_view a, std::u16string_view b, std::vector<std::string>* parts) {
+void Field(const std::string& name, std::u16string_view a, std::u16string_view b,
+           std::vector<std::string>* parts) {
     if (a != b) parts->push_back(name + " " + QuotedText(a) + " -> " + QuotedText(b));
 }
 
@@ -52,11 +53,13 @@ void EntryChange(const PortableEntry& a, const PortableEntry& b, std::vector<Dir
     }
     Field("name", a.name, b.name, &parts);
     Field("number", a.number, b.number, &parts);
-    if (a.members != b.members) parts.push_back("members " + MemberList(a.members) + " -> " + MemberList(b.members));
+    if (a.members != b.members)
+        parts.push_back("members " + MemberList(a.members) + " -> " + MemberList(b.members));
     if (!parts.empty()) changes->push_back({a.id, "changed", Joined(parts, ", ")});
 }
 
-void SenderChange(const PortableDirectory& a, const PortableDirectory& b, std::vector<DirectoryChange>* changes) {
+void SenderChange(const PortableDirectory& a, const PortableDirectory& b,
+                  std::vector<DirectoryChange>* changes) {
     const PortableSender none;
     const PortableSender& first = a.sender ? *a.sender : none;
     const PortableSender& second = b.sender ? *b.sender : none;
@@ -66,7 +69,8 @@ void SenderChange(const PortableDirectory& a, const PortableDirectory& b, std::v
     if (!parts.empty()) changes->push_back({"sender", "changed", Joined(parts, ", ")});
 }
 
-void RejectChanges(const PortableDirectory& a, const PortableDirectory& b, std::vector<DirectoryChange>* changes) {
+void RejectChanges(const PortableDirectory& a, const PortableDirectory& b,
+                   std::vector<DirectoryChange>* changes) {
     std::vector<std::string> ids;
     for (const auto* directory : {&a, &b}) {
         for (const PortableReject& reject : directory->rejects) {
@@ -101,14 +105,16 @@ std::vector<DirectoryChange> DiffDirectories(const PortableDirectory& a, const P
     for (const PortableEntry& entry : a.entries) {
         const PortableEntry* other = FindEntry(b, entry.id);
         if (other == nullptr) {
-            changes.push_back({entry.id, "only-in-first", "only the first has this slot: " + Describe(entry)});
+            changes.push_back(
+                {entry.id, "only-in-first", "only the first has this slot: " + Describe(entry)});
         } else {
             EntryChange(entry, *other, &changes);
         }
     }
     for (const PortableEntry& entry : b.entries) {
         if (FindEntry(a, entry.id) == nullptr) {
-            changes.push_back({entry.id, "only-in-second", "only the second has this slot: " + Describe(entry)});
+            changes.push_back(
+                {entry.id, "only-in-second", "only the second has this slot: " + Describe(entry)});
         }
     }
     SenderChange(a, b, &changes);

@@ -1,8 +1,8 @@
 #include "remotesetup/directory_fit.h"
 
+#include "remotesetup/input_rules.h"
 #include "remotesetup/slot_order.h"
 #include "remotesetup/text_codec.h"
-#include "remotesetup/input_rules.h"
 
 #include <algorithm>
 #include <map>
@@ -25,10 +25,11 @@ std::u16string Typed(std::u16string_view text, const FieldRules& rules, std::siz
 void NoteChange(std::string_view field, std::u16string_view given, std::u16string_view folded,
                 std::u16string_view typed, std::size_t limit, std::vector<std::string>* changes) {
     if (folded != given) {
-        changes->push_back(std::string(field) + " " + QuotedText(given) + " was changed to " + QuotedText(typed));
+        changes->push_back(std::string(field) + " " + QuotedText(given) + " was changed to " +
+                           QuotedText(typed));
     } else if (typed != given) {
-        changes->push_back(std::string(field) + " " + QuotedText(given) + " was cut to " + std::to_string(limit) +
-                           " characters: " + QuotedText(typed));
+        changes->push_back(std::string(field) + " " + QuotedText(given) + " was cut to " +
+                           std::to_string(limit) + " characters: " + QuotedText(typed));
     }
 }
 
@@ -36,8 +37,11 @@ class Fitter {
   public:
     Fitter(const DeviceCapability& capability, const DirectoryData& original, DirectoryData* target,
            FitReport* report)
-        : capability_(capability), keycodes_(KeycodeSetFor(capability.keycode_type)), original_(original),
-          target_(*target), report_(*report) {
+        : capability_(capability),
+          keycodes_(KeycodeSetFor(capability.keycode_type)),
+          original_(original),
+          target_(*target),
+          report_(*report) {
         for (std::size_t i = 0; i < target_.entries.size(); ++i) {
             slots_.emplace(std::string(FieldText(target_.entries[i].slot_id)), i);
         }
@@ -53,7 +57,8 @@ class Fitter {
             if (entry.id.empty()) continue;
             const auto slot = slots_.find(entry.id);
             if (slot == slots_.end()) {
-                Note(entry.line, "", Label(entry) + " could not be placed: this printer has no slot " + entry.id);
+                Note(entry.line, "",
+                     Label(entry) + " could not be placed: this printer has no slot " + entry.id);
             } else if (claimed[slot->second]) {
                 Note(entry.line, "slot " + entry.id, "could not be placed: the slot is given twice");
             } else {
@@ -82,14 +87,16 @@ class Fitter {
             claimed[*next_free] = true;
             placed.emplace_back(&entry, *next_free);
         }
-        for (const auto& [entry, index] : placed) Fill(*entry, target_.entries[index], original_.entries[index]);
+        for (const auto& [entry, index] : placed)
+            Fill(*entry, target_.entries[index], original_.entries[index]);
     }
 
     void Sender(const PortableSender& sender) {
         std::vector<std::string> changes;
         if (!SameName(sender.name, original_.sender.name)) {
-            StoreName(target_.sender.name,
-                      Name(sender.name, static_cast<std::size_t>(capability_.current_user_name_length), &changes));
+            StoreName(
+                target_.sender.name,
+                Name(sender.name, static_cast<std::size_t>(capability_.current_user_name_length), &changes));
         } else {
             target_.sender.name = original_.sender.name;
         }
@@ -110,8 +117,9 @@ class Fitter {
             if (reject.id.empty()) continue;
             const auto slot = rejects_.find(reject.id);
             if (slot == rejects_.end()) {
-                Note(reject.line, "", "rejected number " + QuotedText(reject.number) +
-                                          " could not be placed: this printer has no reject slot " + reject.id);
+                Note(reject.line, "",
+                     "rejected number " + QuotedText(reject.number) +
+                         " could not be placed: this printer has no reject slot " + reject.id);
             } else if (claimed[slot->second]) {
                 Note(reject.line, "rejected " + reject.id, "could not be placed: the slot is given twice");
             } else {
@@ -127,8 +135,9 @@ class Fitter {
                 ++next_free;
             }
             if (next_free == claimed.size()) {
-                Note(reject.line, "", "rejected number " + QuotedText(reject.number) +
-                                          " could not be placed: no free reject slot is left");
+                Note(reject.line, "",
+                     "rejected number " + QuotedText(reject.number) +
+                         " could not be placed: no free reject slot is left");
                 continue;
             }
             claimed[next_free] = true;
@@ -159,7 +168,8 @@ class Fitter {
         report_.notes.push_back({line, std::move(where), std::move(what)});
     }
 
-    std::u16string Name(std::u16string_view given, std::size_t limit, std::vector<std::string>* changes) const {
+    std::u16string Name(std::u16string_view given, std::size_t limit,
+                        std::vector<std::string>* changes) const {
         const FieldRules rules = FieldRules::Name(keycodes_);
         const std::u16string typed = Typed(given, rules, limit);
         NoteChange("name", given, Typed(given, rules, kNoLengthLimit), typed, limit, changes);
@@ -182,8 +192,9 @@ class Fitter {
 
     static bool SameAscii(std::u16string_view text, std::span<const char> field) {
         const std::string_view stored = FieldText(field);
-        return !text.empty() && std::equal(text.begin(), text.end(), stored.begin(), stored.end(),
-                                           [](char16_t a, char b) { return a == static_cast<unsigned char>(b); });
+        return !text.empty() &&
+               std::equal(text.begin(), text.end(), stored.begin(), stored.end(),
+                          [](char16_t a, char b) { return a == static_cast<unsigned char>(b); });
     }
 
     static void StoreName(std::span<char> field, std::u16string_view name) {
@@ -201,15 +212,17 @@ class Fitter {
         const bool same_name = SameName(source.name, original.name);
         const bool same_number = source.kind == original.kind && SameAscii(source.number, original.number);
         const std::u16string name =
-            same_name ? source.name
-                      : Name(source.name, static_cast<std::size_t>(capability_.current_name_length), &changes);
+            same_name
+                ? source.name
+                : Name(source.name, static_cast<std::size_t>(capability_.current_name_length), &changes);
         std::u16string number;
         std::vector<SlotId> members;
         EntryKind kind = source.kind;
         if (kind == EntryKind::Individual) {
-            number = same_number ? source.number
-                                 : Number(source.number, FaxEditMode::kDialEntry,
-                                          static_cast<std::size_t>(capability_.current_tel_no_length), &changes);
+            number = same_number
+                         ? source.number
+                         : Number(source.number, FaxEditMode::kDialEntry,
+                                  static_cast<std::size_t>(capability_.current_tel_no_length), &changes);
             if (number.empty()) {
                 changes = {"has no number the printer accepts; the slot was left empty"};
                 kind = EntryKind::Empty;

@@ -15,7 +15,8 @@ std::string JsonCapability(const DeviceCapability& capability) {
     const CapabilityTexts texts = capability.ToTexts();
     std::vector<std::string> fields;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::string value = i < kCapabilityTextCount ? JsonString(AsciiFieldToUtf8(texts[i])) : texts[i];
+        const std::string value =
+            i < kCapabilityTextCount ? JsonString(AsciiFieldToUtf8(texts[i])) : texts[i];
         fields.push_back(JsonString(kCapabilityFieldNames[i]) + ": " + value);
     }
     return "{" + Joined(fields, ", ") + "}";
@@ -24,7 +25,8 @@ std::string JsonCapability(const DeviceCapability& capability) {
 std::string JsonSlot(const DialEntry& entry) {
     std::vector<std::string> members;
     const std::size_t used = std::min<std::size_t>(entry.member_count, entry.members.size());
-    for (std::size_t i = 0; i < used; ++i) members.push_back(JsonString(AsciiFieldToUtf8(FieldText(entry.members[i]))));
+    for (std::size_t i = 0; i < used; ++i)
+        members.push_back(JsonString(AsciiFieldToUtf8(FieldText(entry.members[i]))));
     return "{\"id\": " + JsonString(AsciiFieldToUtf8(FieldText(entry.slot_id))) +
            ", \"kind\": " + JsonString(KindName(entry.kind)) +
            ", \"name\": " + JsonString(DeviceNameToUtf8(FieldText(entry.name))) +
@@ -88,7 +90,8 @@ class DocumentReader {
         return value.type == type || Fail(value, what + " must be " + std::string(TypeName(type)));
     }
 
-    bool OnlyKeys(const JsonValue& object, std::initializer_list<std::string_view> keys, const std::string& what) {
+    bool OnlyKeys(const JsonValue& object, std::initializer_list<std::string_view> keys,
+                  const std::string& what) {
         for (const auto& [name, member] : object.members) {
             if (std::find(keys.begin(), keys.end(), name) == keys.end()) {
                 return Fail(member, what + " has no key \"" + name + "\"");
@@ -169,7 +172,8 @@ std::string DirectoryJson(const DeviceCapability& capability, const DirectoryDat
     for (const DialEntry& entry : data.entries) slots.push_back("    " + JsonSlot(entry));
     std::vector<std::string> rejects;
     for (const RejectEntry& reject : data.rejects) rejects.push_back("    " + JsonReject(reject));
-    return "{\n  \"capability\": " + JsonCapability(capability) + ",\n  \"slots\": [\n" + Joined(slots, ",\n") +
+    return "{\n  \"capability\": " + JsonCapability(capability) + ",\n  \"slots\": [\n" +
+           Joined(slots, ",\n") +
            "\n  ],\n  \"sender\": {\"name\": " + JsonString(DeviceNameToUtf8(FieldText(data.sender.name))) +
            ", \"number\": " + JsonString(AsciiFieldToUtf8(FieldText(data.sender.number))) +
            "},\n  \"rejected\": [\n" + Joined(rejects, ",\n") + "\n  ]\n}\n";
@@ -192,10 +196,11 @@ bool ReadJsonCapability(std::string_view text, CapabilityTexts* texts, std::stri
     }
     for (std::size_t i = 0; i < kCapabilityFieldNames.size(); ++i) {
         const JsonValue* value = capability->Find(kCapabilityFieldNames[i]);
-        const JsonValue::Type type = i < kCapabilityTextCount ? JsonValue::Type::String : JsonValue::Type::Number;
+        const JsonValue::Type type =
+            i < kCapabilityTextCount ? JsonValue::Type::String : JsonValue::Type::Number;
         if (value == nullptr || value->type != type) {
-            *error = "line " + std::to_string(value ? value->line : capability->line) + ": \"capability\" needs \"" +
-                     std::string(kCapabilityFieldNames[i]) + "\" as a " +
+            *error = "line " + std::to_string(value ? value->line : capability->line) +
+                     ": \"capability\" needs \"" + std::string(kCapabilityFieldNames[i]) + "\" as a " +
                      (type == JsonValue::Type::String ? "string" : "number");
             return false;
         }

@@ -37,7 +37,8 @@ std::string Folded(const std::string& line) {
     std::size_t width = 0;
     for (std::size_t i = 0; i < line.size();) {
         std::size_t length = 1;
-        while (i + length < line.size() && (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80) ++length;
+        while (i + length < line.size() && (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80)
+            ++length;
         if (width + length > kFoldWidth) {
             out += "\r\n ";
             width = 1;
@@ -58,8 +59,9 @@ std::string Card(const std::vector<std::string>& lines) {
 // One content line: group.NAME;PARAM=VALUE:value, unfolded.
 struct ContentLine {
     std::size_t line = 0;
-    std::string name;                                         // upper case, without the group
-    std::vector<std::pair<std::string, std::string>> params;  // upper-case names; a bare "FAX" has an empty name
+    std::string name;  // upper case, without the group
+    std::vector<std::pair<std::string, std::string>>
+        params;  // upper-case names; a bare "FAX" has an empty name
     std::string value;
 };
 
@@ -133,7 +135,8 @@ int HexDigit(char c) {
 std::string QuotedPrintable(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '=' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 && HexDigit(text[i + 2]) >= 0) {
+        if (text[i] == '=' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
+            HexDigit(text[i + 2]) >= 0) {
             out += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
             i += 2;
         } else {
@@ -146,9 +149,10 @@ std::string QuotedPrintable(std::string_view text) {
 // The text of a value: decoded, converted to UTF-16, backslash escapes resolved. Nothing for text
 // that is not UTF-8 (unless CHARSET names ISO-8859-1).
 std::optional<std::u16string> Text(const ContentLine& line, std::string_view raw) {
-    std::string bytes = HasParam(line, "ENCODING", "QUOTED-PRINTABLE") || HasParam(line, "TYPE", "QUOTED-PRINTABLE")
-                            ? QuotedPrintable(raw)
-                            : std::string(raw);
+    std::string bytes =
+        HasParam(line, "ENCODING", "QUOTED-PRINTABLE") || HasParam(line, "TYPE", "QUOTED-PRINTABLE")
+            ? QuotedPrintable(raw)
+            : std::string(raw);
     std::u16string text;
     const std::string charset = ParamValue(line, "CHARSET");
     if (charset == "ISO-8859-1" || charset == "LATIN1") {
@@ -196,7 +200,8 @@ class CardReader {
             // family;given;additional;prefix;suffix: given names first.
             std::string joined;
             for (std::size_t index : {std::size_t{1}, std::size_t{2}, std::size_t{0}}) {
-                if (index < parts.size() && !parts[index].empty()) joined += (joined.empty() ? "" : " ") + parts[index];
+                if (index < parts.size() && !parts[index].empty())
+                    joined += (joined.empty() ? "" : " ") + parts[index];
             }
             return Store(property, joined, &n_, error);
         }
@@ -290,8 +295,9 @@ std::string DirectoryVcard(const PortableDirectory& directory) {
             out += Card({"FN:" + Escaped(entry.name), "N:" + Escaped(entry.name) + ";;;;",
                          "TEL;TYPE=FAX:" + Escaped(entry.number), "X-ORVANE-SLOT:" + entry.id});
         } else if (entry.kind == EntryKind::Group) {
-            out += Card({"FN:" + Escaped(entry.name), "N:" + Escaped(entry.name) + ";;;;", "X-ORVANE-KIND:group",
-                         "X-ORVANE-SLOT:" + entry.id, "X-ORVANE-MEMBERS:" + Joined(entry.members, " ")});
+            out +=
+                Card({"FN:" + Escaped(entry.name), "N:" + Escaped(entry.name) + ";;;;", "X-ORVANE-KIND:group",
+                      "X-ORVANE-SLOT:" + entry.id, "X-ORVANE-MEMBERS:" + Joined(entry.members, " ")});
         }
     }
     if (directory.sender) {
@@ -300,8 +306,9 @@ std::string DirectoryVcard(const PortableDirectory& directory) {
     }
     for (const PortableReject& reject : directory.rejects) {
         if (reject.number.empty()) continue;
-        out += Card({"FN:Rejected " + reject.id, "N:Rejected " + reject.id + ";;;;",
-                     "TEL:" + Escaped(reject.number), "X-ORVANE-KIND:rejected", "X-ORVANE-SLOT:" + reject.id});
+        out +=
+            Card({"FN:Rejected " + reject.id, "N:Rejected " + reject.id + ";;;;",
+                  "TEL:" + Escaped(reject.number), "X-ORVANE-KIND:rejected", "X-ORVANE-SLOT:" + reject.id});
     }
     return out;
 }

@@ -12,7 +12,8 @@ class JsonParser {
     explicit JsonParser(std::string_view text) : text_(text) {}
 
     bool Document(JsonValue* value, std::string* error) {
-        const bool ok = Value(value, 0) && (SkipSpace(), AtEnd() || Fail("unexpected text after the document"));
+        const bool ok =
+            Value(value, 0) && (SkipSpace(), AtEnd() || Fail("unexpected text after the document"));
         if (!ok) *error = "line " + std::to_string(line_) + ": " + error_;
         return ok;
     }
@@ -138,7 +139,8 @@ class JsonParser {
             if (AtEnd()) return Fail("a string is not closed");
             const char c = text_[pos_];
             if (c == '"') break;
-            if (static_cast<unsigned char>(c) < 0x20) return Fail("a control character or line break in a string");
+            if (static_cast<unsigned char>(c) < 0x20)
+                return Fail("a control character or line break in a string");
             ++pos_;
             if (c != '\\') {
                 *out += c;

@@ -15,11 +15,11 @@ struct JsonMember;
 struct JsonValue {
     enum class Type { Null, Bool, Number, String, Array, Object };
     Type type = Type::Null;
-    bool boolean = false;                                    // Bool
-    std::string text;                                        // String: UTF-8 contents; Number: its literal
-    std::vector<JsonValue> items;                            // Array
-    std::vector<JsonMember> members;                         // Object, in document order
-    std::size_t line = 1;                                    // where the value starts, from 1
+    bool boolean = false;             // Bool
+    std::string text;                 // String: UTF-8 contents; Number: its literal
+    std::vector<JsonValue> items;     // Array
+    std::vector<JsonMember> members;  // Object, in document order
+    std::size_t line = 1;             // where the value starts, from 1
 
     // The member named `key` of an object, or null.
     const JsonValue* Find(std::string_view key) const;

@@ -28,12 +28,10 @@ PortableDirectory ToPortable(const DirectoryData& data) {
         }
         portable.entries.push_back(std::move(out));
     }
-    portable.sender = PortableSender{DeviceNameToUtf16(FieldText(data.sender.name)),
-                                     AsciiToUtf16(data.sender.number)};
+    portable.sender =
+        PortableSender{DeviceNameToUtf16(FieldText(data.sender.name)), AsciiToUtf16(data.sender.number)};
     for (const RejectEntry& reject : data.rejects) {
-        portable.rejects.push_back(
-            {std::string(FieldText(reject.slot_id)),
-             AsciiToUtf16(reject.number)});
+        portable.rejects.push_back({std::string(FieldText(reject.slot_id)), AsciiToUtf16(reject.number)});
     }
     return portable;
 }

@@ -35,16 +35,20 @@ std::vector<std::size_t> FreeSlotOrder(const DirectoryData& data) {
     return order;
 }
 
-void AssignSlotIds(const DeviceCapability& capability, const std::vector<std::string>& listed, DirectoryData& data) {
+void AssignSlotIds(const DeviceCapability& capability, const std::vector<std::string>& listed,
+                   DirectoryData& data) {
     std::vector<std::pair<std::size_t, SlotId>> slots;
-    for (int slot = 0; slot < capability.current_coded_dial_num; ++slot) slots.emplace_back(0, MakeSlotId(true, slot));
+    for (int slot = 0; slot < capability.current_coded_dial_num; ++slot)
+        slots.emplace_back(0, MakeSlotId(true, slot));
     for (int slot = 1; slot <= capability.current_onetouch_dial_num; ++slot) {
         slots.emplace_back(0, MakeSlotId(false, slot));
     }
     for (auto& [position, id] : slots) {
-        position = static_cast<std::size_t>(std::find(listed.begin(), listed.end(), FieldText(id)) - listed.begin());
+        position =
+            static_cast<std::size_t>(std::find(listed.begin(), listed.end(), FieldText(id)) - listed.begin());
     }
-    std::stable_sort(slots.begin(), slots.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(slots.begin(), slots.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < slots.size() && i < data.entries.size(); ++i) {
         data.entries[i].slot_id = slots[i].second;
         data.entries[i].coded = FieldText(slots[i].second).starts_with('*');

@@ -22,6 +22,7 @@ std::vector<std::size_t> FreeSlotOrder(const DirectoryData& data);
 // Gives the entries of `data` (shaped by `capability`) the slot IDs the capability names - coded
 // "*00".., then one-touch "01".. - ordered as `listed` names them (IDs it lacks last), and the
 // reject slots "01"...
-void AssignSlotIds(const DeviceCapability& capability, const std::vector<std::string>& listed, DirectoryData& data);
+void AssignSlotIds(const DeviceCapability& capability, const std::vector<std::string>& listed,
+                   DirectoryData& data);
 
 }  // namespace orvane

@@ -102,7 +102,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
 std::u16string DeviceNameToUtf16(std::string_view bytes) {
     std::u16string out;
     for (char byte : bytes.substr(0, bytes.find('\0'))) {
-        out += UnitForDeviceByte(static_cast<std::uint8_t>(byte)).value_or(static_cast<char16_t>(kReplacement));
+        out +=
+            UnitForDeviceByte(static_cast<std::uint8_t>(byte)).value_or(static_cast<char16_t>(kReplacement));
     }
     return out;
 }
@@ -127,7 +128,8 @@ std::string Joined(const std::vector<std::string>& items, std::string_view separ
 std::string AsciiFieldToUtf8(std::string_view bytes) {
     std::string out;
     for (char byte : bytes.substr(0, bytes.find('\0'))) {
-        AppendUtf8(static_cast<unsigned char>(byte) < 0x80 ? static_cast<char32_t>(byte) : kReplacement, &out);
+        AppendUtf8(static_cast<unsigned char>(byte) < 0x80 ? static_cast<char32_t>(byte) : kReplacement,
+                   &out);
     }
     return out;
 }

@@ -27,7 +27,7 @@ CapabilityTexts PrinterTexts(std::uint8_t choice) {
                 "0",    "0",     "4",     "4", "4", "4", "1", "1", "4", "4"};
     }
     return {"RSD1", "ascii", "type1", "2", "2", "2", "2", "12", "10", "8", "6",
-            "0",    "0",     "6",     "5", "6", "3", "3", "2", "4", "4"};
+            "0",    "0",     "6",     "5", "6", "3", "3", "2",  "4",  "4"};
 }
 
 bool Parse(int format, std::string_view text, PortableDirectory* directory) {
@@ -77,7 +77,8 @@ void FitAndCheck(int format, std::uint8_t printer, const PortableDirectory& dire
     PortableDirectory back;
     if (!Parse(format, Written(format, setup), &back)) __builtin_trap();
     FitReport again;
-    if (FitIntoWorking(back, FitMode::Merge, setup, &again) != rs::kSuccess || !again.Clean()) __builtin_trap();
+    if (FitIntoWorking(back, FitMode::Merge, setup, &again) != rs::kSuccess || !again.Clean())
+        __builtin_trap();
 }
 
 }  // namespace

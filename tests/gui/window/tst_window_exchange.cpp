@@ -10,9 +10,9 @@
 #include "app/rsu_main.h"
 #include "message_box_answerer.h"
 #include "pages/rsu_page.h"
+#include "remotesetup/directory_backup.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
-#include "remotesetup/directory_backup.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
 

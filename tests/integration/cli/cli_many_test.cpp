@@ -27,15 +27,16 @@ class ManyPrinters : public ::testing::Test {
         printers_.push_back(std::make_unique<SimPrinter>(failing, "small", 1, usb_.path().string()));
         printers_.push_back(std::make_unique<SimPrinter>(kSlow));
         printers_.push_back(std::make_unique<SimPrinter>(kSlow));
-        const std::string lines = "Fax 1\tVelor MX100 series\tUSB001\n"
-                                  "Fax 2\tVelor MX100 series\tUSB002\n"
-                                  "Fax 3\tVelor MX100 series\t" +
-                                  printers_[2]->Port(Link::Tcp) +
-                                  "\n"
-                                  "Fax 4\tVelor MX100 series\t" +
-                                  printers_[3]->Port(Link::Tcp) +
-                                  "\n"
-                                  "Front Desk\tVelor FX200\tUSB009\n";
+        const std::string lines =
+            "Fax 1\tVelor MX100 series\tUSB001\n"
+            "Fax 2\tVelor MX100 series\tUSB002\n"
+            "Fax 3\tVelor MX100 series\t" +
+            printers_[2]->Port(Link::Tcp) +
+            "\n"
+            "Fax 4\tVelor MX100 series\t" +
+            printers_[3]->Port(Link::Tcp) +
+            "\n"
+            "Front Desk\tVelor FX200\tUSB009\n";
         WriteBytes(folder_ / "printers", lines);
         WriteBytes(folder_ / "d.json",
                    R"({"slots": [{"id": "01", "kind": "individual", "name": "Cy", "number": "34"}]})");
@@ -65,7 +66,8 @@ TEST_F(ManyPrinters, AllOfAModelAreWrittenAtOnceAndTheFailingOneHasItsRow) {
         EXPECT_NE(run.out.substr(at, run.out.find('\n', at + 1) - at).find("  written"), std::string::npos)
             << run.out;
     }
-    EXPECT_NE(run.out.find("failed: reading the printer \"Fax 2\" on USB002: "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("failed: reading the printer \"Fax 2\" on USB002: "), std::string::npos)
+        << run.out;
     EXPECT_EQ(run.out.find("Front Desk"), std::string::npos);
     for (std::size_t i : {0u, 2u, 3u}) {
         EXPECT_NE(printers_[i]->State().find("dial 01 individual \"Cy\" \"34\""), std::string::npos) << i;

@@ -34,12 +34,13 @@ TEST(CliPrinters, ListsTheInstalledPrintersOfListedModelsInOrder) {
               "Office Fax  Velor MX100 series  USB001           0x1234\n");
     const CliRun json = RunCli({"printers", "--json"}, printers);
     EXPECT_EQ(json.status, 0) << json.err;
-    EXPECT_EQ(json.out,
-              "[\n"
-              R"(  {"name": "Front Desk", "model": "Velor FX200", "port": "VLNETP_10.0.0.7", "product_id": "0x1235"},)"
-              "\n"
-              R"(  {"name": "Office Fax", "model": "Velor MX100 series", "port": "USB001", "product_id": "0x1234"})"
-              "\n]\n");
+    EXPECT_EQ(
+        json.out,
+        "[\n"
+        R"(  {"name": "Front Desk", "model": "Velor FX200", "port": "VLNETP_10.0.0.7", "product_id": "0x1235"},)"
+        "\n"
+        R"(  {"name": "Office Fax", "model": "Velor MX100 series", "port": "USB001", "product_id": "0x1234"})"
+        "\n]\n");
 }
 
 TEST(CliPrinters, NoSupportedPrinterSaysSo) {
@@ -66,8 +67,9 @@ TEST_P(CliNamedPrinter, ReadsAndSavesWithTheModelsProductId) {
     // The exchange names the printer by its own name, not by its port.
     const CliRun read = printer.Run({"read", "--printer", "Office Fax", "--json"}, printers);
     ASSERT_EQ(read.status, 0) << read.err;
-    EXPECT_NE(read.out.find(R"({"id": "01", "kind": "individual", "name": "Bo", "number": "12", "members": []})"),
-              std::string::npos)
+    EXPECT_NE(
+        read.out.find(R"({"id": "01", "kind": "individual", "name": "Bo", "number": "12", "members": []})"),
+        std::string::npos)
         << read.out;
 }
 
@@ -76,11 +78,10 @@ TEST_P(CliNamedPrinter, WritesAFileCheckedAgainstTheModelsProductId) {
     TemporaryFolder folder;
     const std::string port = printer.Port(GetParam());
     const std::string file = printer.SaveRead(folder, GetParam());  // product 0x1234
-    const Environment printers = PrintersFile(folder,
-                                              "Office Fax\tVelor MX100 series\t" + port +
-                                                  "\n"
-                                                  "Front Desk\tVelor FX200\t" +
-                                                  port + "\n");
+    const Environment printers = PrintersFile(folder, "Office Fax\tVelor MX100 series\t" + port +
+                                                          "\n"
+                                                          "Front Desk\tVelor FX200\t" +
+                                                          port + "\n");
     const CliRun same = printer.Run({"write", "--printer", "Office Fax", file}, printers);
     EXPECT_EQ(same.status, 0) << same.err;
     EXPECT_EQ(same.out, "The printer \"Office Fax\" on " + port + " already holds the directory of " + file +
@@ -92,9 +93,10 @@ TEST_P(CliNamedPrinter, WritesAFileCheckedAgainstTheModelsProductId) {
                              "--force to write it anyway.\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, CliNamedPrinter, ::testing::Values(Link::Usb, Link::Tcp), [](const auto& info) {
-    return std::string(info.param == Link::Usb ? "Usb" : "Tcp");
-});
+INSTANTIATE_TEST_SUITE_P(Links, CliNamedPrinter, ::testing::Values(Link::Usb, Link::Tcp),
+                         [](const auto& info) {
+                             return std::string(info.param == Link::Usb ? "Usb" : "Tcp");
+                         });
 
 struct UnknownPrinterRow {
     const char* label;
@@ -123,8 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
                           "no printer named \"Office Fax\" is installed"},
         UnknownPrinterRow{"NameDiffersInCase", "office fax\tVelor MX100 series\tUSB001\n",
                           "no printer named \"Office Fax\" is installed"},
-        UnknownPrinterRow{"ModelNotListed", "Office Fax\tAcme Laser 9\tUSB001\n",
-                          "the printer \"Office Fax\" has the driver \"Acme Laser 9\", which is not a supported model"},
+        UnknownPrinterRow{
+            "ModelNotListed", "Office Fax\tAcme Laser 9\tUSB001\n",
+            "the printer \"Office Fax\" has the driver \"Acme Laser 9\", which is not a supported model"},
         UnknownPrinterRow{"PortUnknown", "Office Fax\tVelor MX100 series\t\n",
                           "the port of the printer \"Office Fax\" is unknown"}),
     [](const auto& info) { return std::string(info.param.label); });

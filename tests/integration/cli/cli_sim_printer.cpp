@@ -30,10 +30,11 @@ class ClaimFolders : public ::testing::Environment {
 
 std::vector<std::string> Arguments(std::vector<std::string> faults, const std::string& profile, int usb_index,
                                    const std::string& usb_dir) {
-    std::vector<std::string> arguments = {"--usb", usb_dir.empty() ? "@DIR@" : usb_dir, "--usb-index",
-                                          std::to_string(usb_index),
-                                          "--tcp", "127.0.0.1:0", "--profile", profile,
-                                          "--state", "@DIR@/state"};
+    std::vector<std::string> arguments = {"--usb",       usb_dir.empty() ? "@DIR@" : usb_dir,
+                                          "--usb-index", std::to_string(usb_index),
+                                          "--tcp",       "127.0.0.1:0",
+                                          "--profile",   profile,
+                                          "--state",     "@DIR@/state"};
     arguments.insert(arguments.end(), faults.begin(), faults.end());
     return arguments;
 }
@@ -42,7 +43,8 @@ std::vector<std::string> Arguments(std::vector<std::string> faults, const std::s
 
 SimPrinter::SimPrinter(std::vector<std::string> faults, const std::string& profile, int usb_index,
                        std::string usb_dir)
-    : sim_(Arguments(std::move(faults), profile, usb_index, usb_dir)), usb_index_(usb_index),
+    : sim_(Arguments(std::move(faults), profile, usb_index, usb_dir)),
+      usb_index_(usb_index),
       usb_dir_(std::move(usb_dir)) {}
 
 std::string SimPrinter::Port(Link link) const {

@@ -16,7 +16,8 @@ using namespace orvane::testing_support;
 
 // The backups the runs of this test program saved, those of `printer` only.
 std::vector<std::filesystem::path> Backups(const std::string& printer) {
-    const std::filesystem::path folder = std::filesystem::path(std::getenv("XDG_DATA_HOME")) / "Orvane" / "backups";
+    const std::filesystem::path folder =
+        std::filesystem::path(std::getenv("XDG_DATA_HOME")) / "Orvane" / "backups";
     std::vector<std::filesystem::path> files;
     std::error_code ignored;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
@@ -59,8 +60,10 @@ TEST(CliCheck, EachProblemOfAHandMadeDirectoryOnce) {
                            "  rejected 01: the number \"12p\" is not one the printer's rules accept\n");
     const CliRun json = RunCli({"check", file, "--json"});
     EXPECT_EQ(json.status, 3);
-    EXPECT_NE(json.out.find(R"({"kind": "empty-member", "slot": "02", "text": "group 02 \"G\": member *00 names an empty slot"})"),
-              std::string::npos)
+    EXPECT_NE(
+        json.out.find(
+            R"({"kind": "empty-member", "slot": "02", "text": "group 02 \"G\": member *00 names an empty slot"})"),
+        std::string::npos)
         << json.out;
 }
 
@@ -148,7 +151,8 @@ TEST(CliWriteDryRun, PrintsTheChangesAndSendsNothing) {
     const std::string file = printer.SaveRead(folder);
     EditSavedFile(file, "Cy", "34");
     const std::string state = printer.State();
-    const CliRun run = printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234", "--dry-run"});
+    const CliRun run =
+        printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234", "--dry-run"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Writing " + file +
                            " to the printer on USB001 would change (nothing was written):\n"
@@ -187,7 +191,8 @@ TEST(CliBackups, AWriteCutShortAfterTheBackupLeavesItLoadable) {
     SimPrinter printer({"--disconnect-at", "11"}, "small", 4);  // USB005
     TemporaryFolder folder;
     const std::string original = (folder / "a.rsd").string();
-    ASSERT_EQ(printer.Run({"read", "--port", "USB005", "--out", original, "--product-id", "0x1234"}).status, 0);
+    ASSERT_EQ(printer.Run({"read", "--port", "USB005", "--out", original, "--product-id", "0x1234"}).status,
+              0);
     const std::string edited = (folder / "b.rsd").string();
     std::filesystem::copy_file(original, edited);
     EditSavedFile(edited, "Cy", "34");
@@ -209,8 +214,9 @@ TEST(CliVerify, APrinterThatDoesNotKeepTheWriteGivesExitFour) {
     const CliRun run = printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234"});
     EXPECT_EQ(run.status, 4) << run.err;
     EXPECT_EQ(run.out, "Wrote " + file + " to the printer on USB001\n");
-    EXPECT_TRUE(run.err.starts_with("orvane-cli: verifying the printer on USB001: the printer holds another "
-                                    "directory than the one written:\n"))
+    EXPECT_TRUE(
+        run.err.starts_with("orvane-cli: verifying the printer on USB001: the printer holds another "
+                            "directory than the one written:\n"))
         << run.err;
 }
 
@@ -219,7 +225,8 @@ TEST(CliVerify, NoVerifyDoesNotReadBack) {
     TemporaryFolder folder;
     const std::string file = printer.SaveRead(folder);
     EditSavedFile(file, "Cy", "34");
-    const CliRun run = printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234", "--no-verify"});
+    const CliRun run =
+        printer.Run({"write", "--port", "USB001", file, "--product-id", "0x1234", "--no-verify"});
     EXPECT_EQ(run.status, 0) << run.err;
 }
 

@@ -21,9 +21,9 @@ void PrintTo(const ProfileRow& row, std::ostream* os) {
     *os << row.label;
 }
 
-const auto kProfiles = ::testing::Values(ProfileRow{"Small", "small", {}}, ProfileRow{"Typical", "typical", {}},
-                                         ProfileRow{"TypicalKana", "typical", {"--keycode", "type1"}},
-                                         ProfileRow{"Large", "large", {}});
+const auto kProfiles = ::testing::Values(
+    ProfileRow{"Small", "small", {}}, ProfileRow{"Typical", "typical", {}},
+    ProfileRow{"TypicalKana", "typical", {"--keycode", "type1"}}, ProfileRow{"Large", "large", {}});
 
 class CliRoundTrip : public ::testing::TestWithParam<std::tuple<ProfileRow, std::string>> {
   protected:
@@ -60,14 +60,16 @@ TEST_P(CliRoundTrip, PrinterToTextToPrinterWritesNothing) {
         printer.Run({"import", text, "--into", "--port", "USB001", "--replace", "--product-id", "0x1234"});
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_EQ(imported.out, "Every entry of " + text +
-                                " arrived as given.\nThe printer on USB001 already holds the directory of " + text +
-                                "; nothing was written\n");
+                                " arrived as given.\nThe printer on USB001 already holds the directory of " +
+                                text + "; nothing was written\n");
     EXPECT_EQ(printer.Log().find("SendData"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(ProfilesAndFormats, CliRoundTrip,
-                         ::testing::Combine(kProfiles, ::testing::Values("csv", "vcard", "json")), [](const auto& info) {
-                             return std::string(std::get<0>(info.param).label) + "_" + std::get<1>(info.param);
+                         ::testing::Combine(kProfiles, ::testing::Values("csv", "vcard", "json")),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).label) + "_" +
+                                    std::get<1>(info.param);
                          });
 
 TEST(CliImportVcard, CardsWithoutSlotsFillFreeSlotsAndTheReportSaysWhatDidNotFit) {
@@ -87,7 +89,8 @@ TEST(CliImportVcard, CardsWithoutSlotsFillFreeSlotsAndTheReportSaysWhatDidNotFit
                            "  line 1, slot *00: name \"Di Ng\" was cut to 4 characters: \"Di N\"\n"
                            "  line 1, slot *00: number \"+49 30-12\" was changed to \"49 3\"\n"
                            "  line 8: \"Ed\" could not be placed: no free slot is left\n"
-                           "Saved " + out + "\n");
+                           "Saved " +
+                           out + "\n");
     const CliRun shown = RunCli({"show", out});
     EXPECT_NE(shown.out.find("  *00  individual  Di N  49 3\n"), std::string::npos) << shown.out;
 }
@@ -101,19 +104,22 @@ TEST(CliWriteJson, ReadJsonEditedAndPipedIntoWrite) {
     ASSERT_NE(edited.find(from), std::string::npos);
     // Full-width letters and a pause at the start, as a script might leave them.
     edited.replace(edited.find(from), from.size(), "\"name\": \"\xEF\xBC\xA3y\", \"number\": \"p34\"");
-    const CliRun written = printer.Run({"write", "--port", "USB001", "-", "--product-id", "0x1234"}, {}, edited);
+    const CliRun written =
+        printer.Run({"write", "--port", "USB001", "-", "--product-id", "0x1234"}, {}, edited);
     ASSERT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out, "Wrote standard input to the printer on USB001\n");
-    EXPECT_EQ(written.err,
-              "orvane-cli: warning: standard input: line 5, slot 01: name \"\xEF\xBC\xA3y\" was changed to \"Cy\"\n"
-              "orvane-cli: warning: standard input: line 5, slot 01: number \"p34\" was changed to \"34\"\n");
+    EXPECT_EQ(
+        written.err,
+        "orvane-cli: warning: standard input: line 5, slot 01: name \"\xEF\xBC\xA3y\" was changed to \"Cy\"\n"
+        "orvane-cli: warning: standard input: line 5, slot 01: number \"p34\" was changed to \"34\"\n");
     EXPECT_NE(printer.State().find("dial 01 individual \"Cy\" \"34\""), std::string::npos) << printer.State();
 }
 
 TEST(CliWriteJson, AJsonFileReplacesTheWholeDirectory) {
     SimPrinter printer;
     TemporaryFolder folder;
-    WriteBytes(folder / "d.json", R"({"slots": [{"id": "*00", "kind": "individual", "name": "Di", "number": "7"}]})");
+    WriteBytes(folder / "d.json",
+               R"({"slots": [{"id": "*00", "kind": "individual", "name": "Di", "number": "7"}]})");
     const CliRun written =
         printer.Run({"write", "--port", "USB001", (folder / "d.json").string(), "--product-id", "0x1234"});
     ASSERT_EQ(written.status, 0) << written.err;
@@ -148,7 +154,8 @@ TEST_P(CliMalformedSource, NamesTheLineAndWritesNothing) {
     EXPECT_EQ(into_file.status, 1);
     EXPECT_EQ(into_file.err, expected);
     EXPECT_FALSE(std::filesystem::exists(out));
-    const CliRun into_printer = printer.Run({"import", source, "--into", "--port", "USB001", "--product-id", "0x1234"});
+    const CliRun into_printer =
+        printer.Run({"import", source, "--into", "--port", "USB001", "--product-id", "0x1234"});
     EXPECT_EQ(into_printer.status, 1);
     EXPECT_EQ(into_printer.err, expected);
     if (std::string_view(GetParam().name).ends_with(".json")) {
@@ -161,14 +168,17 @@ TEST_P(CliMalformedSource, NamesTheLineAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CliMalformedSource,
-    ::testing::Values(MalformedRow{"CsvFieldCount", "a.csv",
-                                   "slot,kind,name,number,members\n01,individual,Bo,12,\n02,individual\n",
-                                   "line 3: 2 fields where the header has 5"},
-                      MalformedRow{"CsvNoHeader", "a.csv", "01,individual,Bo,12,\n", "line 1: unknown column \"01\""},
-                      MalformedRow{"JsonSyntax", "a.json", "{\"slots\": [\n  {\"id\": \"01\",}\n]}",
-                                   "line 2: expected a quoted key in an object"},
-                      MalformedRow{"JsonKind", "a.json", "{\"slots\": [\n\n  {\"id\": \"01\", \"kind\": \"x\"}]}",
-                                   "line 3: unknown kind \"x\" (empty, individual or group)"}),
+    ::testing::Values(
+        MalformedRow{"CsvFieldCount", "a.csv",
+                     "slot,kind,name,number,members\n01,individual,Bo,12,\n02,individual\n",
+                     "line 3: 2 fields where the header has 5"},
+        MalformedRow{"CsvNoHeader", "a.csv", "01,individual,Bo,12,\n", "line 1: unknown column \"01\""},
+        MalformedRow{"VcardNotClosed", "a.vcf", "BEGIN:VCARD\nFN:Bo\nTEL:12\nEND:VCARD\nBEGIN:VCARD\nFN:Cy\n",
+                     "line 5: BEGIN:VCARD without END:VCARD"},
+        MalformedRow{"JsonSyntax", "a.json", "{\"slots\": [\n  {\"id\": \"01\",}\n]}",
+                     "line 2: expected a quoted key in an object"},
+        MalformedRow{"JsonKind", "a.json", "{\"slots\": [\n\n  {\"id\": \"01\", \"kind\": \"x\"}]}",
+                     "line 3: unknown kind \"x\" (empty, individual or group)"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Backups before writes: names, the newest 20 per printer, and a folder others could plant links in.
-#include "remote_setup_fixtures.h"
 #include "remotesetup/directory_backup.h"
+#include "remote_setup_fixtures.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -30,8 +30,8 @@ class Backup : public ::testing::Test {
 
     std::filesystem::path Save(std::string_view printer, std::chrono::system_clock::time_point when) {
         std::filesystem::path saved;
-        EXPECT_EQ(SaveBackup(folder_, printer, setup_.Capability(), *setup_.Copy(DirectoryCopy::Working), 0x1234,
-                             when, &saved),
+        EXPECT_EQ(SaveBackup(folder_, printer, setup_.Capability(), *setup_.Copy(DirectoryCopy::Working),
+                             0x1234, when, &saved),
                   rs::kSuccess);
         return saved;
     }
@@ -97,15 +97,16 @@ TEST_F(Backup, PrinterNamesBecomeFileNames) {
     EXPECT_EQ(BackupPrinterName("a/b\nc"), "a_b_c");
     EXPECT_EQ(BackupPrinterName("..x"), "_..x");
     EXPECT_EQ(BackupPrinterName(""), "_");
-    EXPECT_EQ(Save("VLNETP_10.0.0.7:9100/x", When()).filename(), "VLNETP_10.0.0.7:9100_x-20261209T140501.123Z.rsd");
+    EXPECT_EQ(Save("VLNETP_10.0.0.7:9100/x", When()).filename(),
+              "VLNETP_10.0.0.7:9100_x-20261209T140501.123Z.rsd");
 }
 
 TEST_F(Backup, AFolderThatIsAFileIsRefused) {
     std::filesystem::create_directories(folder_.parent_path());
     std::ofstream(folder_) << "x";
     std::filesystem::path saved;
-    EXPECT_EQ(SaveBackup(folder_, "P", setup_.Capability(), *setup_.Copy(DirectoryCopy::Working), 0x1234, When(),
-                         &saved),
+    EXPECT_EQ(SaveBackup(folder_, "P", setup_.Capability(), *setup_.Copy(DirectoryCopy::Working), 0x1234,
+                         When(), &saved),
               rs::kFileCreateFailed);
 }
 

@@ -1,6 +1,6 @@
 // check on hand-made broken directories: each problem is found, and found once.
-#include "remote_setup_fixtures.h"
 #include "remotesetup/directory_check.h"
+#include "remote_setup_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,9 @@ using namespace testing_support;
 // The example printer with four one-touch slots; names and numbers of up to 4 characters.
 DeviceCapability Capability(std::string_view keycode_type = "type2") {
     DeviceCapability capability;
-    EXPECT_EQ(ParseCapability(ExampleTexts({{kMaxOneTouch, "4"}, {kCurOneTouch, "4"}, {kKeycodeType, keycode_type}}),
-                              &capability),
+    EXPECT_EQ(ParseCapability(
+                  ExampleTexts({{kMaxOneTouch, "4"}, {kCurOneTouch, "4"}, {kKeycodeType, keycode_type}}),
+                  &capability),
               rs::kSuccess);
     return capability;
 }
@@ -34,7 +35,8 @@ PortableEntry Empty(std::string id) {
 
 std::vector<std::string> Texts(const std::vector<DirectoryProblem>& problems) {
     std::vector<std::string> texts;
-    for (const DirectoryProblem& problem : problems) texts.push_back(problem.kind + " " + problem.slot + ": " + problem.text);
+    for (const DirectoryProblem& problem : problems)
+        texts.push_back(problem.kind + " " + problem.slot + ": " + problem.text);
     return texts;
 }
 
@@ -49,11 +51,8 @@ TEST(CheckDirectory, ACleanDirectoryHasNoProblems) {
 
 TEST(CheckDirectory, FindsEachProblemOnce) {
     PortableDirectory directory;
-    directory.entries = {Empty("*00"),
-                         Individual("01", u"Bo", u"12"),
-                         Individual("02", u"C~y", u"12"),
-                         Group("03", u"G", {"*00", "01", "04"}),
-                         Group("04", u"H", {})};
+    directory.entries = {Empty("*00"), Individual("01", u"Bo", u"12"), Individual("02", u"C~y", u"12"),
+                         Group("03", u"G", {"*00", "01", "04"}), Group("04", u"H", {})};
     directory.sender = PortableSender{u"Al", u"p5", 0};
     directory.rejects = {{"01", u"99 99", 0}};
     EXPECT_EQ(Texts(CheckDirectory(Capability(), directory)),
@@ -63,7 +62,8 @@ TEST(CheckDirectory, FindsEachProblemOnce) {
                   "group-without-members 04: group 04 \"H\" has no members",
                   "duplicate-number 01: the number \"12\" is in the slots 01 and 02",
                   "number-refused sender: sender: the number \"p5\" is not one the printer's rules accept",
-                  "number-refused rejected 01: rejected 01: the number \"99 99\" is not one the printer's rules accept",
+                  "number-refused rejected 01: rejected 01: the number \"99 99\" is not one the printer's "
+                  "rules accept",
               }));
 }
 

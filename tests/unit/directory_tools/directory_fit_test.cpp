@@ -1,6 +1,6 @@
 // Fitting a directory from a file into a printer's slots with the input rules of the window's fields.
-#include "remote_setup_fixtures.h"
 #include "remotesetup/directory_fit.h"
+#include "remote_setup_fixtures.h"
 #include "remotesetup/text_codec.h"
 
 #include <gtest/gtest.h>
@@ -56,8 +56,8 @@ class Fit : public ::testing::Test {
 
 TEST_F(Fit, NamesAreFoldedAndCutAsTypingThemWould) {
     PortableDirectory source;
-    source.entries = {Individual("01", u"\uFF22\uFF4F \uFF11", u"12", 3), Individual("02", u"Bartholomew", u"34", 4),
-                      Individual("*00", u"Zoë~\\", u"56", 5)};
+    source.entries = {Individual("01", u"\uFF22\uFF4F \uFF11", u"12", 3),
+                      Individual("02", u"Bartholomew", u"34", 4), Individual("*00", u"Zoë~\\", u"56", 5)};
     const FitReport report = Run(source);
     EXPECT_EQ(Name("01"), u"Bo 1");
     EXPECT_EQ(Name("02"), u"Bartholome");
@@ -100,8 +100,10 @@ TEST_F(Fit, NumbersAreTidiedAndCut) {
 
 TEST_F(Fit, EntriesWithoutSlotTakeFreeOneTouchSlotsFirstThenCoded) {
     PortableDirectory source;
-    source.entries = {{"02", EntryKind::Empty, u"", u"", {}, 1}, Individual("", u"Ann", u"1", 2),
-                      Individual("", u"Ben", u"2", 3), Individual("", u"Cat", u"3", 4)};
+    source.entries = {{"02", EntryKind::Empty, u"", u"", {}, 1},
+                      Individual("", u"Ann", u"1", 2),
+                      Individual("", u"Ben", u"2", 3),
+                      Individual("", u"Cat", u"3", 4)};
     const FitReport report = Run(source);
     // "01" holds Bo and the source itself names "02", so Ann takes the coded slot "*00"; Ben and
     // Cat find no free slot.
@@ -123,7 +125,8 @@ TEST_F(Fit, AnEntryWithoutSlotOrNumberTakesNoSlot) {
 
 TEST_F(Fit, ReplaceEmptiesEverythingFirstSoOneTouchSlotsComeBeforeCoded) {
     PortableDirectory source;
-    source.entries = {Individual("", u"Ann", u"1"), Individual("", u"Ben", u"2"), Individual("", u"Cat", u"3")};
+    source.entries = {Individual("", u"Ann", u"1"), Individual("", u"Ben", u"2"),
+                      Individual("", u"Cat", u"3")};
     const FitReport report = Run(source, FitMode::Replace);
     EXPECT_TRUE(report.Clean()) << report.Text();
     EXPECT_EQ(Name("01"), u"Ann");

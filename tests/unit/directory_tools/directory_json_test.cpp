@@ -12,8 +12,9 @@ namespace {
 TEST(JsonText, ReadsValuesEscapesAndLines) {
     JsonValue value;
     std::string error;
-    ASSERT_TRUE(ParseJson("{\"a\": [1, -2.5e3, true, false, null],\n \"b\": \"x\\u00e9\\ud83d\\ude00\\n\\\"\"}",
-                          &value, &error))
+    ASSERT_TRUE(
+        ParseJson("{\"a\": [1, -2.5e3, true, false, null],\n \"b\": \"x\\u00e9\\ud83d\\ude00\\n\\\"\"}",
+                  &value, &error))
         << error;
     ASSERT_EQ(value.type, JsonValue::Type::Object);
     const JsonValue* a = value.Find("a");
@@ -49,17 +50,19 @@ TEST_P(JsonTextErrors, NameTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, JsonTextErrors,
-    ::testing::Values(BadJsonRow{"Empty", "", "line 1: the document ends where a value is expected"},
-                      BadJsonRow{"MissingColon", "{\n\"a\" 1}", "line 2: expected ':' after an object key"},
-                      BadJsonRow{"TrailingComma", "[1,\n]", "line 2: expected a JSON value"},
-                      BadJsonRow{"UnclosedString", "{\"a\": \"x", "line 1: a string is not closed"},
-                      BadJsonRow{"LineBreakInString", "[\"a\nb\"]", "line 1: a control character or line break in a string"},
-                      BadJsonRow{"DuplicateKey", "{\"a\": 1,\n\n \"a\": 2}", "line 3: the key \"a\" appears twice"},
-                      BadJsonRow{"LoneSurrogate", "[\"\\ud800\"]", "line 1: a lone surrogate in a \\u escape"},
-                      BadJsonRow{"BadUtf8", "[\"\xC3\x28\"]", "line 1: a string is not valid UTF-8"},
-                      BadJsonRow{"TextAfter", "{} x", "line 1: unexpected text after the document"},
-                      BadJsonRow{"TooDeep", std::string(100, '[') + std::string(100, ']'), "line 1: nested too deeply"},
-                      BadJsonRow{"Word", "[nul]", "line 1: unknown word; expected a JSON value"}),
+    ::testing::Values(
+        BadJsonRow{"Empty", "", "line 1: the document ends where a value is expected"},
+        BadJsonRow{"MissingColon", "{\n\"a\" 1}", "line 2: expected ':' after an object key"},
+        BadJsonRow{"TrailingComma", "[1,\n]", "line 2: expected a JSON value"},
+        BadJsonRow{"UnclosedString", "{\"a\": \"x", "line 1: a string is not closed"},
+        BadJsonRow{"LineBreakInString", "[\"a\nb\"]",
+                   "line 1: a control character or line break in a string"},
+        BadJsonRow{"DuplicateKey", "{\"a\": 1,\n\n \"a\": 2}", "line 3: the key \"a\" appears twice"},
+        BadJsonRow{"LoneSurrogate", "[\"\\ud800\"]", "line 1: a lone surrogate in a \\u escape"},
+        BadJsonRow{"BadUtf8", "[\"\xC3\x28\"]", "line 1: a string is not valid UTF-8"},
+        BadJsonRow{"TextAfter", "{} x", "line 1: unexpected text after the document"},
+        BadJsonRow{"TooDeep", std::string(100, '[') + std::string(100, ']'), "line 1: nested too deeply"},
+        BadJsonRow{"Word", "[nul]", "line 1: unknown word; expected a JSON value"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(DirectoryJson, ReadsSlotsSenderAndRejectedNumbers) {
@@ -102,11 +105,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadJsonRow{"UnknownKey", "{\n\"slot\": []}", "line 2: the document has no key \"slot\""},
         BadJsonRow{"SlotsNotArray", "{\"slots\": {}}", "line 1: \"slots\" must be an array"},
         BadJsonRow{"SlotWithoutId", "{\"slots\": [\n{\"name\": \"A\"}]}", "line 2: an entry has no \"id\""},
-        BadJsonRow{"NameNotString", "{\"slots\": [{\"id\": \"01\",\n \"name\": 5}]}", "line 2: \"name\" must be a string"},
+        BadJsonRow{"NameNotString", "{\"slots\": [{\"id\": \"01\",\n \"name\": 5}]}",
+                   "line 2: \"name\" must be a string"},
         BadJsonRow{"UnknownKind", "{\"slots\": [{\"id\": \"01\", \"kind\": \"person\"}]}",
                    "line 1: unknown kind \"person\" (empty, individual or group)"},
-        BadJsonRow{"Misspelt", "{\"slots\": [{\"id\": \"01\", \"nmae\": \"A\"}]}", "line 1: a slot has no key \"nmae\""},
-        BadJsonRow{"MemberNotString", "{\"slots\": [{\"id\": \"01\", \"members\": [1]}]}", "line 1: a member must be a string"}),
+        BadJsonRow{"Misspelt", "{\"slots\": [{\"id\": \"01\", \"nmae\": \"A\"}]}",
+                   "line 1: a slot has no key \"nmae\""},
+        BadJsonRow{"MemberNotString", "{\"slots\": [{\"id\": \"01\", \"members\": [1]}]}",
+                   "line 1: a member must be a string"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

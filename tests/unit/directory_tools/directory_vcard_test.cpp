@@ -98,13 +98,15 @@ TEST_P(DirectoryVcardErrors, NameTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, DirectoryVcardErrors,
-    ::testing::Values(
-        BadCardRow{"Empty", "", "line 1: the file holds no vCard"},
-        BadCardRow{"NotClosed", "BEGIN:VCARD\nFN:A\n\nBEGIN:VCARD\n", "line 1: BEGIN:VCARD without END:VCARD"},
-        BadCardRow{"Outside", "BEGIN:VCARD\nFN:A\nEND:VCARD\nFN:B\n", "line 4: a property outside BEGIN:VCARD and END:VCARD"},
-        BadCardRow{"NoColon", "BEGIN:VCARD\nFN A\nEND:VCARD\n", "line 2: a line without \":\""},
-        BadCardRow{"NotUtf8", "BEGIN:VCARD\nVERSION:3.0\nFN:Jos\xE9\nEND:VCARD\n", "line 3: the text is not valid UTF-8"},
-        BadCardRow{"EndFirst", "END:VCARD\n", "line 1: END:VCARD without BEGIN:VCARD"}),
+    ::testing::Values(BadCardRow{"Empty", "", "line 1: the file holds no vCard"},
+                      BadCardRow{"NotClosed", "BEGIN:VCARD\nFN:A\n\nBEGIN:VCARD\n",
+                                 "line 1: BEGIN:VCARD without END:VCARD"},
+                      BadCardRow{"Outside", "BEGIN:VCARD\nFN:A\nEND:VCARD\nFN:B\n",
+                                 "line 4: a property outside BEGIN:VCARD and END:VCARD"},
+                      BadCardRow{"NoColon", "BEGIN:VCARD\nFN A\nEND:VCARD\n", "line 2: a line without \":\""},
+                      BadCardRow{"NotUtf8", "BEGIN:VCARD\nVERSION:3.0\nFN:Jos\xE9\nEND:VCARD\n",
+                                 "line 3: the text is not valid UTF-8"},
+                      BadCardRow{"EndFirst", "END:VCARD\n", "line 1: END:VCARD without BEGIN:VCARD"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
