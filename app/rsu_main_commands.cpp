@@ -14,6 +14,7 @@
 #include "pages/page_tti.h"
 #include "pages/rsu_edit_dialog.h"
 #include "pages/rsu_tree_ctrl.h"
+#include "remotesetup/directory_backup.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 
@@ -121,6 +122,9 @@ std::int32_t CRSUMain::CheckAndWrite(bool* written) {
     } else {
         return check;
     }
+    // What the check read is kept as a backup; a backup that cannot be saved does not stop the write.
+    std::filesystem::path backup;
+    BackUpBeforeWrite(*setup, check, product_id_, &backup);
     const RsResult write = communication_->RunWorker([setup] { return setup->WriteToDevice(); });
     if (write != rs::kSuccess) return write;
     *written = true;

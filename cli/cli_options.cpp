@@ -12,25 +12,44 @@ struct CommandShape {
     std::string_view name;
     Command command;
     std::vector<std::string_view> options;
-    bool takes_file;
+    std::size_t max_files;  // positional arguments it takes
 };
 
 const std::vector<CommandShape>& CommandSpecs() {
     static const std::vector<CommandShape> specs = {
-        {"read", Command::Read, {"--port", "--out", "--product-id", "--json"}, false},
-        {"write", Command::Write, {"--port", "--product-id", "--force"}, true},
-        {"show", Command::Show, {"--json"}, true},
+        {"read", Command::Read, {"--port", "--printer", "--out", "--product-id", "--json"}, 0},
+        {"write",
+         Command::Write,
+         {"--port", "--printer", "--all-of-model", "--product-id", "--force", "--dry-run", "--no-verify"},
+         1},
+        {"restore",
+         Command::Restore,
+         {"--port", "--printer", "--all-of-model", "--product-id", "--force", "--no-verify"},
+         1},
+        {"backups", Command::Backups, {"--printer"}, 0},
+        {"show", Command::Show, {"--json"}, 1},
+        {"printers", Command::Printers, {"--json"}, 0},
+        {"export", Command::Export, {"--port", "--printer", "--product-id", "--format", "--out"}, 1},
+        {"import",
+         Command::Import,
+         {"--into", "--port", "--printer", "--product-id", "--out", "--replace", "--force", "--no-verify"},
+         1},
+        {"check", Command::Check, {"--port", "--printer", "--product-id", "--json"}, 1},
+        {"diff", Command::Diff, {"--port", "--printer", "--product-id", "--json"}, 2},
     };
     return specs;
 }
 
 bool TakesValue(std::string_view option) {
-    return option == "--port" || option == "--out" || option == "--product-id";
+    return option == "--port" || option == "--printer" || option == "--out" || option == "--product-id" ||
+           option == "--format" || option == "--all-of-model";
 }
 
 bool StoreOption(std::string_view option, const std::string& value, CliOptions* options, std::string* error) {
     if (option == "--port") {
-        options->port = value;
+        options->sources.push_back({Source::Kind::Port, value});
+    } else if (option == "--printer") {
+        options->sources.push_back({Source::Kind::Printer, value});
     } else if (option == "--out") {
         options->out = value;
     } else if (option == "--product-id") {
@@ -40,27 +59,101 @@ bool StoreOption(std::string_view option, const std::string& value, CliOptions* 
                      value + "\"";
             return false;
         }
+    } else if (option == "--all-of-model") {
+        options->all_of_model = value;
+    } else if (option == "--format") {
+        if (value != "csv" && value != "vcard" && value != "json") {
+            *error = "--format takes csv, vcard or json, not \"" + value + "\"";
+            return false;
+        }
+        options->format = value;
     } else if (option == "--json") {
         options->json = true;
+    } else if (option == "--replace") {
+        options->replace = true;
+    } else if (option == "--dry-run") {
+        options->dry_run = true;
+    } else if (option == "--no-verify") {
+        options->no_verify = true;
     } else {
         options->force = true;
     }
     return true;
 }
 
-// The checks that need the whole command line.
-bool CheckComplete(const CommandShape& shape, const CliOptions& options, std::string* error) {
+bool HasPrinterOption(const CliOptions& options) {
+    const std::vector<Source> devices = options.Devices();
+    return std::any_of(devices.begin(), devices.end(),
+                       [](const Source& device) { return device.kind == Source::Kind::Printer; });
+}
+
+// The checks that need the whole command line; `*error` stays empty when it is complete.
+void CheckComplete(const CommandShape& shape, const CliOptions& options, std::string* error) {
     const std::string name(shape.name);
-    if (shape.takes_file && options.file.empty()) {
-        *error = name + " needs a directory file";
-    } else if (shape.command != Command::Show && options.port.empty()) {
-        *error = name + " needs --port PORT";
-    } else if (shape.command == Command::Read && !options.out.empty() && !options.product_id) {
-        *error = "read --out needs --product-id: a directory file records the printer's product ID";
-    } else if (shape.command == Command::Write && !options.product_id && !options.force) {
-        *error = "write needs --product-id to check the file's product (or --force to skip that check)";
+    const std::size_t devices = options.Devices().size();
+    const std::size_t files = options.Files().size();
+    // The model list gives the product ID of a printer named by --printer or --all-of-model.
+    const bool product_known =
+        options.product_id || HasPrinterOption(options) || !options.all_of_model.empty();
+    const std::string one_printer = name + " works on one printer: give one --port PORT or --printer NAME";
+    switch (shape.command) {
+        case Command::Read:
+        case Command::Write:
+        case Command::Restore:
+            if (files < shape.max_files) {
+                *error = name + " needs a directory file";
+            } else if (devices == 0 && options.all_of_model.empty()) {
+                *error = name + " needs --port PORT or --printer NAME";
+            } else if (shape.command == Command::Read && devices > 1) {
+                *error = one_printer;
+            } else if (options.dry_run && (devices > 1 || !options.all_of_model.empty())) {
+                *error = "write --dry-run works on one printer";
+            } else if (shape.command == Command::Read && !options.out.empty() && !product_known) {
+                *error = "read --out needs --product-id: a directory file records the printer's product ID";
+            } else if (shape.command != Command::Read && !product_known && !options.force) {
+                *error =
+                    name + " needs --product-id to check the file's product (or --force to skip that check)";
+            }
+            break;
+        case Command::Show:
+            if (files == 0) *error = "show needs a directory file";
+            break;
+        case Command::Export:
+            if (options.format.empty()) {
+                *error = "export needs --format csv, vcard or json";
+            } else if (files + devices != 1) {
+                *error = "export needs one directory: FILE.rsd, --port PORT or --printer NAME";
+            }
+            break;
+        case Command::Import:
+            if (files == 0) {
+                *error = "import needs a source file (.csv, .vcf or .json)";
+            } else if (!options.into || options.into_file.empty() == (devices == 0)) {
+                *error =
+                    "import needs one target: --into FILE.rsd, or --into with --port PORT or --printer NAME";
+            } else if (devices > 1) {
+                *error = one_printer;
+            } else if (devices == 1 && !options.out.empty() && !product_known) {
+                *error = "import --out needs --product-id: a directory file records the printer's product ID";
+            } else if (devices == 1 && options.out.empty() && !product_known && !options.force) {
+                *error = "import into a printer needs --product-id (or --force)";
+            }
+            break;
+        case Command::Check:
+            if (files + devices != 1)
+                *error = "check needs one directory: FILE.rsd, --port PORT or --printer NAME";
+            break;
+        case Command::Diff:
+            if (files + devices != 2)
+                *error = "diff needs two directories, each FILE.rsd, --port PORT or --printer NAME";
+            break;
+        case Command::Backups:
+            if (options.Devices().size() > 1) *error = "backups takes at most one --printer NAME";
+            break;
+        case Command::Printers:
+        case Command::Help:
+            break;
     }
-    return error->empty();
 }
 
 bool ParseCommandArguments(const CommandShape& shape, const std::vector<std::string>& arguments,
@@ -69,16 +162,23 @@ bool ParseCommandArguments(const CommandShape& shape, const std::vector<std::str
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (!argument.starts_with("--")) {
-            if (!shape.takes_file || !options->file.empty()) {
+            if (options->Files().size() >= shape.max_files) {
                 *error = name + " does not take \"" + argument + "\"";
                 return false;
             }
-            options->file = argument;
+            options->sources.push_back({Source::Kind::File, argument});
             continue;
         }
         if (std::find(shape.options.begin(), shape.options.end(), argument) == shape.options.end()) {
             *error = name + " has no option " + argument;
             return false;
+        }
+        if (argument == "--into") {
+            // --into FILE.rsd, or --into followed by the printer's --port or --printer.
+            options->into = true;
+            if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
+                options->into_file = arguments[++i];
+            continue;
         }
         if (TakesValue(argument) && i + 1 >= arguments.size()) {
             *error = argument + " needs a value";
@@ -87,10 +187,26 @@ bool ParseCommandArguments(const CommandShape& shape, const std::vector<std::str
         const std::string value = TakesValue(argument) ? arguments[++i] : std::string();
         if (!StoreOption(argument, value, options, error)) return false;
     }
-    return CheckComplete(shape, *options, error);
+    CheckComplete(shape, *options, error);
+    return error->empty();
 }
 
 }  // namespace
+
+std::vector<Source> CliOptions::Devices() const {
+    std::vector<Source> devices;
+    std::copy_if(sources.begin(), sources.end(), std::back_inserter(devices),
+                 [](const Source& source) { return source.IsDevice(); });
+    return devices;
+}
+
+std::vector<std::string> CliOptions::Files() const {
+    std::vector<std::string> files;
+    for (const Source& source : sources) {
+        if (!source.IsDevice()) files.push_back(source.value);
+    }
+    return files;
+}
 
 std::optional<std::uint16_t> ParseProductId(const std::string& text) {
     std::string_view digits = text;

@@ -2,6 +2,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 
+#include <QCoreApplication>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,6 +10,8 @@
 int main(int argc, char** argv) {
     using namespace orvane::cli;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // The program's directory (model list) is found through the application object.
+    QCoreApplication application(argc, argv);
     CliOptions options;
     std::string error;
     if (!ParseCommandLine(arguments, &options, &error)) {

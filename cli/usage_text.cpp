@@ -5,32 +5,95 @@ namespace orvane::cli {
 const char* UsageText() {
     return R"(Usage:
   orvane-cli read --port PORT [--out FILE.rsd --product-id ID] [--json]
-  orvane-cli write --port PORT FILE.rsd (--product-id ID | --force) [--force]
+  orvane-cli read --printer NAME [--out FILE.rsd] [--json]
+  orvane-cli write --port PORT FILE (--product-id ID | --force) [--force] [--dry-run] [--no-verify]
+  orvane-cli write --printer NAME FILE [--force] [--dry-run] [--no-verify]
   orvane-cli show FILE.rsd [--json]
+  orvane-cli printers [--json]
+  orvane-cli export (--port PORT | --printer NAME | FILE) --format csv|vcard|json [--out FILE]
+  orvane-cli import SOURCE.(csv|vcf|json) --into FILE.rsd [--out FILE.rsd] [--replace]
+  orvane-cli import SOURCE.(csv|vcf|json) --into (--port PORT | --printer NAME) [--out FILE.rsd]
+             [--replace] [--product-id ID] [--force] [--no-verify]
+  orvane-cli check (FILE | --port PORT | --printer NAME) [--json]
+  orvane-cli diff A B [--json]        (A and B each FILE, --port PORT or --printer NAME)
+  orvane-cli backups [--printer NAME]
+  orvane-cli restore BACKUP.rsd (--port PORT | --printer NAME) [--product-id ID] [--force]
+             [--no-verify]
   orvane-cli --help
   orvane-cli --version
 
 Commands:
   read    Reads the fax directory from the printer on PORT and prints it, or with --out saves it
-          as a directory file (.rsd). Saving needs the printer's product ID (--product-id): the
-          file records it, and a file can only be loaded into a printer with the same ID.
-  write   Reads the printer on PORT, loads FILE.rsd into its directory and writes it back. A file
-          of another product is refused unless --force is given. Just before writing, the
-          printer's directory is read again; if it changed meanwhile, nothing is written unless
-          --force is given. When the file holds what the printer already has, nothing is sent.
+          as a directory file (.rsd). Saving needs the printer's product ID (--product-id, or
+          the model list's for --printer): the file records it, and a file can only be loaded
+          into a printer with the same ID.
+  write   Reads the printer, loads FILE into its directory and writes it back. FILE is a
+          directory file (.rsd) or a JSON document as read --json prints it ("-" reads JSON
+          from standard input); JSON replaces the whole directory, with names and numbers
+          fitted by the rules of the window's fields (every change is a warning). A directory
+          file of another product is refused unless --force is given. Just before writing,
+          the printer's directory is read again; if it changed meanwhile, nothing is written
+          unless --force is given. When the file holds what the printer already has, nothing
+          is sent. Before anything is sent, the directory read just then is saved as a backup
+          (see backups); after the write the printer is read back and compared with what was
+          sent (--no-verify skips that). --dry-run prints what would change and sends nothing.
   show    Prints the directory held in FILE.rsd, using the capability recorded in the file.
+          Wherever a command reads a directory FILE (show, export, check, diff), it may also be a
+          JSON document as read --json prints it; its "capability" gives the slots.
+  printers
+          Lists the installed printers whose driver is a model of the model list (orvkit.dat
+          beside the program): name, model, port and product ID.
+  export  Prints the directory of a printer or a directory file as CSV, vCard or JSON, or
+          saves it to the file --out names.
+  import  Fits a CSV, vCard or JSON file into a directory file (saved over it, or to --out)
+          or into a printer (written as write does, or saved to --out). Entries go to the
+          slots they name; one without a slot (a CSV row without one, a vCard without
+          X-ORVANE-SLOT) goes to the first free one-touch slot, then the first free coded
+          slot. Names and numbers pass the rules of the window's fields (folded, cut to the
+          printer's lengths, tidied); texts the target already holds stay as they are. Slots,
+          the sender and rejected numbers the source does not name are kept, or emptied with
+          --replace. A report lists every entry that was changed, cut or could not be placed.
+  check   Reports group members that name empty slots, one number in several slots, groups
+          without members, and names or numbers that the printer's rules refuse.
+  diff    Lists what differs from A to B: slots added, removed or changed (name, number,
+          members), the sender and the rejected numbers.
+  backups Lists the backups saved before writes, oldest first: in $XDG_DATA_HOME/Orvane/
+          backups (default ~/.local/share/Orvane/backups), "<printer>-<UTC time>.rsd", the
+          newest 20 of each printer kept.
+  restore Writes a backup back into a printer, as write does.
 
 Options:
   --port PORT       The printer's port: USB001, USB002, ... (the device node lp0, lp1, ... in
                     /dev/usb, or in ORVANE_USB_DEVICE_DIR when set) or VLNETP_<host>[:<port>]
                     for a network printer.
-  --product-id ID   The printer's product ID, decimal or 0x hexadecimal, 1 to 0xffff.
-  --out FILE.rsd    read: save the directory to this file instead of printing it. An existing
-                    file is replaced only when the new one is completely written.
-  --json            read, show: print JSON instead of a table.
-  --force           write: accept another product's file and a printer changed since the read.
+  --printer NAME    An installed printer by its exact name (see printers): its port and, from
+                    the model list, its product ID.
+  --product-id ID   The printer's product ID, decimal or 0x hexadecimal, 1 to 0xffff; with
+                    --printer it replaces the model list's ID.
+  --out FILE        read, import: save the directory to this .rsd file; export: the text file.
+                    An existing file is replaced only when the new one is completely written.
+  --format F        export: csv, vcard or json.
+  --into TARGET     import: the directory file, or (with no value) the printer of --port or
+                    --printer.
+  --replace         import: empty every part of the target the source does not name.
+  --json            read, show, printers, check, diff: print JSON instead of a table.
+  --force           write, import, restore: accept another product's file and a printer
+                    changed since the read.
+  --dry-run         write: print the changes the write would make, send nothing.
+  --no-verify       write, import, restore: do not read the printer back after the write.
 
-JSON output (read --json, show --json):
+CSV (export --format csv, import):
+  A header row slot,kind,name,number,members; one row per dial slot (kind empty, individual
+  or group; members as slot IDs separated by spaces), a row of kind sender (no slot), and one
+  row of kind rejected per reject slot. UTF-8; "," or ";" between fields; quotes as usual.
+
+vCard (export --format vcard, import):
+  Export writes vCard 3.0: a card per individual entry (FN, N, TEL;TYPE=FAX, X-ORVANE-SLOT),
+  and cards with X-ORVANE-KIND group (X-ORVANE-MEMBERS), sender and rejected. Import reads
+  vCard 2.1, 3.0 and 4.0: folded lines, QUOTED-PRINTABLE, UTF-8 or ISO-8859-1; the name is FN,
+  else N; the number is the TEL typed fax, else the first TEL.
+
+JSON output (read --json, show --json, export --format json; read back by write and import):
   {"capability": {the 21 capability values by name; the 3 texts as strings, the 18 numbers as
                   numbers},
    "slots": [one object per dial slot in the printer's order:
@@ -41,10 +104,18 @@ JSON output (read --json, show --json):
    "rejected": [{"id": "01", "number": text}, ...]}
   Names are converted from the printer's character code; a byte it cannot show becomes U+FFFD.
 
+Environment:
+  ORVANE_USB_DEVICE_DIR  the folder of the USB printer device nodes (default /dev/usb)
+  ORVANE_PRINTERS        a printers file used instead of CUPS: one printer a line, name, driver
+                         and port separated by tabs; "#" lines and empty lines are skipped
+  XDG_DATA_HOME          where the backups folder Orvane/backups lives
+
 Exit status:
-  0  success
+  0  success; check: no problems; diff: no differences
   1  the printer or the file operation failed (the message says why)
   2  bad command line
+  3  check found problems; diff found differences
+  4  a write went out, but the printer read back does not hold what was sent
 )";
 }
 

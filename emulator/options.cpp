@@ -126,6 +126,8 @@ const std::map<std::string, Handler>& ValueOptions() {
         {"--busy-jobs", [](Options& o, const std::string& v) { return SetLong(o.printer.busyJobs, v); }},
         {"--edit-after-read",
          [](Options& o, const std::string& v) { return SetLong(o.printer.editAfterRead, v); }},
+        {"--edit-after-write",
+         [](Options& o, const std::string& v) { return SetLong(o.printer.editAfterWrite, v); }},
         {"--stale-bytes",
          [](Options& o, const std::string& v) {
              long n = 0;
@@ -182,7 +184,7 @@ Printer:
   --keycode TYPE          keycode_type: type1 = half-width kana names, anything else accented Latin
   --set FIELD=VALUE       override one of the 21 capability fields (repeatable)
   --state FILE            directory state file; created from the profile when missing, rewritten
-                          after every successful SendData and every --edit-after-read
+                          after every successful SendData and every --edit-after-... edit
   --slot-order ORDER      coded-first (default) or onetouch-first
   --job-id-start N        first job ID handed out (default from the clock); 8 digits
   --job-timeout SEC       an idle job ends after SEC seconds (default 60, 0 = never)
@@ -204,6 +206,7 @@ Faults (OPS: comma-separated request names such as StartJob,ReceiveData, or "all
   --prefix NAME           namespace prefix of the printer's documents (default ivec)
   --pad-4096 OPS          widen the answer so each transfer is an exact multiple of 4096 bytes
   --edit-after-read N     after the N-th ReceiveData answer someone edits one name on the printer
+  --edit-after-write N    after the N-th accepted SendData the same
   --silent-after N        answer nothing once N requests were answered
   --disconnect-at N       send half of the N-th request's answer, then drop the link (USB: the node
                           disappears and is published again 0.5 s later; TCP: the connection closes)

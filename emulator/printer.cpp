@@ -94,7 +94,14 @@ Outcome Printer::Dispatch(const ReceivedRequest& received, Fields& fields, std::
 }
 
 void Printer::EditAfterRead() {
-    if (++reads_ != settings_.editAfterRead) return;
+    if (++reads_ == settings_.editAfterRead) EditOneNameNow();
+}
+
+void Printer::EditAfterWrite() {
+    if (++writes_ == settings_.editAfterWrite) EditOneNameNow();
+}
+
+void Printer::EditOneNameNow() {
     const std::string slot = EditOneName(directory_);
     log_.Event("name of " + slot + " edited on the printer");
     Persist();
@@ -124,6 +131,7 @@ std::optional<Answer> Printer::Handle(const ReceivedRequest& received) {
     if (!answer.payload.empty()) line += " size=" + std::to_string(answer.payload.size());
     log_.Line(line);
     if (request.operation == "ReceiveData" && outcome.ok()) EditAfterRead();
+    if (request.operation == "SendData" && outcome.ok()) EditAfterWrite();
     return answer;
 }
 

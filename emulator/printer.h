@@ -21,6 +21,7 @@ struct PrinterSettings {
     long jobTimeoutSeconds = 60;   // an idle job ends after this; 0 keeps it forever
     long busyJobs = 0;             // StartJob requests answered "DeviceBusy" first
     long editAfterRead = 0;        // after this many ReceiveData answers someone edits a name; 0 never
+    long editAfterWrite = 0;       // after this many accepted SendData requests the same; 0 never
     std::string prefix = "ivec";   // namespace prefix of the printer's documents
     std::string namespaceUri;      // used when a request's own URI cannot be echoed
 };
@@ -59,6 +60,9 @@ class Printer {
     Outcome Dispatch(const ReceivedRequest& received, Fields& fields, std::string& payload);
     void ExpireIdleJob();
     void EditAfterRead();
+    void EditAfterWrite();
+    // Someone edits one name on the printer.
+    void EditOneNameNow();
 
     PrinterSettings settings_;
     Widths widths_;
@@ -69,6 +73,7 @@ class Printer {
     unsigned long nextJobId_;
     long startJobs_ = 0;
     long reads_ = 0;
+    long writes_ = 0;
 };
 
 }  // namespace orvane::sim

@@ -11,6 +11,7 @@
 #include "message_box_answerer.h"
 #include "pages/rsu_page.h"
 #include "planted_name.h"
+#include "remotesetup/directory_backup.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
@@ -189,11 +190,16 @@ void WindowExchangeTest::writeAfterThePrinterChangedAsks() {
     QVERIFY(window.RemoteSetup() != nullptr);
     const QStringList cancel = overwrite ? QStringList() : QStringList{Text(ids::kMsgPrinterChanged)};
     MessageBoxAnswerer answerer(cancel);
+    const std::size_t backups = orvane::ListBackups(orvane::BackupFolder(), "Office Fax").size();
     Press(window, ids::kIdOk);
     QStringList expected = {Text(ids::kMsgPrinterChanged)};
     if (overwrite) expected << Text(ids::kMsgWritten);
     QCOMPARE(answerer.Texts(), expected);
     QCOMPARE(sim.Count("SendData"), overwrite ? 1 : 0);
+    // Before the write, the directory the check found (with the edit) was saved as a backup.
+    const auto saved = orvane::ListBackups(orvane::BackupFolder(), "Office Fax");
+    QCOMPARE(saved.size(), backups + (overwrite ? 1 : 0));
+    if (overwrite) QCOMPARE(window.RemoteSetup()->CheckDirectoryFile(saved.back().path, 0x1234), 0);
     QVERIFY(window.RemoteSetup() != nullptr);
 }
 

@@ -14,9 +14,11 @@ TEST(CliHelp, PrintsUsageFormatsAndExitStatuses) {
         const CliRun run = RunCli({flag});
         EXPECT_EQ(run.status, 0) << flag;
         EXPECT_TRUE(run.out.starts_with("Usage:\n")) << flag;
-        for (const char* text : {"orvane-cli read --port PORT", "orvane-cli write --port PORT FILE.rsd",
-                                 "orvane-cli show FILE.rsd", "\"slots\"", "\"rejected\"", "Exit status",
-                                 "ORVANE_USB_DEVICE_DIR", "VLNETP_"}) {
+        for (const char* text :
+             {"orvane-cli read --port PORT", "orvane-cli write --port PORT FILE", "orvane-cli show FILE.rsd",
+              "orvane-cli printers", "orvane-cli export", "orvane-cli import", "orvane-cli check",
+              "orvane-cli diff A B", "orvane-cli backups", "orvane-cli restore", "\"slots\"", "\"rejected\"",
+              "Exit status", "ORVANE_USB_DEVICE_DIR", "ORVANE_PRINTERS", "XDG_DATA_HOME", "VLNETP_"}) {
             EXPECT_NE(run.out.find(text), std::string::npos) << text;
         }
         EXPECT_EQ(run.err, "");
@@ -61,7 +63,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{"HelpWithMore", {"--help", "read"}, "--help takes nothing after it"},
         BadArgumentsRow{"VersionWithMore", {"--version", "show"}, "--version takes nothing after it"},
         BadArgumentsRow{"VersionAfterCommand", {"show", "--version"}, "show has no option --version"},
-        BadArgumentsRow{"ReadWithoutPort", {"read"}, "read needs --port PORT"},
+        BadArgumentsRow{"ReadWithoutPort", {"read"}, "read needs --port PORT or --printer NAME"},
+        BadArgumentsRow{"ReadTwoPrinters",
+                        {"read", "--port", "USB001", "--printer", "Office Fax"},
+                        "read works on one printer: give one --port PORT or --printer NAME"},
+        BadArgumentsRow{"PrinterWithoutValue", {"write", "a.rsd", "--printer"}, "--printer needs a value"},
+        BadArgumentsRow{"PrintersTakeNoFile", {"printers", "a.rsd"}, "printers does not take \"a.rsd\""},
         BadArgumentsRow{"PortWithoutValue", {"read", "--port"}, "--port needs a value"},
         BadArgumentsRow{"SaveWithoutProduct",
                         {"read", "--port", "USB001", "--out", "a.rsd"},
@@ -86,11 +93,39 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgumentsRow{"ShowHasNoPort", {"show", "a.rsd", "--port", "USB001"}, "show has no option --port"},
         BadArgumentsRow{
             "WriteWithoutFile", {"write", "--port", "USB001", "--force"}, "write needs a directory file"},
-        BadArgumentsRow{"WriteWithoutPort", {"write", "a.rsd", "--force"}, "write needs --port PORT"},
+        BadArgumentsRow{
+            "WriteWithoutPort", {"write", "a.rsd", "--force"}, "write needs --port PORT or --printer NAME"},
         BadArgumentsRow{
             "WriteWithoutProduct",
             {"write", "--port", "USB001", "a.rsd"},
             "write needs --product-id to check the file's product (or --force to skip that check)"},
+        BadArgumentsRow{
+            "ExportWithoutFormat", {"export", "a.rsd"}, "export needs --format csv, vcard or json"},
+        BadArgumentsRow{"ExportBadFormat",
+                        {"export", "a.rsd", "--format", "xls"},
+                        "--format takes csv, vcard or json, not \"xls\""},
+        BadArgumentsRow{"ExportTwoSources",
+                        {"export", "a.rsd", "--port", "USB001", "--format", "csv"},
+                        "export needs one directory: FILE.rsd, --port PORT or --printer NAME"},
+        BadArgumentsRow{
+            "ImportWithoutTarget",
+            {"import", "a.csv"},
+            "import needs one target: --into FILE.rsd, or --into with --port PORT or --printer NAME"},
+        BadArgumentsRow{
+            "ImportTwoTargets",
+            {"import", "a.csv", "--into", "b.rsd", "--port", "USB001"},
+            "import needs one target: --into FILE.rsd, or --into with --port PORT or --printer NAME"},
+        BadArgumentsRow{"ImportIntoPortWithoutProduct",
+                        {"import", "a.csv", "--into", "--port", "USB001"},
+                        "import into a printer needs --product-id (or --force)"},
+        BadArgumentsRow{
+            "CheckNothing", {"check"}, "check needs one directory: FILE.rsd, --port PORT or --printer NAME"},
+        BadArgumentsRow{"DiffOne",
+                        {"diff", "a.rsd"},
+                        "diff needs two directories, each FILE.rsd, --port PORT or --printer NAME"},
+        BadArgumentsRow{"RestoreWithoutBackup",
+                        {"restore", "--port", "USB001", "--force"},
+                        "restore needs a directory file"},
         BadArgumentsRow{"WriteHasNoJson",
                         {"write", "--port", "USB001", "a.rsd", "--json"},
                         "write has no option --json"}),

@@ -1,15 +1,12 @@
 // orvane-cli against the virtual printer, over the device node (USB001) and the network port
 // library (VLNETP_127.0.0.1:<port>).
-#include "cli_process.h"
-#include "directory_file_fixtures.h"
+#include "cli_sim_printer.h"
 #include "planted_files.h"
-#include "sim_client.h"
 #include "transport/named_object.h"
 #include "transport/port_claim.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <tuple>
@@ -21,70 +18,7 @@ namespace {
 using namespace orvane;
 using namespace orvane::testing_support;
 
-// The claim folders of the transport, private to this test program and inherited by every run.
-class ClaimFolders : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        // The programs make both folders, each with the mode its scope asks for.
-        for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-            ::setenv(variable, (folder_ / variable).c_str(), 1);
-        }
-    }
-
-  private:
-    TemporaryFolder folder_;
-};
-
-[[maybe_unused]] const auto* const kClaimFolders = ::testing::AddGlobalTestEnvironment(new ClaimFolders);
-
-enum class Link { Usb, Tcp };
-
-// The example printer ("small" profile) with a state file, on both links.
-class Printer {
-  public:
-    explicit Printer(std::vector<std::string> faults = {}) : sim_(Arguments(std::move(faults))) {}
-
-    std::string Port(Link link) const { return link == Link::Usb ? "USB001" : "VLNETP_" + sim_.Ready("tcp"); }
-
-    // Runs orvane-cli with the printer's device folder in its environment.
-    CliRun Run(const std::vector<std::string>& arguments) const {
-        return RunCli(arguments, {{"ORVANE_USB_DEVICE_DIR", sim_.dir()}});
-    }
-
-    // Reads the printer over `link` into "a.rsd" of `folder` (product 0x1234) and returns its path.
-    std::string SaveRead(const TemporaryFolder& folder, Link link = Link::Usb) const {
-        const std::string file = (folder / "a.rsd").string();
-        const CliRun run = Run({"read", "--port", Port(link), "--out", file, "--product-id", "0x1234"});
-        EXPECT_EQ(run.status, 0) << run.err;
-        return file;
-    }
-
-    std::string State() const { return ReadBytes(sim_.dir() + "/state"); }
-    std::string Log() const { return sim_.Log(); }
-
-  private:
-    static std::vector<std::string> Arguments(std::vector<std::string> faults) {
-        std::vector<std::string> arguments = {"--usb",     "@DIR@", "--tcp",   "127.0.0.1:0",
-                                              "--profile", "small", "--state", "@DIR@/state"};
-        arguments.insert(arguments.end(), faults.begin(), faults.end());
-        return arguments;
-    }
-
-    simtest::SimProcess sim_;
-};
-
-// Saves over `path` the file at `path` with entry "01" renamed and renumbered.
-void EditSavedFile(const std::filesystem::path& path, std::string_view name, std::string_view number) {
-    std::string plain;
-    ASSERT_EQ(ReadDirectoryFileBytes(path, &plain), rs::kSuccess);
-    CRSUFuncRemoteSetup setup;
-    ASSERT_EQ(SetUpFromDirectoryBytes(plain, setup), rs::kSuccess);
-    DialEntry& entry = setup.Copy(DirectoryCopy::Working)->entries[1];
-    ASSERT_EQ(FieldText(entry.slot_id), "01");
-    StoreText(entry.name, name);
-    StoreText(entry.number, number);
-    ASSERT_EQ(setup.SaveDirectoryFile(path, 0x1234), rs::kSuccess);
-}
+using Printer = SimPrinter;
 
 class CliDevice : public ::testing::TestWithParam<Link> {};
 

@@ -33,6 +33,11 @@ class CaptureFile {
     CaptureFile& operator=(const CaptureFile&) = delete;
 
     int fd() const { return fd_; }
+    // Replaces the contents by `text` and rewinds, so that a child reads it from the start.
+    void Fill(const std::string& text) const {
+        (void)!::write(fd_, text.data(), text.size());
+        ::lseek(fd_, 0, SEEK_SET);
+    }
     std::string Contents() const { return ReadAll(path_); }
 
   private:
@@ -43,9 +48,11 @@ class CaptureFile {
 }  // namespace
 
 CliRun RunCli(const std::vector<std::string>& arguments,
-              const std::vector<std::pair<std::string, std::string>>& environment) {
+              const std::vector<std::pair<std::string, std::string>>& environment, const std::string& input) {
     CaptureFile out;
     CaptureFile err;
+    CaptureFile in;
+    in.Fill(input);
     std::vector<std::string> argv_text = {ORVANE_CLI};
     argv_text.insert(argv_text.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -56,6 +63,7 @@ CliRun RunCli(const std::vector<std::string>& arguments,
     const pid_t child = ::fork();
     if (child == 0) {
         for (const auto& [name, value] : environment) ::setenv(name.c_str(), value.c_str(), 1);
+        ::dup2(in.fd(), STDIN_FILENO);
         ::dup2(out.fd(), STDOUT_FILENO);
         ::dup2(err.fd(), STDERR_FILENO);
         ::execv(argv[0], argv.data());

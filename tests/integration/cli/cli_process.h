@@ -14,9 +14,10 @@ struct CliRun {
     std::string err;  // standard error
 };
 
-// Runs orvane-cli with `arguments` and the extra environment variables `environment`, waits for it
-// to end and returns its output.
+// Runs orvane-cli with `arguments` and the extra environment variables `environment`, `input` as its
+// standard input (empty: none), waits for it to end and returns its output.
 CliRun RunCli(const std::vector<std::string>& arguments,
-              const std::vector<std::pair<std::string, std::string>>& environment = {});
+              const std::vector<std::pair<std::string, std::string>>& environment = {},
+              const std::string& input = {});
 
 }  // namespace clitest

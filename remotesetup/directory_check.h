@@ -1,0 +1,28 @@
+// Mistakes in a directory that are better caught before it reaches the printer: group members that
+// name empty slots, one number in several slots, groups without members, and names or numbers
+// that the printer's input rules refuse.
+#pragma once
+
+#include "remotesetup/device_capability.h"
+#include "remotesetup/portable_directory.h"
+
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+// One problem found.
+struct DirectoryProblem {
+    std::string kind;  // "empty-member", "duplicate-number", "group-without-members", "name-refused",
+                       // "number-refused", "duplicate-rejected"
+    std::string slot;  // the slot it is about ("01", "*00", "sender", "rejected 01")
+    std::string text;  // one sentence
+};
+
+// Every problem of `directory` for a printer with `capability`, each once: per group and empty
+// member, per repeated number (naming all its slots), per group without members, per refused name
+// or number (the input rules of its field, its length limit included).
+std::vector<DirectoryProblem> CheckDirectory(const DeviceCapability& capability,
+                                             const PortableDirectory& directory);
+
+}  // namespace orvane
