@@ -34,8 +34,10 @@ void CRSUMain::OnRead() {
             saved_ = false;
             return;
         }
-        remote_setup_.reset();
     }
+    // The pages keep showing the earlier directory while the worker runs (paint events still
+    // arrive), so it lives until they have been pointed at the new one or at nothing.
+    const std::unique_ptr<CRSUFuncRemoteSetup> earlier = std::move(remote_setup_);
     remote_setup_ = std::make_unique<CRSUFuncRemoteSetup>();
     RsResult result = rs::kSuccess;
     bool message_shown = false;
