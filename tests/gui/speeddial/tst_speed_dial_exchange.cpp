@@ -69,11 +69,7 @@ class SpeedDialExchangeTest : public QObject {
 void SpeedDialExchangeTest::initTestCase() {
     QVERIFY(folder_.isValid());
     UseSettingsFolder(folder_);
-    for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-        const QString path = folder_.filePath(variable);
-        QVERIFY(QDir().mkpath(path));
-        qputenv(variable, path.toUtf8());
-    }
+    QVERIFY(UseObjectFolders(folder_));
     qputenv("ORVANE_NETPORT_LIBRARY", ORVANE_NETPORT_LIBRARY);
     QVERIFY(orvane::LoadLanguageModule(0x0409, ORVANE_TEST_PROGRAM_DIR));
 }
