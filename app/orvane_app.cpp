@@ -2,6 +2,7 @@
 
 #include <QSessionManager>
 
+#include "app/first_show_report.h"
 #include "app/instance_channel.h"
 #include "app/language.h"
 #include "app/language_module.h"
@@ -72,6 +73,7 @@ void COrvaneApp::RunMainWindow() {
         server.SetWindow(&window);
         server.Listen(InstanceChannelPath());
     }
+    ReportFirstShow(&window);
     window.exec();
     main_window_ = nullptr;
 }
