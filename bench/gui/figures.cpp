@@ -12,7 +12,7 @@ double Median(std::vector<double> samples) {
 }
 
 void PrintFigure(const char* name, double value, const char* unit, const char* detail, double goal) {
-    std::printf("%-18s %8.2f %-2s  %s", name, value, unit, detail);
+    std::printf("%-18s %8.3f %-2s  %s", name, value, unit, detail);
     if (goal > 0) std::printf("; goal < %g %s: %s", goal, unit, value < goal ? "met" : "MISSED");
     std::printf("\n");
     std::fflush(stdout);

@@ -54,10 +54,11 @@ void ReportFirstWindow(const std::vector<double>& samples) {
 void ReportRead(const ReadTimes& times, int slot_count) {
     const double total = Median(times.total);
     const double exchange = Median(times.exchange);
-    const QByteArray detail =
-        QString::asprintf("Read %.2f ms less the exchange %.2f ms (medians of %zu, %d slots)", total,
-                          exchange, times.total.size(), slot_count)
-            .toUtf8();
+    const QByteArray detail = QString::asprintf(
+                                  "Read %.2f ms less the exchange %.2f ms (medians of %zu, %d "
+                                  "slots); the window's thread worked %.2f ms",
+                                  total, exchange, times.total.size(), slot_count, Median(times.window_cpu))
+                                  .toUtf8();
     PrintFigure("read to pages", total - exchange, "ms", detail.constData(), 0);
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <ctime>
 
 #include "app/rsu_main.h"
 #include "message_box_answerer.h"
@@ -19,6 +20,13 @@ double Milliseconds(Action action) {
     clock.start();
     action();
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+// The processor time the calling thread has used so far.
+double ThreadCpuMilliseconds() {
+    timespec used{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+    return static_cast<double>(used.tv_sec) * 1e3 + static_cast<double>(used.tv_nsec) / 1e6;
 }
 
 bool ReadAlone(const QString& printer, const QString& port) {
@@ -39,10 +47,12 @@ std::optional<ReadTimes> TimeReads(orvane::CRSUMain& window, const QString& prin
     for (int run = 0; run < runs; ++run) {
         bool read = false;
         times.exchange.push_back(Milliseconds([&] { read = ReadAlone(printer, port); }));
+        const double cpu_before = ThreadCpuMilliseconds();
         times.total.push_back(Milliseconds([&] {
             window.OnRead();
             QApplication::processEvents();
         }));
+        times.window_cpu.push_back(ThreadCpuMilliseconds() - cpu_before);
         if (!read || window.RemoteSetup() == nullptr || !answerer.Texts().isEmpty()) return std::nullopt;
     }
     return times;

@@ -11,8 +11,9 @@ class CRSUMain;
 }
 
 struct ReadTimes {
-    std::vector<double> exchange;  // ReadFromDevice alone, on a remote-setup object of its own
-    std::vector<double> total;     // the window's Read until its pages are filled and painted
+    std::vector<double> exchange;    // ReadFromDevice alone, on a remote-setup object of its own
+    std::vector<double> total;       // the window's Read until its pages are filled and painted
+    std::vector<double> window_cpu;  // the processor time the window's thread took during it
 };
 
 // `runs` rounds of a bare exchange and a Read of the window, both from `printer` on `port`;
