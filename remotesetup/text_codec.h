@@ -2,6 +2,7 @@
 // the terminal). Names use the device character table; numbers and slot IDs are ASCII.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,12 +18,20 @@ bool IsValidUtf8(std::string_view text);
 // UTF-8 to UTF-16; false (and `*out` unspecified) when `utf8` is not well-formed.
 bool Utf8ToUtf16(std::string_view utf8, std::u16string* out);
 
+// UTF-8 to the bytes of its UTF-16LE form (2 per code unit, no terminator); false (and `*out`
+// unspecified) when `utf8` is not well-formed.
+bool Utf8ToUtf16Le(std::string_view utf8, std::string* out);
+
+// The first `count` code points of `utf8`, or all of it when it has fewer; it ends before the
+// first malformed sequence.
+std::string_view Utf8Prefix(std::string_view utf8, std::size_t count);
+
 // UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view utf16);
 
 // A name in the printer's character code (up to its first zero byte) as UTF-16; a byte without a
-// row in the device character table becomes U+FFFD.
-std::u16string DeviceNameToUtf16(std::string_view bytes);
+// row in the device character table becomes `unmapped`.
+std::u16string DeviceNameToUtf16(std::string_view bytes, char16_t unmapped = u'\uFFFD');
 
 // The same name as UTF-8.
 std::string DeviceNameToUtf8(std::string_view bytes);
