@@ -1,5 +1,7 @@
 #include "remotesetup/text_codec.h"
 
+#include <algorithm>
+
 #include "remotesetup/device_charset.h"
 
 namespace orvane {
@@ -104,6 +106,11 @@ std::string_view Utf8Prefix(std::string_view utf8, std::size_t count) {
         if (!DecodeUtf8(utf8, &pos, &code)) break;
     }
     return utf8.substr(0, pos);
+}
+
+std::size_t CodePointCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string Utf16ToUtf8(std::u16string_view utf16) {

@@ -1,5 +1,6 @@
-// Conversions between the printer's bytes, UTF-16 (the program's own texts) and UTF-8 (files and
-// the terminal). Names use the device character table; numbers and slot IDs are ASCII.
+// Conversions between the printer's bytes, UTF-16 (the program's own texts) and UTF-8 (files, the
+// terminal and port names). Names use the device character table; numbers and slot IDs are ASCII.
+// A library of its own, plain C++ without the rest of remotesetup/, so the transport shares it.
 #pragma once
 
 #include <cstddef>
@@ -25,6 +26,9 @@ bool Utf8ToUtf16Le(std::string_view utf8, std::string* out);
 // The first `count` code points of `utf8`, or all of it when it has fewer; it ends before the
 // first malformed sequence.
 std::string_view Utf8Prefix(std::string_view utf8, std::size_t count);
+
+// The number of code points of `utf8`: every byte that is not a continuation byte counts one.
+std::size_t CodePointCount(std::string_view utf8);
 
 // UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view utf16);
