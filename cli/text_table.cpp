@@ -5,8 +5,7 @@
 namespace orvane::cli {
 
 std::size_t DisplayWidth(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(
-        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return CodePointCount(utf8);
 }
 
 std::string Padded(const std::string& text, std::size_t width) {

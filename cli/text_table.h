@@ -10,7 +10,7 @@
 
 namespace orvane::cli {
 
-// Counts code points, so that UTF-8 names line up.
+// The columns a UTF-8 text takes on the terminal: one per code point, so that names line up.
 std::size_t DisplayWidth(std::string_view utf8);
 
 // `text` padded with spaces to `width` code points.

@@ -1,20 +1,14 @@
 #include "pages/directory_text.h"
 
-#include <vector>
-
 #include "remotesetup/device_charset.h"
 #include "remotesetup/directory_data.h"
+#include "remotesetup/text_codec.h"
 
 namespace orvane {
 
 QString DeviceName(std::span<const char> field) {
-    const std::string_view bytes = FieldText(field);
-    // DeviceToWide needs the terminator inside its input.
-    const std::string terminated(bytes);
-    std::vector<char16_t> wide(terminated.size() + 1);
-    const int length = DeviceToWide(std::string_view(terminated.c_str(), terminated.size() + 1), wide);
-    if (length < 0) return {};
-    return QString::fromUtf16(wide.data(), length);
+    // The lists keep a byte without a row as U+0000, as the device character table reads it.
+    return QString::fromStdU16String(DeviceNameToUtf16(FieldText(field), u'\0'));
 }
 
 bool StoreDeviceName(const QString& name, std::span<char> field) {

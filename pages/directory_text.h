@@ -7,7 +7,8 @@
 
 namespace orvane {
 
-// A name field in the printer's character code, through the device character table.
+// A name field in the printer's character code, through the device character table; a byte without
+// a row becomes U+0000.
 QString DeviceName(std::span<const char> field);
 
 // Stores `name` in `field` in the printer's character code, one byte per character through the

@@ -6,8 +6,6 @@
 namespace orvane {
 namespace {
 
-constexpr std::string_view kNetworkPortPrefix = "VLNETP_";
-
 bool IsValid(DirectoryCopy copy) {
     const int value = static_cast<int>(copy);
     return value >= 0 && value < kDirectoryCopyCount;
@@ -39,9 +37,9 @@ RsResult CRSUFuncRemoteSetup::SetPrinterName(const char* name) {
 
 RsResult CRSUFuncRemoteSetup::SetPortName(const char* name) {
     if (const RsResult result = AssignName(port_name_, name); result != rs::kSuccess) return result;
-    const bool network = port_name_.starts_with(kNetworkPortPrefix);
-    port_kind_ = network ? kPortKindNetwork : kPortKindLocal;
-    read_chunk_ = network ? kNetworkReadChunk : kLocalReadChunk;
+    port_kind_ = static_cast<int>(PortOpenFlags(port_name_));
+    read_chunk_ = ReadChunkSizeFor(port_name_);
+    transport_.SetReadChunkSize(static_cast<std::uint32_t>(read_chunk_));
     return rs::kSuccess;
 }
 

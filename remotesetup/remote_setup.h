@@ -11,6 +11,7 @@
 #include "remotesetup/directory_data.h"
 #include "remotesetup/job_cycle.h"
 #include "remotesetup/result_codes.h"
+#include "transport/port_kind.h"
 #include "transport/port_transport.h"
 
 #include <array>
@@ -33,12 +34,12 @@ enum class ClearForm {
 };
 
 // Port-kind hint handed to the transport when the port opens.
-inline constexpr int kPortKindLocal = 0;     // any port but a network one
-inline constexpr int kPortKindNetwork = 12;  // a port whose name begins with "VLNETP_"
+inline constexpr int kPortKindLocal = 0;  // any port but a network one
+inline constexpr int kPortKindNetwork = static_cast<int>(kNetworkPortFlags);
 
 // Read chunk sizes of the transport for the two port kinds.
-inline constexpr std::size_t kLocalReadChunk = 4096;
-inline constexpr std::size_t kNetworkReadChunk = 16384;
+inline constexpr std::size_t kLocalReadChunk = kReadChunkSize;
+inline constexpr std::size_t kNetworkReadChunk = kNetworkReadChunkSize;
 
 class CRSUFuncRemoteSetup {
   public:
@@ -55,8 +56,8 @@ class CRSUFuncRemoteSetup {
 
     // Replaces the printer name (narrow, UTF-8). Null gives kMissingBuffer, no memory kOutOfMemory.
     RsResult SetPrinterName(const char* name);
-    // Replaces the port name and derives the port-kind hint and read chunk. Null gives kMissingBuffer,
-    // no memory kOutOfMemory.
+    // Replaces the port name and derives the port-kind hint and read chunk, which the port reads
+    // with from then on. Null gives kMissingBuffer, no memory kOutOfMemory.
     RsResult SetPortName(const char* name);
     // The printer name; device steps refuse with kNoPrinter while HasPrinterName() is false.
     const std::string& PrinterName() const { return printer_name_; }

@@ -1,5 +1,7 @@
 #include "remotesetup/text_codec.h"
 
+#include <algorithm>
+
 #include "remotesetup/device_charset.h"
 
 namespace orvane {
@@ -86,6 +88,31 @@ bool Utf8ToUtf16(std::string_view utf8, std::u16string* out) {
     return true;
 }
 
+bool Utf8ToUtf16Le(std::string_view utf8, std::string* out) {
+    std::u16string units;
+    if (!Utf8ToUtf16(utf8, &units)) return false;
+    out->clear();
+    for (char16_t unit : units) {
+        out->push_back(static_cast<char>(unit & 0xFF));
+        out->push_back(static_cast<char>(unit >> 8));
+    }
+    return true;
+}
+
+std::string_view Utf8Prefix(std::string_view utf8, std::size_t count) {
+    std::size_t pos = 0;
+    char32_t code = 0;
+    for (std::size_t n = 0; n < count && pos < utf8.size(); ++n) {
+        if (!DecodeUtf8(utf8, &pos, &code)) break;
+    }
+    return utf8.substr(0, pos);
+}
+
+std::size_t CodePointCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 std::string Utf16ToUtf8(std::u16string_view utf16) {
     std::string out;
     for (std::size_t i = 0; i < utf16.size(); ++i) {
@@ -99,11 +126,10 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
     return out;
 }
 
-std::u16string DeviceNameToUtf16(std::string_view bytes) {
+std::u16string DeviceNameToUtf16(std::string_view bytes, char16_t unmapped) {
     std::u16string out;
     for (char byte : bytes.substr(0, bytes.find('\0'))) {
-        out +=
-            UnitForDeviceByte(static_cast<std::uint8_t>(byte)).value_or(static_cast<char16_t>(kReplacement));
+        out += UnitForDeviceByte(static_cast<std::uint8_t>(byte)).value_or(unmapped);
     }
     return out;
 }

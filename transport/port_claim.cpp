@@ -5,11 +5,15 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zlib.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
+#include "remotesetup/text_codec.h"
 #include "transport/port_kind.h"
 #include "transport/transport_codes.h"
 
@@ -18,50 +22,11 @@ namespace {
 
 constexpr size_t kClaimPrefixCharacters = 8;
 
-// Length of the UTF-8 sequence that starts with `lead`; 0 for a byte that cannot start one.
-size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return lead >= 0xC2 ? 2 : 0;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return lead <= 0xF4 ? 4 : 0;
-    return 0;
-}
-
-// Decodes one code point at text[*pos]; false for malformed, overlong or surrogate sequences.
-bool DecodeUtf8(std::string_view text, size_t* pos, uint32_t* code_point) {
-    const auto lead = static_cast<unsigned char>(text[*pos]);
-    const size_t length = Utf8SequenceLength(lead);
-    if (length == 0 || *pos + length > text.size()) return false;
-    static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
-    static constexpr uint32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    uint32_t value = lead & kLeadMask[length];
-    for (size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[*pos + i]);
-        if ((next & 0xC0) != 0x80) return false;
-        value = (value << 6) | (next & 0x3F);
-    }
-    if (value < kMinimum[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
-    *pos += length;
-    *code_point = value;
-    return true;
-}
-
-void AppendUnit(std::string* out, uint32_t unit) {
-    out->push_back(static_cast<char>(unit & 0xFF));
-    out->push_back(static_cast<char>(unit >> 8));
-}
-
-// The first `count` characters of a well-formed UTF-8 text, every "\" replaced by "_".
+// The first `count` characters of a well-formed UTF-8 text, every "\" replaced by "_" (a byte
+// that never occurs inside a multi-byte sequence).
 std::string ClaimNamePrefix(std::string_view text, size_t count) {
-    std::string prefix;
-    size_t pos = 0;
-    uint32_t code_point = 0;
-    for (size_t n = 0; n < count && pos < text.size(); ++n) {
-        const size_t start = pos;
-        DecodeUtf8(text, &pos, &code_point);
-        const std::string_view character = text.substr(start, pos - start);
-        prefix += character == "\\" ? std::string_view("_") : character;
-    }
+    std::string prefix(Utf8Prefix(text, count));
+    std::replace(prefix.begin(), prefix.end(), '\\', '_');
     return prefix;
 }
 
@@ -111,95 +76,20 @@ class TableView {
     unsigned char* bytes_;
 };
 
-// Number of `digits` decimal digits at the start of text, or -1.
-int LeadingNumber(std::string_view text, size_t digits) {
-    if (text.size() < digits) return -1;
-    int value = 0;
-    for (size_t i = 0; i < digits; ++i) {
-        if (text[i] < '0' || text[i] > '9') return -1;
-        value = value * 10 + (text[i] - '0');
-    }
-    return value;
-}
-
-// "prefix" + one digit in [low, high], then ":" or the end; the digit or -1.
-int SingleDigitPort(std::string_view name, std::string_view prefix, int low, int high) {
-    if (!name.starts_with(prefix)) return -1;
-    name.remove_prefix(prefix.size());
-    const int digit = LeadingNumber(name, 1);
-    if (digit < low || digit > high) return -1;
-    return (name.size() == 1 || name[1] == ':') ? digit : -1;
-}
-
 }  // namespace
 
 uint32_t Adler32(const uint8_t* data, size_t length) {
-    constexpr uint32_t kModulus = 65521;
-    uint32_t a = 1;
-    uint32_t b = 0;
-    for (size_t i = 0; i < length; ++i) {
-        a = (a + data[i]) % kModulus;
-        b = (b + a) % kModulus;
-    }
-    return (b << 16) | a;
-}
-
-bool ToUtf16Le(std::string_view text, std::string* utf16le) {
-    utf16le->clear();
-    size_t pos = 0;
-    while (pos < text.size()) {
-        uint32_t code_point = 0;
-        if (!DecodeUtf8(text, &pos, &code_point)) return false;
-        if (code_point >= 0x10000) {
-            code_point -= 0x10000;
-            AppendUnit(utf16le, 0xD800 | (code_point >> 10));
-            AppendUnit(utf16le, 0xDC00 | (code_point & 0x3FF));
-        } else {
-            AppendUnit(utf16le, code_point);
-        }
-    }
-    return true;
+    return static_cast<uint32_t>(adler32_z(adler32_z(0, nullptr, 0), data, length));
 }
 
 std::string ClaimMutexName(std::string_view port_name) {
     std::string utf16le;
-    if (port_name.empty() || !ToUtf16Le(port_name, &utf16le)) return {};
+    if (port_name.empty() || !Utf8ToUtf16Le(port_name, &utf16le)) return {};
     const uint32_t checksum = Adler32(reinterpret_cast<const uint8_t*>(utf16le.data()), utf16le.size());
     char hex[9];
     std::snprintf(hex, sizeof(hex), "%08x", checksum);
     return "Global\\objectfilemutex_vlmshare-" + ClaimNamePrefix(port_name, kClaimPrefixCharacters) + "-" +
            hex;
-}
-
-bool PortClaimTableSlot(std::string_view port_name, int* word, int* bit) {
-    int number = SingleDigitPort(port_name, "LPT", 1, 3);
-    if (number >= 0) {
-        *word = 0;
-        *bit = number;
-        return true;
-    }
-    number = SingleDigitPort(port_name, "COM", 1, 9);
-    if (number >= 0) {
-        *word = 1;
-        *bit = number;
-        return true;
-    }
-    if (port_name == "IR" || port_name.starts_with("IR:")) {
-        *word = 2;
-        *bit = 0;
-        return true;
-    }
-    number = UsbPortNumber(port_name);
-    int first_word = 3;
-    if (number < 0 && port_name.starts_with("VLFW1394_") && port_name.size() == 12) {
-        number = LeadingNumber(port_name.substr(9), 3);
-        number = number < 128 ? number : -1;
-        first_word = 7;
-    }
-    if (number < 0) return false;
-    *word = first_word + number / 32;
-    *bit = number % 32;
-    return true;
 }
 
 PortClaim::PortClaim(PortClaim&& other) noexcept

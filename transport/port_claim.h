@@ -32,14 +32,8 @@ inline constexpr std::string_view kPortClaimTableName = "objectfilename_vlmshare
 // Adler-32 checksum (RFC 1950) of a byte block.
 uint32_t Adler32(const uint8_t* data, size_t length);
 
-// The UTF-16LE bytes of a UTF-8 text, without terminator; false for malformed UTF-8.
-bool ToUtf16Le(std::string_view text, std::string* utf16le);
-
 // The claim name of a port; empty when it cannot be formed (malformed UTF-8 or empty name).
 std::string ClaimMutexName(std::string_view port_name);
-
-// Word (0-38) and bit (0-31) of a port in the port-claim table; false for a name of no known kind.
-bool PortClaimTableSlot(std::string_view port_name, int* word, int* bit);
 
 // One held port claim. Move-only; the destructor releases it.
 class PortClaim {

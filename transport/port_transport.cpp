@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
-#include <string_view>
 #include <utility>
 
 #include "transport/last_error.h"
+#include "transport/port_kind.h"
 #include "transport/transport_codes.h"
 
 namespace orvane {
@@ -19,6 +19,10 @@ bool Result(bool ok, uint32_t value, uint32_t* code) {
 
 }  // namespace
 
+uint32_t ReadChunkSizeFor(std::string_view port_name) {
+    return IsNetworkPortName(port_name) ? kNetworkReadChunkSize : kReadChunkSize;
+}
+
 PortTransport::PortTransport(TransportHooks hooks) : hooks_(std::move(hooks)) {}
 
 PortTransport::~PortTransport() = default;
@@ -27,8 +31,7 @@ bool PortTransport::Open(const char* port_name, uint32_t flags, uint32_t* code) 
     if (channel_) return Result(true, transport_code::kSuccess, code);
     channel_ = PortChannel::Create(port_name, flags, hooks_);
     if (!channel_) return Result(false, TransportLastError(), code);
-    const bool network = std::string_view(port_name).starts_with("VLNETP_");
-    chunk_size_ = network ? kNetworkReadChunkSize : kReadChunkSize;
+    chunk_size_ = owner_chunk_size_.value_or(ReadChunkSizeFor(port_name));
     return Result(true, transport_code::kSuccess, code);
 }
 

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "transport/os_family.h"
 #include "transport/port_channel.h"
@@ -20,6 +22,9 @@ inline constexpr uint32_t kReadChunkSize = 4096;
 // Read chunk size of network ports ("VLNETP_...").
 inline constexpr uint32_t kNetworkReadChunkSize = 16384;
 
+// The read chunk size for a port name: kNetworkReadChunkSize for a network port, else kReadChunkSize.
+uint32_t ReadChunkSizeFor(std::string_view port_name);
+
 class PortTransport {
   public:
     // `hooks` stand in for the operating system's version report and for sleeps (tests only).
@@ -29,8 +34,11 @@ class PortTransport {
     PortTransport& operator=(const PortTransport&) = delete;
 
     // Opens the port when no port is open yet (PortChannel::Create); an open transport succeeds
-    // without effect. Sets the read chunk size from the name.
+    // without effect. Sets the read chunk size: the owner's (SetReadChunkSize), else the name's.
     bool Open(const char* port_name, uint32_t flags, uint32_t* code);
+
+    // The read chunk size every later Open takes; the owner sets it together with the open flags.
+    void SetReadChunkSize(uint32_t size) { owner_chunk_size_ = size; }
 
     // Closes the port; succeeds also when none is open.
     bool Close(uint32_t* code);
@@ -57,6 +65,7 @@ class PortTransport {
   private:
     TransportHooks hooks_;
     uint32_t chunk_size_ = kReadChunkSize;
+    std::optional<uint32_t> owner_chunk_size_;
     std::unique_ptr<PortChannel> channel_;
 };
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "netport/netport_address.h"
+#include "remotesetup/text_codec.h"
 #include "transport/port_claim.h"
 #include "transport/port_kind.h"
 
@@ -18,7 +19,7 @@ void Require(bool condition) {
 
 void CheckClaimReadings(std::string_view name) {
     std::string utf16;
-    const bool converted = orvane::ToUtf16Le(name, &utf16);
+    const bool converted = orvane::Utf8ToUtf16Le(name, &utf16);
     Require(!converted || utf16.size() % 2 == 0);
     const std::string claim = orvane::ClaimMutexName(name);
     Require(claim.empty() == (!converted || name.empty()));

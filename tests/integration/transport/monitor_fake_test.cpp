@@ -118,5 +118,20 @@ TEST_F(MonitorFakeTest, ReadsGoThroughReadPort) {
     EXPECT_EQ(code, transport_code::kReadPortFailed);
 }
 
+TEST_F(MonitorFakeTest, ReadsUseTheChunkSizeTheOwnerSet) {
+    PortTransport transport(testing::HooksFor(kWindows95, &pauses_));
+    transport.SetReadChunkSize(kNetworkReadChunkSize);
+    uint32_t code = 0;
+    for (int open = 0; open < 2; ++open) {  // the size holds for every open, not just the first
+        ASSERT_TRUE(transport.Open("USBPRN01", 0, &code));
+        Calls();
+        uint8_t buffer[100];
+        uint32_t length = 0;
+        ASSERT_TRUE(transport.ReadResponse(buffer, sizeof(buffer), &length, 5000, &code));
+        EXPECT_EQ(Calls(), std::vector<std::string>{"sysfmon ReadPort 16384"});
+        ASSERT_TRUE(transport.Close(&code));
+    }
+}
+
 }  // namespace
 }  // namespace orvane

@@ -5,7 +5,10 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
+#include "remotesetup/text_codec.h"
+#include "transport/port_kind.h"
 #include "transport/transport_codes.h"
 #include "transport_test_env.h"
 
@@ -24,6 +27,24 @@ TEST(Adler32Test, AgreesWithZlib) {
     std::string big(100000, '\xff');  // long enough for the sums to wrap many times
     EXPECT_EQ(Adler32(reinterpret_cast<const uint8_t*>(big.data()), big.size()),
               adler32(1, reinterpret_cast<const Bytef*>(big.data()), static_cast<uInt>(big.size())));
+}
+
+uint32_t Adler32Of(std::string_view text) {
+    return Adler32(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+}
+
+TEST(Adler32Test, KnownChecksums) {
+    EXPECT_EQ(Adler32Of(""), 0x00000001u);
+    EXPECT_EQ(Adler32Of("a"), 0x00620062u);
+    EXPECT_EQ(Adler32Of("abc"), 0x024d0127u);
+    EXPECT_EQ(Adler32Of("Wikipedia"), 0x11E60398u);
+    EXPECT_EQ(Adler32Of(std::string("U\0S\0B\0"
+                                    "0\0"
+                                    "0\0"
+                                    "1\0",
+                                    12)),
+              0x0b98017cu);
+    EXPECT_EQ(Adler32Of(std::string(5552, '\xff')), 0xf18f9b8cu);  // the sums wrap
 }
 
 uint32_t ZlibOverUtf16(const std::string& utf16le) {
@@ -50,7 +71,7 @@ TEST(ClaimNameTest, NamesCarryPrefixAndUtf16Checksum) {
         char port[8];
         std::snprintf(port, sizeof(port), "USB%03d", n);
         std::string utf16;
-        ASSERT_TRUE(ToUtf16Le(port, &utf16));
+        ASSERT_TRUE(Utf8ToUtf16Le(port, &utf16));
         EXPECT_EQ(ClaimMutexName(port),
                   std::string("Global\\objectfilemutex_vlmshare-") + port + "-" + Hex8(ZlibOverUtf16(utf16)));
     }
@@ -58,17 +79,17 @@ TEST(ClaimNameTest, NamesCarryPrefixAndUtf16Checksum) {
 
 TEST(ClaimNameTest, LongNamesAndBackslashes) {
     std::string utf16;
-    ASSERT_TRUE(ToUtf16Le("VLNETP_printer.example", &utf16));
+    ASSERT_TRUE(Utf8ToUtf16Le("VLNETP_printer.example", &utf16));
     EXPECT_EQ(ClaimMutexName("VLNETP_printer.example"),
               "Global\\objectfilemutex_vlmshare-VLNETP_p-" + Hex8(ZlibOverUtf16(utf16)));
-    ASSERT_TRUE(ToUtf16Le("a\\b\\c\\d\\e", &utf16));
+    ASSERT_TRUE(Utf8ToUtf16Le("a\\b\\c\\d\\e", &utf16));
     EXPECT_EQ(ClaimMutexName("a\\b\\c\\d\\e"),
               "Global\\objectfilemutex_vlmshare-a_b_c_d_-" + Hex8(ZlibOverUtf16(utf16)));
 }
 
 TEST(ClaimNameTest, Utf8NamesBecomeUtf16) {
     std::string utf16;
-    ASSERT_TRUE(ToUtf16Le("\xc3\xa9\xe2\x82\xac\xf0\x9f\x96\xa8", &utf16));  // e-acute, euro, printer emoji
+    ASSERT_TRUE(Utf8ToUtf16Le("\xc3\xa9\xe2\x82\xac\xf0\x9f\x96\xa8", &utf16));  // e-acute, euro, printer emoji
     EXPECT_EQ(utf16, std::string("\xe9\x00\xac\x20\x3d\xd8\xa8\xdd", 8));
     EXPECT_EQ(ClaimMutexName("VLNETP_\xc3\xa9\xc3\xa9"),
               "Global\\objectfilemutex_vlmshare-VLNETP_\xc3\xa9-" +
@@ -78,7 +99,7 @@ TEST(ClaimNameTest, Utf8NamesBecomeUtf16) {
 TEST(ClaimNameTest, MalformedNamesCannotBeFormed) {
     std::string utf16;
     for (const char* bad : {"\xff", "USB\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80"}) {
-        EXPECT_FALSE(ToUtf16Le(bad, &utf16)) << bad;
+        EXPECT_FALSE(Utf8ToUtf16Le(bad, &utf16)) << bad;
         EXPECT_EQ(ClaimMutexName(bad), "");
     }
     EXPECT_EQ(ClaimMutexName(""), "");

@@ -88,6 +88,19 @@ TEST(PortKindTest, UsbNumbers) {
     EXPECT_EQ(UsbPortNumber("USB999"), -1);
 }
 
+TEST(PortKindTest, NetworkPortsAreNamedByTheirPrefix) {
+    EXPECT_TRUE(IsNetworkPortName("VLNETP_10.0.0.5"));
+    EXPECT_TRUE(IsNetworkPortName("VLNETP_"));  // a network name, though no back end serves it
+    EXPECT_FALSE(IsNetworkPortName("vlnetp_x"));
+    EXPECT_FALSE(IsNetworkPortName("VLNETP"));
+    EXPECT_FALSE(IsNetworkPortName("USB001"));
+    EXPECT_EQ(kNetworkPortFlags, 12u);
+    EXPECT_EQ(PortOpenFlags("VLNETP_printer"), kNetworkPortFlags);
+    EXPECT_EQ(PortOpenFlags("VLNETP_"), kNetworkPortFlags);
+    EXPECT_EQ(PortOpenFlags("USB001"), 0u);
+    EXPECT_EQ(PortOpenFlags("xVLNETP_printer"), 0u);
+}
+
 struct AcceptRow {
     const char* name;
     OsFamily family;
