@@ -152,6 +152,7 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
             break;
         case Command::Printers:
         case Command::Help:
+        case Command::Version:
             break;
     }
 }

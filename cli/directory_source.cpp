@@ -64,7 +64,7 @@ bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemo
         if (!ResolveDevice(source, options.product_id, &target, &error)) return FailWith(err, error), false;
         const RsResult result = ReadDevice(setup, target);
         if (result != rs::kSuccess) return Fail(err, "reading " + target.Description(), result), false;
-        *from = {target.Description(), target, target.product_id};
+        *from = {target.Description(), target, target.product_id, std::nullopt};
         return true;
     }
     std::string text;
@@ -78,7 +78,7 @@ bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemo
     if (result == rs::kSuccess) result = ReadProductTag(plain, &product_id);
     if (result == rs::kSuccess) result = SetUpFromDirectoryBytes(plain, setup);
     if (result != rs::kSuccess) return Fail(err, "reading " + source.value, result), false;
-    *from = {source.value, std::nullopt, product_id};
+    *from = {source.value, std::nullopt, product_id, std::nullopt};
     return true;
 }
 
