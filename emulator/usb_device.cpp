@@ -95,12 +95,12 @@ bool UsbDevice::Receive(std::string& bytes, int timeoutMs) {
     }
 }
 
-bool UsbDevice::Send(std::string_view transfer) {
+bool UsbDevice::Write(std::string_view bytes) {
     const auto start = std::chrono::steady_clock::now();
-    while (!transfer.empty() && !gStopRequested) {
-        const ssize_t n = ::write(master_, transfer.data(), transfer.size());
+    while (!bytes.empty() && !gStopRequested) {
+        const ssize_t n = ::write(master_, bytes.data(), bytes.size());
         if (n > 0) {
-            transfer.remove_prefix(static_cast<std::size_t>(n));
+            bytes.remove_prefix(static_cast<std::size_t>(n));
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
@@ -109,6 +109,22 @@ bool UsbDevice::Send(std::string_view transfer) {
         ::poll(&p, 1, 100);
     }
     return true;
+}
+
+void UsbDevice::MarkTransferEnd(bool ended) {
+    termios mode{};
+    if (::tcgetattr(slave_, &mode) != 0) return;
+    // VMIN 0: a read of the drained node returns zero bytes at once instead of waiting for more.
+    mode.c_cc[VMIN] = ended ? 0 : 1;
+    mode.c_cc[VTIME] = 0;
+    ::tcsetattr(slave_, TCSANOW, &mode);
+}
+
+bool UsbDevice::Send(std::string_view transfer) {
+    MarkTransferEnd(false);
+    const bool sent = Write(transfer);
+    MarkTransferEnd(true);
+    return sent;
 }
 
 void UsbDevice::Separate() {
@@ -123,7 +139,8 @@ void UsbDevice::Separate() {
 }
 
 void UsbDevice::Break(std::string_view transfer) {
-    Send(transfer.substr(0, transfer.size() / 2));
+    MarkTransferEnd(false);  // the cut transfer never ends
+    Write(transfer.substr(0, transfer.size() / 2));
     SleepUnlessStopped(100);
     Unpublish();
 }
