@@ -51,7 +51,7 @@ bool SleepUnlessStopped(long ms) {
 
 void ServeLink(Link& link, Responder& responder) {
     RequestFramer framer;
-    while (!gStopRequested) {
+    while (!gStopRequested && link.AnsweredAll()) {
         std::string bytes;
         if (!link.Receive(bytes, kPollMs)) return;
         framer.Append(bytes);

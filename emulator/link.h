@@ -21,6 +21,8 @@ class Link {
     virtual bool Send(std::string_view transfer) = 0;
     // Waits until the computer can tell the transfer just sent from the next one.
     virtual void Separate() = 0;
+    // Tells the computer that every request received so far is answered; false once the link is gone.
+    virtual bool AnsweredAll() = 0;
     // Sends the first half of a transfer and drops the link, as an unplugged cable would.
     virtual void Break(std::string_view transfer) = 0;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -37,6 +39,8 @@ class TcpLink : public Link {
     bool Receive(std::string& bytes, int timeoutMs) override;
     bool Send(std::string_view transfer) override;
     void Separate() override {}
+    // Sends an 'N' frame with the count of data frames taken, when it changed since the last one.
+    bool AnsweredAll() override;
     void Break(std::string_view transfer) override;
 
   private:
@@ -46,6 +50,8 @@ class TcpLink : public Link {
     int socket_;
     Responder& responder_;
     std::string input_;
+    std::uint32_t data_frames_taken_ = 0;            // modulo 2^32, as the count goes out
+    std::optional<std::uint32_t> announced_count_;  // the count of the last 'N' frame sent
 };
 
 }  // namespace orvane::sim

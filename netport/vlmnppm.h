@@ -12,7 +12,11 @@
  *   computer -> printer: 'D' data (one write = one frame); 'S' status request, length 0.
  *   printer -> computer: 'D' data, one frame per transfer (one document, or a document with its
  *   payload); 'S' status reply, ASCII text such as "STA:10;". "STA:10;" and "STA:20;" mean ready,
- *   "STA:11;", "STA:19;" and "STA:30;" busy; other fields may follow ("STA:10;PRG:0;").
+ *   "STA:11;", "STA:19;" and "STA:30;" busy; other fields may follow ("STA:10;PRG:0;");
+ *   'N' nothing more, length 4: the big-endian count (modulo 2^32) of 'D' frames the printer has
+ *   taken from this connection. The printer sends one on connect and whenever it has answered
+ *   everything it took, so no data frame is on its way while the count equals the computer's.
+ *   A printer that never sends 'N' is served as well, only more slowly. Other types are ignored.
  *
  * Entries:
  *   open(out handle, port name, 0): parses the name and connects (5000 ms connect time-out).
@@ -20,8 +24,8 @@
  *   write(handle, buffer, length, out written): sends one 'D' frame; reports the whole length.
  *   read(handle, buffer, length, out read): gives bytes of the current 'D' frame, at most length,
  *     never bytes of two frames in one call. With nothing buffered it waits up to 500 ms for a
- *     frame, else reports 0 bytes with success. A connection the peer closed with nothing buffered
- *     is a failure.
+ *     frame, or not at all while the printer's latest 'N' counts every 'D' frame sent, and then
+ *     reports 0 bytes with success. A connection the peer closed with nothing buffered is a failure.
  *   status(handle, buffer, length, out length): sends 'S' and waits up to 5000 ms for the 'S'
  *     reply, keeping 'D' frames that arrive meanwhile for read; copies the text NUL-terminated,
  *     truncated to fit.
