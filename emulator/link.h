@@ -1,3 +1,5 @@
+// A way between the printer and the computer (device node or network connection), and the loop
+// that serves requests over one.
 #pragma once
 
 #include <atomic>
@@ -9,14 +11,14 @@
 namespace orvane::sim {
 
 // Set by the signal handler; every wait checks it at least every 100 ms.
-extern std::atomic<bool> gStopRequested;
+extern std::atomic<bool> g_stop_requested;
 
 // One way to the computer: the device node or one network connection.
 class Link {
   public:
     virtual ~Link() = default;
-    // Waits up to `timeoutMs` for bytes of requests and appends them; false once the link is gone.
-    virtual bool Receive(std::string& bytes, int timeoutMs) = 0;
+    // Waits up to `timeout_ms` for bytes of requests and appends them; false once the link is gone.
+    virtual bool Receive(std::string& bytes, int timeout_ms) = 0;
     // Sends one transfer contiguously; false once the link is gone.
     virtual bool Send(std::string_view transfer) = 0;
     // Waits until the computer can tell the transfer just sent from the next one.

@@ -92,7 +92,7 @@ std::string TcpServer::Listen(const std::string& address) {
 }
 
 void TcpServer::Run(Responder& responder) {
-    while (!gStopRequested) {
+    while (!g_stop_requested) {
         pollfd p{listener_, POLLIN, 0};
         if (::poll(&p, 1, 100) <= 0) continue;
         const int s = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
@@ -147,9 +147,9 @@ bool TcpLink::TakeFrames(std::string& bytes) {
     return true;
 }
 
-bool TcpLink::Receive(std::string& bytes, int timeoutMs) {
+bool TcpLink::Receive(std::string& bytes, int timeout_ms) {
     pollfd p{socket_, POLLIN, 0};
-    if (::poll(&p, 1, timeoutMs) <= 0) return true;
+    if (::poll(&p, 1, timeout_ms) <= 0) return true;
     char buffer[16384];
     const ssize_t n = ::recv(socket_, buffer, sizeof buffer, 0);
     if (n <= 0) return n < 0 && (errno == EINTR || errno == EAGAIN);

@@ -1,3 +1,5 @@
+// The printer's network side: the listening socket and one framed connection of the network port
+// library's wire convention.
 #pragma once
 
 #include <cstdint>
@@ -36,7 +38,7 @@ class TcpLink : public Link {
     TcpLink(int socket, Responder& responder) : socket_(socket), responder_(responder) {}
     ~TcpLink() override;
 
-    bool Receive(std::string& bytes, int timeoutMs) override;
+    bool Receive(std::string& bytes, int timeout_ms) override;
     bool Send(std::string_view transfer) override;
     void Separate() override {}
     // Sends an 'N' frame with the count of data frames taken, when it changed since the last one.
@@ -50,7 +52,7 @@ class TcpLink : public Link {
     int socket_;
     Responder& responder_;
     std::string input_;
-    std::uint32_t data_frames_taken_ = 0;            // modulo 2^32, as the count goes out
+    std::uint32_t data_frames_taken_ = 0;           // modulo 2^32, as the count goes out
     std::optional<std::uint32_t> announced_count_;  // the count of the last 'N' frame sent
 };
 

@@ -1,3 +1,4 @@
+// The printer's USB device node: a pseudo-terminal published under the name the computer looks for.
 #pragma once
 
 #include <string>
@@ -23,7 +24,7 @@ class UsbDevice : public Link {
     // Publishes a fresh node under the same name after a Break.
     std::string Replug();
 
-    bool Receive(std::string& bytes, int timeoutMs) override;
+    bool Receive(std::string& bytes, int timeout_ms) override;
     bool Send(std::string_view transfer) override;
     void Separate() override;
     // The node marks the end of each transfer instead (MarkTransferEnd).
