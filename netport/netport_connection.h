@@ -47,10 +47,10 @@ class Connection {
     void Shut();
 
     int fd_ = -1;
-    std::vector<uint8_t> incoming_;  // received bytes not yet parsed into frames
-    std::deque<Frame> data_frames_;  // data frames waiting for read
-    size_t data_offset_ = 0;         // bytes of data_frames_.front() already read
-    uint32_t data_frames_sent_ = 0;  // data frames sent, modulo 2^32
+    std::vector<uint8_t> incoming_;     // received bytes not yet parsed into frames
+    std::deque<Frame> data_frames_;     // data frames waiting for read
+    size_t data_offset_ = 0;            // bytes of data_frames_.front() already read
+    uint32_t data_frames_sent_ = 0;     // data frames sent, modulo 2^32
     std::optional<uint32_t> answered_;  // the count of the printer's latest nothing-more frame
 };
 
