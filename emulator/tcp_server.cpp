@@ -120,7 +120,7 @@ bool TcpLink::SendFrame(char type, std::string_view bytes, std::size_t announced
 }
 
 bool TcpLink::AnsweredAll() {
-    if (announced_count_ == data_frames_taken_) return true;
+    if (!nothing_more_asked_ || announced_count_ == data_frames_taken_) return true;
     announced_count_ = data_frames_taken_;
     return SendFrame('N', BigEndian32(data_frames_taken_), 4);
 }
@@ -139,6 +139,8 @@ bool TcpLink::TakeFrames(std::string& bytes) {
         } else if (type == 'S') {
             const std::string status = responder_.NextStatus();
             if (!SendFrame('S', status, status.size())) return false;
+        } else if (type == 'N') {
+            nothing_more_asked_ = true;
         } else {
             return false;
         }

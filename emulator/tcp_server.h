@@ -41,7 +41,8 @@ class TcpLink : public Link {
     bool Receive(std::string& bytes, int timeout_ms) override;
     bool Send(std::string_view transfer) override;
     void Separate() override {}
-    // Sends an 'N' frame with the count of data frames taken, when it changed since the last one.
+    // Sends an 'N' frame with the count of data frames taken, when the computer asked for them and
+    // the count changed since the last one.
     bool AnsweredAll() override;
     void Break(std::string_view transfer) override;
 
@@ -54,6 +55,7 @@ class TcpLink : public Link {
     std::string input_;
     std::uint32_t data_frames_taken_ = 0;           // modulo 2^32, as the count goes out
     std::optional<std::uint32_t> announced_count_;  // the count of the last 'N' frame sent
+    bool nothing_more_asked_ = false;               // the computer sent an 'N' request
 };
 
 }  // namespace orvane::sim

@@ -181,9 +181,9 @@ UsbPort::Wait UsbPort::Gather(uint8_t* buffer, uint32_t length, uint32_t timeout
         if (got == 0) return Wait::Done;  // a zero-length transfer ends the data
         if (got < 0) {
             if (errno == EINTR) continue;
-            empty = errno == EAGAIN;
-            if (empty) continue;
-            return *read > 0 ? Wait::Done : Wait::Failed;
+            if (errno != EAGAIN) return *read > 0 ? Wait::Done : Wait::Failed;
+            empty = true;
+            continue;
         }
         *read += static_cast<uint32_t>(got);
         const auto now = Clock::now();
