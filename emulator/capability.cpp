@@ -67,20 +67,20 @@ std::optional<Capability> ProfileCapability(std::string_view profile) {
 
 Widths Widths::From(const Capability& c) {
     Widths w;
-    w.nw = NonNegative(c, "max_name_length");
-    w.tw = NonNegative(c, "max_tel_no_length");
-    w.unw = NonNegative(c, "max_user_name_length");
-    w.utw = NonNegative(c, "max_user_tel_no_length");
-    w.rtw = NonNegative(c, "max_reject_tel_no_length");
-    w.nc = NonNegative(c, "current_coded_dial_num");
-    w.no = NonNegative(c, "current_onetouch_dial_num");
-    w.r = NonNegative(c, "current_reject_tel_num");
-    w.rm = NonNegative(c, "max_reject_tel_num");
-    w.nameMax = NonNegative(c, "current_name_length");
-    w.telMax = NonNegative(c, "current_tel_no_length");
-    w.userNameMax = NonNegative(c, "current_user_name_length");
-    w.userTelMax = NonNegative(c, "current_user_tel_no_length");
-    w.rejectTelMax = NonNegative(c, "current_reject_tel_no_length");
+    w.name_width = NonNegative(c, "max_name_length");
+    w.number_width = NonNegative(c, "max_tel_no_length");
+    w.sender_name_width = NonNegative(c, "max_user_name_length");
+    w.sender_number_width = NonNegative(c, "max_user_tel_no_length");
+    w.reject_number_width = NonNegative(c, "max_reject_tel_no_length");
+    w.coded_slots = NonNegative(c, "current_coded_dial_num");
+    w.one_touch_slots = NonNegative(c, "current_onetouch_dial_num");
+    w.reject_slots = NonNegative(c, "current_reject_tel_num");
+    w.reject_records_when_empty = NonNegative(c, "max_reject_tel_num");
+    w.name_limit = NonNegative(c, "current_name_length");
+    w.number_limit = NonNegative(c, "current_tel_no_length");
+    w.sender_name_limit = NonNegative(c, "current_user_name_length");
+    w.sender_number_limit = NonNegative(c, "current_user_tel_no_length");
+    w.reject_number_limit = NonNegative(c, "current_reject_tel_no_length");
     return w;
 }
 

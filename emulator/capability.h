@@ -1,3 +1,5 @@
+// The virtual printer's capability: the 21 fields of its GetCapability answer, the built-in
+// profiles, and the record widths and slot counts the payload derives from them.
 #pragma once
 
 #include <array>
@@ -52,20 +54,20 @@ std::optional<Capability> ProfileCapability(std::string_view profile);
 
 // The record widths and slot counts the payload uses, derived from a capability (negatives become 0).
 struct Widths {
-    long nw = 0;            // wire width of dial names
-    long tw = 0;            // wire width of dial numbers and group bitmaps
-    long unw = 0;           // wire width of the sender name
-    long utw = 0;           // wire width of the sender number
-    long rtw = 0;           // wire width of rejected numbers
-    long nc = 0;            // coded slots held
-    long no = 0;            // one-touch slots held
-    long r = 0;             // reject slots held
-    long rm = 0;            // reject records on the wire when none are held
-    long nameMax = 0;       // longest dial name kept
-    long telMax = 0;        // longest dial number kept
-    long userNameMax = 0;   // longest sender name kept
-    long userTelMax = 0;    // longest sender number kept
-    long rejectTelMax = 0;  // longest rejected number kept
+    long name_width = 0;                 // wire width of dial names
+    long number_width = 0;               // wire width of dial numbers and group bitmaps
+    long sender_name_width = 0;          // wire width of the sender name
+    long sender_number_width = 0;        // wire width of the sender number
+    long reject_number_width = 0;        // wire width of rejected numbers
+    long coded_slots = 0;                // coded slots held
+    long one_touch_slots = 0;            // one-touch slots held
+    long reject_slots = 0;               // reject slots held
+    long reject_records_when_empty = 0;  // reject records on the wire when none are held
+    long name_limit = 0;                 // longest dial name kept
+    long number_limit = 0;               // longest dial number kept
+    long sender_name_limit = 0;          // longest sender name kept
+    long sender_number_limit = 0;        // longest sender number kept
+    long reject_number_limit = 0;        // longest rejected number kept
 
     // Derives the widths of a capability.
     static Widths From(const Capability& capability);

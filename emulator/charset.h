@@ -1,3 +1,4 @@
+// Conversion between UTF-8 and the printer's one-byte device character code.
 #pragma once
 
 #include <string>

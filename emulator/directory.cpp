@@ -47,8 +47,8 @@ void PutIndividual(Directory& d, const std::string& id, const Sample& s, bool ka
     DialSlot* slot = FindSlot(d, id);
     if (slot == nullptr) return;
     slot->kind = SlotKind::Individual;
-    slot->name = Clip(Device(kana ? s.kana : s.latin), w.nameMax);
-    slot->number = Clip(s.number, w.telMax);
+    slot->name = Clip(Device(kana ? s.kana : s.latin), w.name_limit);
+    slot->number = Clip(s.number, w.number_limit);
 }
 
 void PutGroup(Directory& d, const std::string& id, const char* name, std::vector<std::string> members,
@@ -56,7 +56,7 @@ void PutGroup(Directory& d, const std::string& id, const char* name, std::vector
     DialSlot* slot = FindSlot(d, id);
     if (slot == nullptr) return;
     slot->kind = SlotKind::Group;
-    slot->name = Clip(Device(name), w.nameMax);
+    slot->name = Clip(Device(name), w.name_limit);
     std::erase_if(members, [&](const std::string& m) { return FindSlot(d, m) == nullptr; });
     slot->members = std::move(members);
 }
@@ -64,27 +64,27 @@ void PutGroup(Directory& d, const std::string& id, const char* name, std::vector
 void FillSmallest(Directory& d, const Widths& w) {
     PutIndividual(d, "01", {"Bo", "Bo", "12"}, false, w);
     PutGroup(d, "02", "G", {"01"}, w);
-    d.senderName = Clip("Al", w.userNameMax);
-    d.senderNumber = Clip("5", w.userTelMax);
-    if (!d.rejects.empty()) d.rejects[0] = Clip("99", w.rejectTelMax);
+    d.sender_name = Clip("Al", w.sender_name_limit);
+    d.sender_number = Clip("5", w.sender_number_limit);
+    if (!d.rejects.empty()) d.rejects[0] = Clip("99", w.reject_number_limit);
 }
 
 void FillRealistic(Directory& d, const Widths& w, bool kana) {
     const long people = static_cast<long>(std::size(kPeople));
     // About two thirds of the one-touch keys and a quarter of the coded slots hold entries.
-    for (long n = 1; n <= w.no; ++n) {
+    for (long n = 1; n <= w.one_touch_slots; ++n) {
         if (n % 3 != 0) PutIndividual(d, TwoDigitId(n), kPeople[(n - 1) % people], kana, w);
     }
-    for (long n = 0; n < w.nc; ++n) {
+    for (long n = 0; n < w.coded_slots; ++n) {
         if (n % 4 == 1) PutIndividual(d, CodedId(n), kPeople[(n + 3) % people], kana, w);
     }
     PutGroup(d, TwoDigitId(3), "Sales", {"*01", "01", "02"}, w);
     PutGroup(d, CodedId(0), "Office", {"*05", "*09", "01", "04"}, w);
-    d.senderName = Clip(Device(kana ? "ｵﾙｳﾞｪｲﾝ ｼｮｳｼﾞ" : "Orvane Société"), w.userNameMax);
-    d.senderNumber = Clip("030 1234567", w.userTelMax);
+    d.sender_name = Clip(Device(kana ? "ｵﾙｳﾞｪｲﾝ ｼｮｳｼﾞ" : "Orvane Société"), w.sender_name_limit);
+    d.sender_number = Clip("030 1234567", w.sender_number_limit);
     const char* rejected[] = {"0900123456", "0190666666", "0043800123", "555"};
     for (std::size_t i = 0; i < d.rejects.size() && i < std::size(rejected) * 2; i += 2) {
-        d.rejects[i] = Clip(rejected[i / 2], w.rejectTelMax);
+        d.rejects[i] = Clip(rejected[i / 2], w.reject_number_limit);
     }
 }
 
@@ -96,8 +96,8 @@ std::string TwoDigitId(long n) {
 
 std::vector<std::string> BitmapSlotIds(const Widths& w) {
     std::vector<std::string> ids;
-    for (long n = 0; n < w.nc; ++n) ids.push_back(CodedId(n));
-    for (long n = 1; n <= w.no; ++n) ids.push_back(TwoDigitId(n));
+    for (long n = 0; n < w.coded_slots; ++n) ids.push_back(CodedId(n));
+    for (long n = 1; n <= w.one_touch_slots; ++n) ids.push_back(TwoDigitId(n));
     return ids;
 }
 
@@ -105,10 +105,10 @@ Directory ShapeDirectory(const Widths& w, SlotOrder order) {
     Directory d;
     std::vector<std::string> ids = BitmapSlotIds(w);
     if (order == SlotOrder::OneTouchFirst) {
-        std::rotate(ids.begin(), ids.begin() + w.nc, ids.end());
+        std::rotate(ids.begin(), ids.begin() + w.coded_slots, ids.end());
     }
     for (auto& id : ids) d.dials.push_back(DialSlot::Empty(std::move(id)));
-    d.rejects.resize(static_cast<std::size_t>(w.r));
+    d.rejects.resize(static_cast<std::size_t>(w.reject_slots));
     return d;
 }
 
@@ -129,13 +129,13 @@ int FitDirectory(Directory& target, const Directory& source) {
             unmatched += !source.rejects[i].empty();
         }
     }
-    target.senderName = source.senderName;
-    target.senderNumber = source.senderNumber;
+    target.sender_name = source.sender_name;
+    target.sender_number = source.sender_number;
     return unmatched;
 }
 
 void FillSampleEntries(Directory& d, const Widths& w, bool kana) {
-    if (w.no <= 2 && w.nc <= 1) {
+    if (w.one_touch_slots <= 2 && w.coded_slots <= 1) {
         FillSmallest(d, w);
     } else {
         FillRealistic(d, w, kana);
@@ -156,7 +156,7 @@ std::string EditOneName(Directory& d) {
             return slot.id;
         }
     }
-    flip(d.senderName);
+    flip(d.sender_name);
     return "sender";
 }
 

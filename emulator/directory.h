@@ -1,3 +1,5 @@
+// The printer's fax directory (dial slots, sender, reject slots), its shape from the capability,
+// sample entries and the edit someone makes on the printer.
 #pragma once
 
 #include <string>
@@ -19,9 +21,9 @@ struct DialSlot {
     std::vector<std::string> members;  // group entries only: slot IDs
 
     // An empty slot with this ID.
-    static DialSlot Empty(std::string slotId) {
+    static DialSlot Empty(std::string slot_id) {
         DialSlot slot;
-        slot.id = std::move(slotId);
+        slot.id = std::move(slot_id);
         return slot;
     }
 
@@ -31,8 +33,8 @@ struct DialSlot {
 // The printer's fax directory: dial slots in the printer's order, sender, reject slots "01".. in order.
 struct Directory {
     std::vector<DialSlot> dials;
-    std::string senderName;
-    std::string senderNumber;
+    std::string sender_name;
+    std::string sender_number;
     std::vector<std::string> rejects;  // rejected number of each reject slot, empty when unused
 
     bool operator==(const Directory&) const = default;
@@ -47,7 +49,7 @@ std::string TwoDigitId(long n);
 // Slot IDs of the group bitmap sequence: coded "*00".. then one-touch "01"..
 std::vector<std::string> BitmapSlotIds(const Widths& widths);
 
-// An empty directory shaped by the capability: its dial slots in the given order and R reject slots.
+// An empty directory shaped by the capability: its dial slots in the given order and its reject slots.
 Directory ShapeDirectory(const Widths& widths, SlotOrder order);
 
 // Copies the entries of `source` into the slots of `target` with the same IDs; the rest stay as they are.

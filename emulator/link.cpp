@@ -5,7 +5,7 @@
 
 namespace orvane::sim {
 
-std::atomic<bool> gStopRequested{false};
+std::atomic<bool> g_stop_requested{false};
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr int kPollMs = 100;
 // Waits `ms` while still taking in request bytes (and, on a network link, answering status queries).
 bool WaitReceiving(Link& link, RequestFramer& framer, long ms) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!gStopRequested) {
+    while (!g_stop_requested) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
         if (left.count() <= 0) return true;
@@ -27,8 +27,8 @@ bool WaitReceiving(Link& link, RequestFramer& framer, long ms) {
 
 // Sends one answer; false when the link is gone.
 bool Deliver(Link& link, RequestFramer& framer, const Delivery& delivery) {
-    if (delivery.delayMs > 0 && !WaitReceiving(link, framer, delivery.delayMs)) return false;
-    if (delivery.breakLink) {
+    if (delivery.delay_ms > 0 && !WaitReceiving(link, framer, delivery.delay_ms)) return false;
+    if (delivery.break_link) {
         link.Break(delivery.transfers.front());
         return false;
     }
@@ -43,15 +43,15 @@ bool Deliver(Link& link, RequestFramer& framer, const Delivery& delivery) {
 }  // namespace
 
 bool SleepUnlessStopped(long ms) {
-    for (long slept = 0; slept < ms && !gStopRequested; slept += 20) {
+    for (long slept = 0; slept < ms && !g_stop_requested; slept += 20) {
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min<long>(20, ms - slept)));
     }
-    return !gStopRequested;
+    return !g_stop_requested;
 }
 
 void ServeLink(Link& link, Responder& responder) {
     RequestFramer framer;
-    while (!gStopRequested) {
+    while (!g_stop_requested && link.AnsweredAll()) {
         std::string bytes;
         if (!link.Receive(bytes, kPollMs)) return;
         framer.Append(bytes);

@@ -16,7 +16,7 @@ namespace {
 using namespace orvane::sim;
 
 void RequestStop(int) {
-    gStopRequested = true;
+    g_stop_requested = true;
 }
 
 void InstallSignalHandlers() {
@@ -31,7 +31,7 @@ void InstallSignalHandlers() {
 std::string InitialDirectory(const Options& options, Directory& directory) {
     const Widths widths = Widths::From(options.printer.capability);
     directory = ShapeDirectory(widths, options.printer.order);
-    const std::string& path = options.printer.statePath;
+    const std::string& path = options.printer.state_path;
     struct stat info {};
     if (!path.empty() && ::stat(path.c_str(), &info) == 0) {
         Directory stored;
@@ -57,9 +57,9 @@ bool WriteReadyFile(const std::string& path, const std::string& text) {
 }
 
 void ServeUsb(UsbDevice& usb, Responder& responder, OperationLog& log) {
-    while (!gStopRequested) {
+    while (!g_stop_requested) {
         ServeLink(usb, responder);
-        if (gStopRequested) break;
+        if (g_stop_requested) break;
         log.Event("device node unplugged");
         if (std::string error = usb.Replug(); !error.empty()) {
             log.Event("device node not published again: " + error);
@@ -71,8 +71,8 @@ void ServeUsb(UsbDevice& usb, Responder& responder, OperationLog& log) {
 
 int Run(Options& options) {
     OperationLog log;
-    if (!options.logPath.empty() && !log.Open(options.logPath)) {
-        std::cerr << "orvane-printer-sim: cannot open log " << options.logPath << "\n";
+    if (!options.log_path.empty() && !log.Open(options.log_path)) {
+        std::cerr << "orvane-printer-sim: cannot open log " << options.log_path << "\n";
         return 1;
     }
     Directory directory;
@@ -88,32 +88,32 @@ int Run(Options& options) {
     TcpServer tcp;
     std::string ready;
     std::string error;
-    if (!options.usbDirectory.empty()) {
-        error = usb.Publish(options.usbDirectory, options.usbIndex);
+    if (!options.usb_directory.empty()) {
+        error = usb.Publish(options.usb_directory, options.usb_index);
         ready += "usb " + usb.path() + "\n";
     }
-    if (error.empty() && !options.tcpAddress.empty()) {
-        error = tcp.Listen(options.tcpAddress);
+    if (error.empty() && !options.tcp_address.empty()) {
+        error = tcp.Listen(options.tcp_address);
         ready += "tcp " + tcp.bound() + "\n";
     }
     if (!error.empty()) {
         std::cerr << "orvane-printer-sim: " << error << "\n";
         return 1;
     }
-    if (!options.readyPath.empty() && !WriteReadyFile(options.readyPath, ready)) {
-        std::cerr << "orvane-printer-sim: cannot write " << options.readyPath << "\n";
+    if (!options.ready_path.empty() && !WriteReadyFile(options.ready_path, ready)) {
+        std::cerr << "orvane-printer-sim: cannot write " << options.ready_path << "\n";
         return 1;
     }
     std::string line = "orvane-printer-sim ready";
-    if (!options.usbDirectory.empty()) line += " usb=" + usb.path();
-    if (!options.tcpAddress.empty()) line += " tcp=" + tcp.bound();
+    if (!options.usb_directory.empty()) line += " usb=" + usb.path();
+    if (!options.tcp_address.empty()) line += " tcp=" + tcp.bound();
     std::cout << line << std::endl;
 
-    std::thread usbThread;
-    if (!options.usbDirectory.empty()) usbThread = std::thread([&] { ServeUsb(usb, responder, log); });
-    if (!options.tcpAddress.empty()) tcp.Run(responder);
-    if (usbThread.joinable()) usbThread.join();
-    while (!gStopRequested) SleepUnlessStopped(100);
+    std::thread usb_thread;
+    if (!options.usb_directory.empty()) usb_thread = std::thread([&] { ServeUsb(usb, responder, log); });
+    if (!options.tcp_address.empty()) tcp.Run(responder);
+    if (usb_thread.joinable()) usb_thread.join();
+    while (!g_stop_requested) SleepUnlessStopped(100);
     usb.Unpublish();
     return 0;
 }

@@ -1,3 +1,4 @@
+// The operation log: one line per request received and the printer's events.
 #pragma once
 
 #include <mutex>

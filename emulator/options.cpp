@@ -39,10 +39,12 @@ bool IsXmlName(const std::string& name) {
 // Limits of this printer: slot IDs have two digits, and widths stay reasonable.
 std::string CheckCapability(const Capability& capability) {
     const Widths w = Widths::From(capability);
-    if (w.nc > 100 || w.no > 99 || w.r > 99 || w.rm > 99) {
+    if (w.coded_slots > 100 || w.one_touch_slots > 99 || w.reject_slots > 99 ||
+        w.reject_records_when_empty > 99) {
         return "at most 100 coded, 99 one-touch and 99 reject slots are supported";
     }
-    for (long width : {w.nw, w.tw, w.unw, w.utw, w.rtw}) {
+    for (long width :
+         {w.name_width, w.number_width, w.sender_name_width, w.sender_number_width, w.reject_number_width}) {
         if (width > 1000) return "field widths above 1000 bytes are not supported";
     }
     return "";
@@ -58,32 +60,32 @@ const std::map<std::string, Handler>& ValueOptions() {
     static const std::map<std::string, Handler> handlers = {
         {"--usb",
          [](Options& o, const std::string& v) {
-             o.usbDirectory = v;
+             o.usb_directory = v;
              return !v.empty();
          }},
         {"--usb-index",
          [](Options& o, const std::string& v) {
              long n = 0;
-             return ParseCount(v, n, 998) && ((o.usbIndex = static_cast<int>(n)), true);
+             return ParseCount(v, n, 998) && ((o.usb_index = static_cast<int>(n)), true);
          }},
         {"--tcp",
          [](Options& o, const std::string& v) {
-             o.tcpAddress = v;
+             o.tcp_address = v;
              return !v.empty();
          }},
         {"--log",
          [](Options& o, const std::string& v) {
-             o.logPath = v;
+             o.log_path = v;
              return !v.empty();
          }},
         {"--ready-file",
          [](Options& o, const std::string& v) {
-             o.readyPath = v;
+             o.ready_path = v;
              return !v.empty();
          }},
         {"--state",
          [](Options& o, const std::string& v) {
-             o.printer.statePath = v;
+             o.printer.state_path = v;
              return !v.empty();
          }},
         {"--profile",
@@ -109,13 +111,13 @@ const std::map<std::string, Handler>& ValueOptions() {
          [](Options& o, const std::string& v) {
              long n = 0;
              return ParseCount(v, n, 99999999) &&
-                    ((o.printer.jobIdStart = static_cast<unsigned long>(n)), true);
+                    ((o.printer.job_id_start = static_cast<unsigned long>(n)), true);
          }},
         {"--job-timeout",
-         [](Options& o, const std::string& v) { return SetLong(o.printer.jobTimeoutSeconds, v); }},
+         [](Options& o, const std::string& v) { return SetLong(o.printer.job_timeout_seconds, v); }},
         {"--namespace-uri",
          [](Options& o, const std::string& v) {
-             o.printer.namespaceUri = v;
+             o.printer.namespace_uri = v;
              return !v.empty();
          }},
         {"--prefix",
@@ -123,35 +125,37 @@ const std::map<std::string, Handler>& ValueOptions() {
              o.printer.prefix = v;
              return IsXmlName(v) && v != "xmlns";
          }},
-        {"--busy-jobs", [](Options& o, const std::string& v) { return SetLong(o.printer.busyJobs, v); }},
+        {"--busy-jobs", [](Options& o, const std::string& v) { return SetLong(o.printer.busy_jobs, v); }},
         {"--edit-after-read",
-         [](Options& o, const std::string& v) { return SetLong(o.printer.editAfterRead, v); }},
+         [](Options& o, const std::string& v) { return SetLong(o.printer.edit_after_read, v); }},
         {"--edit-after-write",
-         [](Options& o, const std::string& v) { return SetLong(o.printer.editAfterWrite, v); }},
+         [](Options& o, const std::string& v) { return SetLong(o.printer.edit_after_write, v); }},
         {"--stale-bytes",
          [](Options& o, const std::string& v) {
              long n = 0;
-             return ParseScoped(v, n, o.faults.staleScope) &&
-                    ((o.faults.staleBytes = static_cast<std::size_t>(n)), n <= 65536);
+             return ParseScoped(v, n, o.faults.stale_scope) &&
+                    ((o.faults.stale_bytes = static_cast<std::size_t>(n)), n <= 65536);
          }},
         {"--unrelated-doc",
-         [](Options& o, const std::string& v) { return o.faults.unrelatedBefore.Parse(v); }},
+         [](Options& o, const std::string& v) { return o.faults.unrelated_before.Parse(v); }},
         {"--split-payload",
-         [](Options& o, const std::string& v) { return ParseCount(v, o.faults.splitPayload, 1000); }},
+         [](Options& o, const std::string& v) { return ParseCount(v, o.faults.split_payload, 1000); }},
         {"--pad-4096", [](Options& o, const std::string& v) { return o.faults.pad4096.Parse(v); }},
         {"--delay",
          [](Options& o, const std::string& v) {
-             return ParseScoped(v, o.faults.delayMs, o.faults.delayScope);
+             return ParseScoped(v, o.faults.delay_ms, o.faults.delay_scope);
          }},
-        {"--silent-after", [](Options& o, const std::string& v) { return SetLong(o.faults.silentAfter, v); }},
+        {"--silent-after",
+         [](Options& o, const std::string& v) { return SetLong(o.faults.silent_after, v); }},
         {"--disconnect-at",
-         [](Options& o, const std::string& v) { return SetLong(o.faults.disconnectAt, v); }},
+         [](Options& o, const std::string& v) { return SetLong(o.faults.disconnect_at, v); }},
         {"--status",
          [](Options& o, const std::string& v) {
              o.faults.status = v;
              return v.size() < 1000;
          }},
-        {"--status-count", [](Options& o, const std::string& v) { return SetLong(o.faults.statusCount, v); }},
+        {"--status-count",
+         [](Options& o, const std::string& v) { return SetLong(o.faults.status_count, v); }},
     };
     return handlers;
 }
@@ -223,14 +227,14 @@ std::string ParseOptions(const std::vector<std::string>& arguments, Options& opt
     const auto capability = ProfileCapability(options.profile);
     if (!capability) return "unknown profile " + options.profile;
     options.printer.capability = *capability;
-    options.printer.jobIdStart = static_cast<unsigned long>(std::time(nullptr)) % 90000000UL + 10000000UL;
-    options.printer.namespaceUri = kDefaultNamespaceUri;
+    options.printer.job_id_start = static_cast<unsigned long>(std::time(nullptr)) % 90000000UL + 10000000UL;
+    options.printer.namespace_uri = kDefaultNamespaceUri;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string name = arguments[i];
         std::string value;
         const std::size_t eq = name.find('=');
-        const bool inlineValue = name.rfind("--", 0) == 0 && eq != std::string::npos;
-        if (inlineValue) {
+        const bool inline_value = name.rfind("--", 0) == 0 && eq != std::string::npos;
+        if (inline_value) {
             value = name.substr(eq + 1);
             name.resize(eq);
         }
@@ -239,19 +243,19 @@ std::string ParseOptions(const std::vector<std::string>& arguments, Options& opt
             continue;
         }
         if (name == "--stray-start-job") {
-            options.faults.strayStartJob = true;
+            options.faults.stray_start_job = true;
             continue;
         }
         const auto handler = ValueOptions().find(name);
         if (handler == ValueOptions().end()) return "unknown option " + name;
-        if (!inlineValue) {
+        if (!inline_value) {
             if (i + 1 >= arguments.size()) return name + " needs a value";
             value = arguments[++i];
         }
         if (!handler->second(options, value)) return "bad value for " + name + ": " + value;
     }
     if (options.help) return "";
-    if (options.usbDirectory.empty() && options.tcpAddress.empty())
+    if (options.usb_directory.empty() && options.tcp_address.empty())
         return "give --usb DIR and/or --tcp HOST:PORT";
     return CheckCapability(options.printer.capability);
 }

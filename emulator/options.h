@@ -1,3 +1,4 @@
+// The command line of orvane-printer-sim: every option it takes and its --help text.
 #pragma once
 
 #include <string>
@@ -10,11 +11,11 @@ namespace orvane::sim {
 
 // Everything the command line sets.
 struct Options {
-    std::string usbDirectory;  // publish <dir>/lp<usbIndex> when set
-    int usbIndex = 0;
-    std::string tcpAddress;  // listen here when set
-    std::string logPath;
-    std::string readyPath;
+    std::string usb_directory;  // publish <dir>/lp<usb_index> when set
+    int usb_index = 0;
+    std::string tcp_address;  // listen here when set
+    std::string log_path;
+    std::string ready_path;
     std::string profile = "typical";
     PrinterSettings printer;
     Faults faults;

@@ -25,12 +25,12 @@ void PutDial(std::string& out, const DialSlot& slot, const Widths& w) {
     const bool group = slot.kind == SlotKind::Group;
     const bool individual = slot.kind == SlotKind::Individual;
     out.append(group ? "GI" : "DI").append(slot.id).append(kCrLf);
-    PutRecordLine(out, group ? "GN" : "DN", group || individual ? slot.name : "", w.nw);
+    PutRecordLine(out, group ? "GN" : "DN", group || individual ? slot.name : "", w.name_width);
     PutRecordLine(out, group ? "GT" : "DT",
                   group        ? EncodeGroupBitmap(slot.members, w)
                   : individual ? slot.number
                                : "",
-                  w.tw);
+                  w.number_width);
 }
 
 std::string RejectId(std::size_t index) {
@@ -38,7 +38,7 @@ std::string RejectId(std::size_t index) {
 }
 
 std::size_t RejectRecordCount(const Directory& d, const Widths& w) {
-    return d.rejects.empty() ? static_cast<std::size_t>(w.rm) : d.rejects.size();
+    return d.rejects.empty() ? static_cast<std::size_t>(w.reject_records_when_empty) : d.rejects.size();
 }
 
 // Sequential reader of the fixed-width records of a SendData payload.
@@ -97,15 +97,16 @@ bool IsSenderNumber(std::string_view number) {
 
 class PayloadDecoder {
   public:
-    PayloadDecoder(std::string_view bytes, const Widths& w, Directory& d) : in_(bytes), w_(w), d_(d) {}
+    PayloadDecoder(std::string_view bytes, const Widths& w, Directory& d)
+        : in_(bytes), widths_(w), directory_(d) {}
 
     std::string Run() {
         std::set<std::string> seen;
-        for (std::size_t i = 0; i < d_.dials.size(); ++i) {
+        for (std::size_t i = 0; i < directory_.dials.size(); ++i) {
             if (std::string e = Dial(seen); !e.empty()) return e;
         }
         if (std::string e = Sender(); !e.empty()) return e;
-        for (std::size_t i = 0; i < RejectRecordCount(d_, w_); ++i) {
+        for (std::size_t i = 0; i < RejectRecordCount(directory_, widths_); ++i) {
             if (std::string e = Reject(i); !e.empty()) return e;
         }
         return in_.AtEnd() ? "" : At("bytes after the last record");
@@ -121,20 +122,23 @@ class PayloadDecoder {
         if (!group && !in_.Expect("DI")) return At("dial record tag missing");
         std::string id, name, field;
         if (!in_.Id(id)) return At("dial slot ID malformed");
-        auto slot =
-            std::find_if(d_.dials.begin(), d_.dials.end(), [&](const DialSlot& s) { return s.id == id; });
-        if (slot == d_.dials.end()) return At("unknown dial slot " + id);
+        auto slot = std::find_if(directory_.dials.begin(), directory_.dials.end(),
+                                 [&](const DialSlot& s) { return s.id == id; });
+        if (slot == directory_.dials.end()) return At("unknown dial slot " + id);
         if (!seen.insert(id).second) return At("dial slot " + id + " sent twice");
-        if (!in_.Expect(group ? "GN" : "DN") || !in_.Field(w_.nw, field) || !Unpad(field, name)) {
+        if (!in_.Expect(group ? "GN" : "DN") || !in_.Field(widths_.name_width, field) ||
+            !Unpad(field, name)) {
             return At("name field of slot " + id + " malformed");
         }
-        if (static_cast<long>(name.size()) > w_.nameMax) return At("name of slot " + id + " too long");
-        if (!in_.Expect(group ? "GT" : "DT") || !in_.Field(w_.tw, field)) return At("number field of " + id);
+        if (static_cast<long>(name.size()) > widths_.name_limit)
+            return At("name of slot " + id + " too long");
+        if (!in_.Expect(group ? "GT" : "DT") || !in_.Field(widths_.number_width, field))
+            return At("number field of " + id);
         return group ? PutGroup(*slot, name, field) : PutIndividual(*slot, name, field);
     }
 
     std::string PutGroup(DialSlot& slot, const std::string& name, const std::string& bitmap) {
-        const std::vector<std::string> ids = BitmapSlotIds(w_);
+        const std::vector<std::string> ids = BitmapSlotIds(widths_);
         DialSlot entry = DialSlot::Empty(slot.id);
         entry.kind = SlotKind::Group;
         entry.name = name;
@@ -151,7 +155,7 @@ class PayloadDecoder {
         std::string number;
         if (!Unpad(field, number) || !IsDialNumber(number))
             return At("number of slot " + slot.id + " malformed");
-        if (static_cast<long>(number.size()) > w_.telMax)
+        if (static_cast<long>(number.size()) > widths_.number_limit)
             return At("number of slot " + slot.id + " too long");
         // A printer keeps no entry without a number.
         slot = DialSlot::Empty(slot.id);
@@ -165,12 +169,15 @@ class PayloadDecoder {
 
     std::string Sender() {
         std::string field;
-        if (!in_.Expect("KN") || !in_.Field(w_.unw, field) || !Unpad(field, d_.senderName) ||
-            static_cast<long>(d_.senderName.size()) > w_.userNameMax) {
+        if (!in_.Expect("KN") || !in_.Field(widths_.sender_name_width, field) ||
+            !Unpad(field, directory_.sender_name) ||
+            static_cast<long>(directory_.sender_name.size()) > widths_.sender_name_limit) {
             return At("sender name record malformed");
         }
-        if (!in_.Expect("KT") || !in_.Field(w_.utw, field) || !Unpad(field, d_.senderNumber) ||
-            static_cast<long>(d_.senderNumber.size()) > w_.userTelMax || !IsSenderNumber(d_.senderNumber)) {
+        if (!in_.Expect("KT") || !in_.Field(widths_.sender_number_width, field) ||
+            !Unpad(field, directory_.sender_number) ||
+            static_cast<long>(directory_.sender_number.size()) > widths_.sender_number_limit ||
+            !IsSenderNumber(directory_.sender_number)) {
             return At("sender number record malformed");
         }
         return "";
@@ -181,23 +188,23 @@ class PayloadDecoder {
         if (!in_.Expect("RI") || !in_.Expect(RejectId(index)) || !in_.Expect(kCrLf)) {
             return At("reject record " + RejectId(index) + " missing");
         }
-        if (!in_.Expect("RT") || !in_.Field(w_.rtw, field) || !Unpad(field, number) ||
-            !IsDialNumber(number) || static_cast<long>(number.size()) > w_.rejectTelMax) {
+        if (!in_.Expect("RT") || !in_.Field(widths_.reject_number_width, field) || !Unpad(field, number) ||
+            !IsDialNumber(number) || static_cast<long>(number.size()) > widths_.reject_number_limit) {
             return At("rejected number " + RejectId(index) + " malformed");
         }
-        if (index < d_.rejects.size()) d_.rejects[index] = number;
+        if (index < directory_.rejects.size()) directory_.rejects[index] = number;
         return "";
     }
 
     RecordReader in_;
-    const Widths& w_;
-    Directory& d_;
+    const Widths& widths_;
+    Directory& directory_;
 };
 
 }  // namespace
 
 std::string EncodeGroupBitmap(const std::vector<std::string>& members, const Widths& w) {
-    std::string bitmap(static_cast<std::size_t>(w.tw), '\0');
+    std::string bitmap(static_cast<std::size_t>(w.number_width), '\0');
     const std::vector<std::string> ids = BitmapSlotIds(w);
     for (std::size_t bit = 0; bit < ids.size() && bit / 8 < bitmap.size(); ++bit) {
         if (std::find(members.begin(), members.end(), ids[bit]) != members.end()) {
@@ -210,19 +217,20 @@ std::string EncodeGroupBitmap(const std::vector<std::string>& members, const Wid
 std::string EncodePayload(const Directory& d, const Widths& w) {
     std::string out;
     for (const auto& slot : d.dials) PutDial(out, slot, w);
-    PutRecordLine(out, "KN", d.senderName, w.unw);
-    PutRecordLine(out, "KT", d.senderNumber, w.utw);
+    PutRecordLine(out, "KN", d.sender_name, w.sender_name_width);
+    PutRecordLine(out, "KT", d.sender_number, w.sender_number_width);
     for (std::size_t i = 0; i < RejectRecordCount(d, w); ++i) {
         out.append("RI").append(RejectId(i)).append(kCrLf);
-        PutRecordLine(out, "RT", i < d.rejects.size() ? d.rejects[i] : "", w.rtw);
+        PutRecordLine(out, "RT", i < d.rejects.size() ? d.rejects[i] : "", w.reject_number_width);
     }
     return out;
 }
 
 std::size_t PayloadSize(const Directory& shape, const Widths& w) {
-    std::size_t size = static_cast<std::size_t>(w.unw + w.utw + 8);
-    for (const auto& slot : shape.dials) size += slot.id.size() + static_cast<std::size_t>(w.nw + w.tw + 12);
-    return size + RejectRecordCount(shape, w) * static_cast<std::size_t>(w.rtw + 10);
+    std::size_t size = static_cast<std::size_t>(w.sender_name_width + w.sender_number_width + 8);
+    for (const auto& slot : shape.dials)
+        size += slot.id.size() + static_cast<std::size_t>(w.name_width + w.number_width + 12);
+    return size + RejectRecordCount(shape, w) * static_cast<std::size_t>(w.reject_number_width + 10);
 }
 
 std::string DecodePayload(std::string_view bytes, const Widths& w, Directory& directory) {

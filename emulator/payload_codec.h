@@ -1,3 +1,5 @@
+// The printer's own code for the remote-setup payload: encoding the directory for ReceiveData and
+// checking and decoding what SendData brings.
 #pragma once
 
 #include <string>
@@ -9,10 +11,10 @@
 namespace orvane::sim {
 
 // The payload of a ReceiveData answer: dial records in the directory's order, the sender record, then
-// the reject records (or `rm` empty ones when the printer holds no reject slots).
+// the reject records (or `reject_records_when_empty` empty ones when the printer holds no reject slots).
 std::string EncodePayload(const Directory& directory, const Widths& widths);
 
-// The group bitmap of a member list: `tw` bytes, bit k set for the k-th slot of BitmapSlotIds.
+// The group bitmap of a member list: `number_width` bytes, bit k set for the k-th slot of BitmapSlotIds.
 std::string EncodeGroupBitmap(const std::vector<std::string>& members, const Widths& widths);
 
 // The exact byte count of the payload the printer expects for this directory shape.

@@ -12,18 +12,19 @@ Printer::Printer(PrinterSettings settings, Directory directory, OperationLog& lo
       widths_(Widths::From(settings_.capability)),
       directory_(std::move(directory)),
       log_(log),
-      nextJobId_(settings_.jobIdStart) {}
+      next_job_id_(settings_.job_id_start) {}
 
 bool Printer::Persist() {
-    if (settings_.statePath.empty()) return true;
-    const std::string error = SaveStateFile(settings_.statePath, directory_);
+    if (settings_.state_path.empty()) return true;
+    const std::string error = SaveStateFile(settings_.state_path, directory_);
     if (!error.empty()) log_.Event("state file not saved: " + error);
     return error.empty();
 }
 
 void Printer::ExpireIdleJob() {
-    const auto idle = std::chrono::steady_clock::now() - lastActivity_;
-    if (job_ && settings_.jobTimeoutSeconds > 0 && idle > std::chrono::seconds(settings_.jobTimeoutSeconds)) {
+    const auto idle = std::chrono::steady_clock::now() - last_activity_;
+    if (job_ && settings_.job_timeout_seconds > 0 &&
+        idle > std::chrono::seconds(settings_.job_timeout_seconds)) {
         log_.Event("job " + *job_ + " expired");
         job_.reset();
     }
@@ -31,15 +32,15 @@ void Printer::ExpireIdleJob() {
 
 Outcome Printer::CheckJob(const Request& request) {
     if (!job_) return Outcome::Ng("NotStart");
-    if (request.jobId != job_) return Outcome::Ng("IllegalJobID");
+    if (request.job_id != job_) return Outcome::Ng("IllegalJobID");
     return Outcome::Ok();
 }
 
 Outcome Printer::StartJob(Fields& fields) {
-    if (++startJobs_ <= settings_.busyJobs) return Outcome::Ng("DeviceBusy");
+    if (++start_jobs_ <= settings_.busy_jobs) return Outcome::Ng("DeviceBusy");
     if (job_) return Outcome::Ng("DeviceUseOtherJob");
     char id[32];
-    std::snprintf(id, sizeof id, "%08lu", nextJobId_++ % 100000000UL);
+    std::snprintf(id, sizeof id, "%08lu", next_job_id_++ % 100000000UL);
     job_ = id;
     fields.emplace_back("jobID", *job_);
     return Outcome::Ok();
@@ -83,7 +84,7 @@ Outcome Printer::EndJob(const Request& request) {
 Outcome Printer::Dispatch(const ReceivedRequest& received, Fields& fields, std::string& payload) {
     const Request& request = received.request;
     if (!request.error.empty()) return Outcome::Ng("ParameterError");
-    if (request.serviceType != "remotesetup") return Outcome::Ng("NotSupportedService");
+    if (request.service_type != "remotesetup") return Outcome::Ng("NotSupportedService");
     const std::string& op = request.operation;
     if (op == "StartJob") return StartJob(fields);
     if (op == "GetCapability") return GetCapability(fields);
@@ -94,11 +95,11 @@ Outcome Printer::Dispatch(const ReceivedRequest& received, Fields& fields, std::
 }
 
 void Printer::EditAfterRead() {
-    if (++reads_ == settings_.editAfterRead) EditOneNameNow();
+    if (++reads_ == settings_.edit_after_read) EditOneNameNow();
 }
 
 void Printer::EditAfterWrite() {
-    if (++writes_ == settings_.editAfterWrite) EditOneNameNow();
+    if (++writes_ == settings_.edit_after_write) EditOneNameNow();
 }
 
 void Printer::EditOneNameNow() {
@@ -115,16 +116,16 @@ std::optional<Answer> Printer::Handle(const ReceivedRequest& received) {
         return std::nullopt;
     }
     ExpireIdleJob();
-    lastActivity_ = std::chrono::steady_clock::now();
-    Answer answer{"", "", request.operation, {settings_.prefix, request.namespaceUri}};
-    if (answer.style.namespaceUri.empty()) answer.style.namespaceUri = settings_.namespaceUri;
+    last_activity_ = std::chrono::steady_clock::now();
+    Answer answer{"", "", request.operation, {settings_.prefix, request.namespace_uri}};
+    if (answer.style.namespace_uri.empty()) answer.style.namespace_uri = settings_.namespace_uri;
     Fields fields;
     const Outcome outcome = Dispatch(received, fields, answer.payload);
     if (!outcome.ok()) answer.payload.clear();
     answer.document =
-        BuildResponse(answer.style, request.operation + "Response", request.serviceType, outcome, fields);
+        BuildResponse(answer.style, request.operation + "Response", request.service_type, outcome, fields);
 
-    std::string line = request.operation + " job=" + request.jobId.value_or("-") +
+    std::string line = request.operation + " job=" + request.job_id.value_or("-") +
                        " result=" + (outcome.ok() ? "OK" : "NG:" + outcome.detail);
     if (request.operation == "StartJob" && outcome.ok()) line += " newjob=" + *job_;
     if (request.operation == "SendData") line += " size=" + std::to_string(received.payload.size());

@@ -1,3 +1,5 @@
+// The job protocol side of the virtual printer: its settings, one job at a time, and the answer to
+// each request.
 #pragma once
 
 #include <chrono>
@@ -16,14 +18,14 @@ namespace orvane::sim {
 struct PrinterSettings {
     Capability capability;
     SlotOrder order = SlotOrder::CodedFirst;
-    std::string statePath;         // state file, empty to keep the directory in memory only
-    unsigned long jobIdStart = 1;  // first job ID handed out
-    long jobTimeoutSeconds = 60;   // an idle job ends after this; 0 keeps it forever
-    long busyJobs = 0;             // StartJob requests answered "DeviceBusy" first
-    long editAfterRead = 0;        // after this many ReceiveData answers someone edits a name; 0 never
-    long editAfterWrite = 0;       // after this many accepted SendData requests the same; 0 never
-    std::string prefix = "ivec";   // namespace prefix of the printer's documents
-    std::string namespaceUri;      // used when a request's own URI cannot be echoed
+    std::string state_path;          // state file, empty to keep the directory in memory only
+    unsigned long job_id_start = 1;  // first job ID handed out
+    long job_timeout_seconds = 60;   // an idle job ends after this; 0 keeps it forever
+    long busy_jobs = 0;              // StartJob requests answered "DeviceBusy" first
+    long edit_after_read = 0;        // after this many ReceiveData answers someone edits a name; 0 never
+    long edit_after_write = 0;       // after this many accepted SendData requests the same; 0 never
+    std::string prefix = "ivec";     // namespace prefix of the printer's documents
+    std::string namespace_uri;       // used when a request's own URI cannot be echoed
 };
 
 // A response: the document and, for ReceiveData, the payload that belongs after it.
@@ -69,9 +71,9 @@ class Printer {
     Directory directory_;
     OperationLog& log_;
     std::optional<std::string> job_;
-    std::chrono::steady_clock::time_point lastActivity_;
-    unsigned long nextJobId_;
-    long startJobs_ = 0;
+    std::chrono::steady_clock::time_point last_activity_;
+    unsigned long next_job_id_;
+    long start_jobs_ = 0;
     long reads_ = 0;
     long writes_ = 0;
 };

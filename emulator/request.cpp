@@ -49,7 +49,7 @@ Request ParseRequest(std::string_view document) {
         request.error = "root element is not cmd";
         return request;
     }
-    const auto prefix = CommonPrefix(root, request.namespaceUri);
+    const auto prefix = CommonPrefix(root, request.namespace_uri);
     if (!prefix) {
         request.error = "common namespace not declared";
         return request;
@@ -58,10 +58,10 @@ Request ParseRequest(std::string_view document) {
     const pugi::xml_node contents = root.child((p + "contents").c_str());
     request.operation = ChildText(contents, p + "operation").value_or("");
     const pugi::xml_node params = contents.child((p + "param_set").c_str());
-    request.serviceType = params.attribute("servicetype").value();
-    request.jobId = ChildText(params, p + "jobID");
+    request.service_type = params.attribute("servicetype").value();
+    request.job_id = ChildText(params, p + "jobID");
     request.format = ChildText(params, p + "format");
-    request.dataSize = ChildText(params, p + "datasize");
+    request.data_size = ChildText(params, p + "datasize");
     if (request.operation.empty()) {
         request.error = "operation missing";
     } else if (!params) {
@@ -71,7 +71,7 @@ Request ParseRequest(std::string_view document) {
 }
 
 std::optional<std::size_t> AnnouncedDataSize(const Request& request) {
-    const std::string& text = request.dataSize.value_or("");
+    const std::string& text = request.data_size.value_or("");
     if (text.empty() || text.size() > 7 || (text.size() > 1 && text[0] == '0') ||
         !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return std::nullopt;
@@ -99,17 +99,17 @@ std::optional<ReceivedRequest> RequestFramer::Next() {
             buffer_.erase(0, 1);
         }
     }
-    const std::size_t documentSize = end + kRootEnd.size();
+    const std::size_t document_size = end + kRootEnd.size();
     ReceivedRequest received;
-    received.request = ParseRequest(std::string_view(buffer_).substr(0, documentSize));
-    std::size_t payloadSize = 0;
+    received.request = ParseRequest(std::string_view(buffer_).substr(0, document_size));
+    std::size_t payload_size = 0;
     if (received.request.operation == "SendData")
-        payloadSize = AnnouncedDataSize(received.request).value_or(0);
-    if (buffer_.size() < documentSize + payloadSize) return std::nullopt;
-    received.payload = buffer_.substr(documentSize, payloadSize);
+        payload_size = AnnouncedDataSize(received.request).value_or(0);
+    if (buffer_.size() < document_size + payload_size) return std::nullopt;
+    received.payload = buffer_.substr(document_size, payload_size);
     received.skipped = skipped_;
     skipped_ = 0;
-    buffer_.erase(0, documentSize + payloadSize);
+    buffer_.erase(0, document_size + payload_size);
     return received;
 }
 

@@ -1,3 +1,5 @@
+// Request documents as the printer reads them, and the framer that cuts them (with their payload)
+// out of the byte stream.
 #pragma once
 
 #include <cstddef>
@@ -15,12 +17,12 @@ inline constexpr std::size_t kMaxDataSize = 9999999;
 
 // One request document as the printer understood it.
 struct Request {
-    std::string operation;     // text of contents/operation
-    std::string serviceType;   // servicetype attribute of contents/param_set, without quotes
-    std::string namespaceUri;  // the URI the document bound its common namespace prefix to
-    std::optional<std::string> jobId;
+    std::string operation;      // text of contents/operation
+    std::string service_type;   // servicetype attribute of contents/param_set, without quotes
+    std::string namespace_uri;  // the URI the document bound its common namespace prefix to
+    std::optional<std::string> job_id;
     std::optional<std::string> format;
-    std::optional<std::string> dataSize;
+    std::optional<std::string> data_size;
     std::string error;  // why the document is not a well-formed request; empty when it is
 };
 

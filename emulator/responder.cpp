@@ -27,17 +27,17 @@ bool OperationScope::Parse(const std::string& text) {
 
 std::vector<std::string> Responder::Transfers(const Answer& answer) const {
     std::vector<std::string> transfers;
-    if (faults_.unrelatedBefore.Covers(answer.operation))
+    if (faults_.unrelated_before.Covers(answer.operation))
         transfers.push_back(BuildStatusDocument(answer.style));
     std::string first = answer.document;
-    const bool split = !answer.payload.empty() && (faults_.splitPayload >= 0 || faults_.strayStartJob);
+    const bool split = !answer.payload.empty() && (faults_.split_payload >= 0 || faults_.stray_start_job);
     if (!split) first += answer.payload;
-    if (faults_.staleScope.Covers(answer.operation)) first.insert(0, StaleBytes(faults_.staleBytes));
+    if (faults_.stale_scope.Covers(answer.operation)) first.insert(0, StaleBytes(faults_.stale_bytes));
     transfers.push_back(first);
     if (split) {
-        for (long i = 0; i < faults_.splitPayload; ++i)
+        for (long i = 0; i < faults_.split_payload; ++i)
             transfers.push_back(BuildStatusDocument(answer.style));
-        if (faults_.strayStartJob) {
+        if (faults_.stray_start_job) {
             transfers.push_back(BuildResponse(answer.style, "StartJobResponse", "remotesetup", Outcome::Ok(),
                                               {{"jobID", "00000002"}}));
         }
@@ -61,8 +61,8 @@ std::vector<std::string> Responder::Transfers(const Answer& answer) const {
 std::optional<Delivery> Responder::Respond(const ReceivedRequest& received) {
     std::lock_guard lock(mutex_);
     const long number = ++requests_;
-    if (faults_.silentAfter >= 0 && number > faults_.silentAfter) {
-        log_.Line(received.request.operation + " job=" + received.request.jobId.value_or("-") +
+    if (faults_.silent_after >= 0 && number > faults_.silent_after) {
+        log_.Line(received.request.operation + " job=" + received.request.job_id.value_or("-") +
                   " result=silent");
         return std::nullopt;
     }
@@ -70,18 +70,18 @@ std::optional<Delivery> Responder::Respond(const ReceivedRequest& received) {
     if (!answer) return std::nullopt;
     Delivery delivery;
     delivery.transfers = Transfers(*answer);
-    if (faults_.delayScope.Covers(answer->operation)) delivery.delayMs = faults_.delayMs;
-    if (number == faults_.disconnectAt) {
+    if (faults_.delay_scope.Covers(answer->operation)) delivery.delay_ms = faults_.delay_ms;
+    if (number == faults_.disconnect_at) {
         log_.Event("link broken in the middle of the " + answer->operation + " answer");
-        delivery.breakLink = true;
+        delivery.break_link = true;
     }
     return delivery;
 }
 
 std::string Responder::NextStatus() {
     std::lock_guard lock(mutex_);
-    ++statusReplies_;
-    return faults_.statusCount == 0 || statusReplies_ <= faults_.statusCount ? faults_.status : "STA:10;";
+    ++status_replies_;
+    return faults_.status_count == 0 || status_replies_ <= faults_.status_count ? faults_.status : "STA:10;";
 }
 
 }  // namespace orvane::sim

@@ -1,3 +1,5 @@
+// The transport faults shown on demand, and the responder that turns the printer's answers into
+// the transfers a link sends.
 #pragma once
 
 #include <mutex>
@@ -22,26 +24,26 @@ struct OperationScope {
 
 // Transport faults shown on demand.
 struct Faults {
-    std::size_t staleBytes = 0;  // stray bytes ahead of the answer's `<?xml`
-    OperationScope staleScope;
-    OperationScope unrelatedBefore;  // a GetStatusResponse as its own transfer before the answer
-    long splitPayload = -1;          // ReceiveData: answer alone, this many status documents, payload
-    bool strayStartJob = false;      // ReceiveData: a StartJobResponse between answer and payload
-    OperationScope pad4096;          // pad each transfer to a multiple of 4096 bytes
-    long delayMs = 0;                // wait before answering
-    OperationScope delayScope;
-    long silentAfter = -1;           // answer nothing once this many requests were answered
-    long disconnectAt = 0;           // break the link in the middle of this request's answer (1 = first)
+    std::size_t stale_bytes = 0;  // stray bytes ahead of the answer's `<?xml`
+    OperationScope stale_scope;
+    OperationScope unrelated_before;  // a GetStatusResponse as its own transfer before the answer
+    long split_payload = -1;          // ReceiveData: answer alone, this many status documents, payload
+    bool stray_start_job = false;     // ReceiveData: a StartJobResponse between answer and payload
+    OperationScope pad4096;           // pad each transfer to a multiple of 4096 bytes
+    long delay_ms = 0;                // wait before answering
+    OperationScope delay_scope;
+    long silent_after = -1;          // answer nothing once this many requests were answered
+    long disconnect_at = 0;          // break the link in the middle of this request's answer (1 = first)
     std::string status = "STA:10;";  // network status text
-    long statusCount = 0;            // status replies that use `status` before "STA:10;"; 0 all
+    long status_count = 0;           // status replies that use `status` before "STA:10;"; 0 all
 };
 
-// How one answer goes out: wait, then each transfer apart from the next; with `breakLink` only the first
+// How one answer goes out: wait, then each transfer apart from the next; with `break_link` only the first
 // half of the first transfer goes out before the link drops.
 struct Delivery {
-    long delayMs = 0;
+    long delay_ms = 0;
     std::vector<std::string> transfers;
-    bool breakLink = false;
+    bool break_link = false;
 };
 
 // Puts the printer's answers on the wire with the faults asked for. Shared by every link.
@@ -64,7 +66,7 @@ class Responder {
     Faults faults_;
     OperationLog& log_;
     long requests_ = 0;
-    long statusReplies_ = 0;
+    long status_replies_ = 0;
 };
 
 }  // namespace orvane::sim

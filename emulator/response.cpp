@@ -33,12 +33,12 @@ std::string Element(const std::string& p, std::string_view name, std::string_vie
 }  // namespace
 
 std::string BuildResponse(const ResponseStyle& style, std::string_view operation,
-                          std::string_view serviceType, const Outcome& outcome,
+                          std::string_view service_type, const Outcome& outcome,
                           const std::vector<std::pair<std::string, std::string>>& fields) {
     const std::string& p = style.prefix;
     std::string doc = "<?xml version=\"1.0\" encoding=\"utf-8\" ?><cmd xmlns:" + p + "=\"" +
-                      style.namespaceUri + "\"><" + p + ":contents>" + Element(p, "operation", operation) +
-                      "<" + p + ":param_set servicetype=\"" + Escape(serviceType) + "\">" +
+                      style.namespace_uri + "\"><" + p + ":contents>" + Element(p, "operation", operation) +
+                      "<" + p + ":param_set servicetype=\"" + Escape(service_type) + "\">" +
                       Element(p, "response", outcome.ok() ? "OK" : "NG");
     doc += outcome.ok() ? "<" + p + ":response_detail/>" : Element(p, "response_detail", outcome.detail);
     for (const auto& [name, value] : fields) doc += Element(p, name, value);

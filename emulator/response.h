@@ -1,3 +1,5 @@
+// Response documents the printer writes: the answer to a request, an unrelated status report,
+// and the padding to whole blocks.
 #pragma once
 
 #include <string>
@@ -10,7 +12,7 @@ namespace orvane::sim {
 // How the printer writes its documents: the prefix it binds to the common namespace and the URI.
 struct ResponseStyle {
     std::string prefix = "ivec";
-    std::string namespaceUri;
+    std::string namespace_uri;
 };
 
 // The outcome a response reports: "OK", or "NG" with a response_detail.
@@ -25,7 +27,7 @@ struct Outcome {
 // Builds a response document on one line: the operation, servicetype, response and response_detail,
 // then the given elements in order (texts escaped).
 std::string BuildResponse(const ResponseStyle& style, std::string_view operation,
-                          std::string_view serviceType, const Outcome& outcome,
+                          std::string_view service_type, const Outcome& outcome,
                           const std::vector<std::pair<std::string, std::string>>& fields);
 
 // A status report the printer sends on its own ("GetStatusResponse").

@@ -142,7 +142,7 @@ std::string ParseLine(std::string_view line, Directory& out) {
     if (!in.Word(key)) return "record name missing";
     std::string error;
     if (key == "sender") {
-        if (!in.Quoted(out.senderName) || !in.Quoted(out.senderNumber))
+        if (!in.Quoted(out.sender_name) || !in.Quoted(out.sender_number))
             error = "sender needs a name and a number";
     } else if (key == "dial") {
         error = ParseDial(in, out);
@@ -165,7 +165,7 @@ std::string ParseLine(std::string_view line, Directory& out) {
 std::string FormatState(const Directory& d) {
     std::ostringstream out;
     out << "# orvane-printer-sim directory state\n";
-    out << "sender " << Quote(d.senderName) << ' ' << Quote(d.senderNumber) << '\n';
+    out << "sender " << Quote(d.sender_name) << ' ' << Quote(d.sender_number) << '\n';
     for (const auto& slot : d.dials) {
         out << "dial " << slot.id << ' ' << KindName(slot.kind);
         if (slot.kind == SlotKind::Individual) out << ' ' << Quote(slot.name) << ' ' << Quote(slot.number);
@@ -183,16 +183,16 @@ std::string FormatState(const Directory& d) {
 
 std::string ParseState(std::string_view text, Directory& out) {
     out = Directory{};
-    std::size_t lineNumber = 0;
+    std::size_t line_number = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        ++lineNumber;
+        ++line_number;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.find_first_not_of(" \t") == std::string_view::npos || line[0] == '#') continue;
         if (std::string error = ParseLine(line, out); !error.empty()) {
-            return "line " + std::to_string(lineNumber) + ": " + error;
+            return "line " + std::to_string(line_number) + ": " + error;
         }
     }
     return "";

@@ -1,3 +1,4 @@
+// The state file: the directory in readable text, its parsing and its atomic saving.
 #pragma once
 
 #include <string>

@@ -2,6 +2,8 @@
 
 #include <arpa/inet.h>
 #include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -47,6 +49,11 @@ bool WriteAll(int socket, std::string_view bytes) {
     return true;
 }
 
+std::string BigEndian32(std::uint32_t n) {
+    return {static_cast<char>(n >> 24), static_cast<char>(n >> 16), static_cast<char>(n >> 8),
+            static_cast<char>(n)};
+}
+
 }  // namespace
 
 TcpServer::~TcpServer() {
@@ -85,11 +92,13 @@ std::string TcpServer::Listen(const std::string& address) {
 }
 
 void TcpServer::Run(Responder& responder) {
-    while (!gStopRequested) {
+    while (!g_stop_requested) {
         pollfd p{listener_, POLLIN, 0};
         if (::poll(&p, 1, 100) <= 0) continue;
         const int s = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
         if (s < 0) continue;
+        const int on = 1;
+        ::setsockopt(s, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
         connections_.emplace_back([s, &responder] {
             TcpLink link(s, responder);
             ServeLink(link, responder);
@@ -104,10 +113,16 @@ TcpLink::~TcpLink() {
 }
 
 bool TcpLink::SendFrame(char type, std::string_view bytes, std::size_t announced) {
-    const auto n = static_cast<std::uint32_t>(announced);
-    const char header[kHeaderSize] = {type, static_cast<char>(n >> 24), static_cast<char>(n >> 16),
-                                      static_cast<char>(n >> 8), static_cast<char>(n)};
-    return WriteAll(socket_, std::string_view(header, kHeaderSize)) && WriteAll(socket_, bytes);
+    // One send per frame: a header sent alone would wait for the peer's delayed acknowledgement.
+    std::string frame = type + BigEndian32(static_cast<std::uint32_t>(announced));
+    frame.append(bytes);
+    return WriteAll(socket_, frame);
+}
+
+bool TcpLink::AnsweredAll() {
+    if (!nothing_more_asked_ || announced_count_ == data_frames_taken_) return true;
+    announced_count_ = data_frames_taken_;
+    return SendFrame('N', BigEndian32(data_frames_taken_), 4);
 }
 
 bool TcpLink::TakeFrames(std::string& bytes) {
@@ -120,9 +135,12 @@ bool TcpLink::TakeFrames(std::string& bytes) {
         const char type = input_[0];
         if (type == 'D') {
             bytes.append(input_, kHeaderSize, length);
+            ++data_frames_taken_;
         } else if (type == 'S') {
             const std::string status = responder_.NextStatus();
             if (!SendFrame('S', status, status.size())) return false;
+        } else if (type == 'N') {
+            nothing_more_asked_ = true;
         } else {
             return false;
         }
@@ -131,9 +149,9 @@ bool TcpLink::TakeFrames(std::string& bytes) {
     return true;
 }
 
-bool TcpLink::Receive(std::string& bytes, int timeoutMs) {
+bool TcpLink::Receive(std::string& bytes, int timeout_ms) {
     pollfd p{socket_, POLLIN, 0};
-    if (::poll(&p, 1, timeoutMs) <= 0) return true;
+    if (::poll(&p, 1, timeout_ms) <= 0) return true;
     char buffer[16384];
     const ssize_t n = ::recv(socket_, buffer, sizeof buffer, 0);
     if (n <= 0) return n < 0 && (errno == EINTR || errno == EAGAIN);

@@ -1,6 +1,10 @@
+// The printer's network side: the listening socket and one framed connection of the network port
+// library's wire convention.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -34,9 +38,12 @@ class TcpLink : public Link {
     TcpLink(int socket, Responder& responder) : socket_(socket), responder_(responder) {}
     ~TcpLink() override;
 
-    bool Receive(std::string& bytes, int timeoutMs) override;
+    bool Receive(std::string& bytes, int timeout_ms) override;
     bool Send(std::string_view transfer) override;
     void Separate() override {}
+    // Sends an 'N' frame with the count of data frames taken, when the computer asked for them and
+    // the count changed since the last one.
+    bool AnsweredAll() override;
     void Break(std::string_view transfer) override;
 
   private:
@@ -46,6 +53,9 @@ class TcpLink : public Link {
     int socket_;
     Responder& responder_;
     std::string input_;
+    std::uint32_t data_frames_taken_ = 0;           // modulo 2^32, as the count goes out
+    std::optional<std::uint32_t> announced_count_;  // the count of the last 'N' frame sent
+    bool nothing_more_asked_ = false;               // the computer sent an 'N' request
 };
 
 }  // namespace orvane::sim

@@ -33,10 +33,10 @@ UsbDevice::~UsbDevice() {
 std::string UsbDevice::Open() {
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return Failure("pseudo-terminal");
-    const char* slaveName = ::ptsname(master_);
-    if (slaveName == nullptr) return Failure("ptsname");
-    slave_ = ::open(slaveName, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (slave_ < 0) return Failure(slaveName);
+    const char* slave_name = ::ptsname(master_);
+    if (slave_name == nullptr) return Failure("ptsname");
+    slave_ = ::open(slave_name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (slave_ < 0) return Failure(slave_name);
     termios mode{};
     if (::tcgetattr(slave_, &mode) != 0) return Failure("tcgetattr");
     ::cfmakeraw(&mode);
@@ -46,7 +46,7 @@ std::string UsbDevice::Open() {
         if (!S_ISLNK(existing.st_mode)) return path_ + " exists and is not a symlink";
         ::unlink(path_.c_str());
     }
-    if (::symlink(slaveName, path_.c_str()) != 0) return Failure(path_);
+    if (::symlink(slave_name, path_.c_str()) != 0) return Failure(path_);
     return "";
 }
 
@@ -63,8 +63,9 @@ void UsbDevice::Unpublish() {
         char target[64];
         // Only our own symlink is removed, never one a later printer made.
         const ssize_t n = ::readlink(path_.c_str(), target, sizeof target - 1);
-        const char* slaveName = ::ptsname(master_);
-        if (n > 0 && slaveName != nullptr && std::string(target, static_cast<std::size_t>(n)) == slaveName) {
+        const char* slave_name = ::ptsname(master_);
+        if (n > 0 && slave_name != nullptr &&
+            std::string(target, static_cast<std::size_t>(n)) == slave_name) {
             ::unlink(path_.c_str());
         }
     }
@@ -80,10 +81,10 @@ std::string UsbDevice::Replug() {
     return error;
 }
 
-bool UsbDevice::Receive(std::string& bytes, int timeoutMs) {
+bool UsbDevice::Receive(std::string& bytes, int timeout_ms) {
     if (master_ < 0) return false;
     pollfd p{master_, POLLIN, 0};
-    if (::poll(&p, 1, timeoutMs) <= 0) return true;
+    if (::poll(&p, 1, timeout_ms) <= 0) return true;
     char buffer[8192];
     for (;;) {
         const ssize_t n = ::read(master_, buffer, sizeof buffer);
@@ -95,12 +96,12 @@ bool UsbDevice::Receive(std::string& bytes, int timeoutMs) {
     }
 }
 
-bool UsbDevice::Send(std::string_view transfer) {
+bool UsbDevice::Write(std::string_view bytes) {
     const auto start = std::chrono::steady_clock::now();
-    while (!transfer.empty() && !gStopRequested) {
-        const ssize_t n = ::write(master_, transfer.data(), transfer.size());
+    while (!bytes.empty() && !g_stop_requested) {
+        const ssize_t n = ::write(master_, bytes.data(), bytes.size());
         if (n > 0) {
-            transfer.remove_prefix(static_cast<std::size_t>(n));
+            bytes.remove_prefix(static_cast<std::size_t>(n));
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
@@ -111,10 +112,26 @@ bool UsbDevice::Send(std::string_view transfer) {
     return true;
 }
 
+void UsbDevice::MarkTransferEnd(bool ended) {
+    termios mode{};
+    if (::tcgetattr(slave_, &mode) != 0) return;
+    // VMIN 0: a read of the drained node returns zero bytes at once instead of waiting for more.
+    mode.c_cc[VMIN] = ended ? 0 : 1;
+    mode.c_cc[VTIME] = 0;
+    ::tcsetattr(slave_, TCSANOW, &mode);
+}
+
+bool UsbDevice::Send(std::string_view transfer) {
+    MarkTransferEnd(false);
+    const bool sent = Write(transfer);
+    MarkTransferEnd(true);
+    return sent;
+}
+
 void UsbDevice::Separate() {
     // Bytes reach the slave's queue shortly after the write; then wait until the computer took them all.
     SleepUnlessStopped(20);
-    for (long waited = 0; waited < kDrainLimitMs && !gStopRequested; waited += 10) {
+    for (long waited = 0; waited < kDrainLimitMs && !g_stop_requested; waited += 10) {
         int queued = 0;
         if (::ioctl(slave_, FIONREAD, &queued) != 0 || queued == 0) break;
         SleepUnlessStopped(10);
@@ -123,7 +140,8 @@ void UsbDevice::Separate() {
 }
 
 void UsbDevice::Break(std::string_view transfer) {
-    Send(transfer.substr(0, transfer.size() / 2));
+    MarkTransferEnd(false);  // the cut transfer never ends
+    Write(transfer.substr(0, transfer.size() / 2));
     SleepUnlessStopped(100);
     Unpublish();
 }

@@ -1,3 +1,4 @@
+// The printer's USB device node: a pseudo-terminal published under the name the computer looks for.
 #pragma once
 
 #include <string>
@@ -23,13 +24,20 @@ class UsbDevice : public Link {
     // Publishes a fresh node under the same name after a Break.
     std::string Replug();
 
-    bool Receive(std::string& bytes, int timeoutMs) override;
+    bool Receive(std::string& bytes, int timeout_ms) override;
     bool Send(std::string_view transfer) override;
     void Separate() override;
+    // The node marks the end of each transfer instead (MarkTransferEnd).
+    bool AnsweredAll() override { return true; }
     void Break(std::string_view transfer) override;
 
   private:
     std::string Open();
+    // Writes all of `bytes` to the node, waiting while it is full; false once it is gone.
+    bool Write(std::string_view bytes);
+    // Marks whether the transfer written last is complete: a computer that reads the drained node
+    // then gets a zero-length read, as a zero-length packet ends a transfer on a real USB device.
+    void MarkTransferEnd(bool ended);
 
     std::string path_;
     int master_ = -1;

@@ -107,6 +107,7 @@ uint32_t Connection::SendFrame(char type, const void* data, size_t length) {
             return kNetportSendFailed;
         }
     }
+    if (type == 'D') ++data_frames_sent_;
     return 0;
 }
 
@@ -146,15 +147,24 @@ Connection::Receive Connection::ReceiveFrame(Frame* frame, int timeout_ms) {
     }
 }
 
+void Connection::Keep(Frame frame) {
+    if (frame.type == 'D') {
+        data_frames_.push_back(std::move(frame));
+    } else if (frame.type == 'N' && frame.bytes.size() == 4) {
+        answered_ = BigEndian32(frame.bytes.data());
+    }
+}
+
 uint32_t Connection::ReadData(uint8_t* buffer, uint32_t length, uint32_t* read, int timeout_ms) {
     *read = 0;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
     while (data_frames_.empty()) {
+        // Once the printer has answered everything, only what has already arrived is taken.
         Frame frame;
-        const Receive result = ReceiveFrame(&frame, MillisecondsLeft(deadline));
+        const Receive result = ReceiveFrame(&frame, PrinterDone() ? 0 : MillisecondsLeft(deadline));
         if (result == Receive::TimedOut) return 0;
         if (result == Receive::Closed) return kNetportClosed;
-        if (frame.type == 'D') data_frames_.push_back(std::move(frame));  // stray status replies are dropped
+        Keep(std::move(frame));  // stray status replies are dropped
     }
     const std::vector<uint8_t>& current = data_frames_.front().bytes;
     const size_t count = std::min<size_t>(length, current.size() - data_offset_);
@@ -178,11 +188,10 @@ uint32_t Connection::QueryStatus(char* buffer, uint32_t length, uint32_t* text_l
         const Receive result = ReceiveFrame(&frame, MillisecondsLeft(deadline));
         if (result == Receive::TimedOut) return kNetportNoStatus;
         if (result == Receive::Closed) return kNetportClosed;
-        if (frame.type == 'D') {
-            data_frames_.push_back(std::move(frame));
+        if (frame.type != 'S') {
+            Keep(std::move(frame));
             continue;
         }
-        if (frame.type != 'S') continue;
         const size_t count = std::min<size_t>(frame.bytes.size(), length - 1);
         std::memcpy(buffer, frame.bytes.data(), count);
         buffer[count] = '\0';

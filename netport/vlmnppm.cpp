@@ -25,7 +25,8 @@ uint32_t Open(void** handle, const char* port_name, uint32_t) {
     if (!ParsePortName(port_name, &host, &port)) return kNetportBadArgument;
     auto* connection = new (std::nothrow) Connection();
     if (connection == nullptr) return kNetportNoMemory;
-    const uint32_t result = connection->Connect(host, port, kConnectTimeoutMs);
+    uint32_t result = connection->Connect(host, port, kConnectTimeoutMs);
+    if (result == 0) result = connection->SendFrame('N', nullptr, 0);  // asks for nothing-more frames
     if (result != 0) {
         delete connection;
         return result;

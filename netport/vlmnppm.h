@@ -9,19 +9,26 @@
  *
  * Wire, both directions: a frame is 1 type byte, a 4-byte big-endian length and that many bytes.
  * A frame longer than 1 MiB is a protocol error and closes the connection.
- *   computer -> printer: 'D' data (one write = one frame); 'S' status request, length 0.
+ *   computer -> printer: 'D' data (one write = one frame); 'S' status request, length 0;
+ *   'N' request for nothing-more frames, length 0, sent once right after connecting.
  *   printer -> computer: 'D' data, one frame per transfer (one document, or a document with its
  *   payload); 'S' status reply, ASCII text such as "STA:10;". "STA:10;" and "STA:20;" mean ready,
- *   "STA:11;", "STA:19;" and "STA:30;" busy; other fields may follow ("STA:10;PRG:0;").
+ *   "STA:11;", "STA:19;" and "STA:30;" busy; other fields may follow ("STA:10;PRG:0;");
+ *   'N' nothing more, length 4: the big-endian count (modulo 2^32) of 'D' frames the printer has
+ *   taken from this connection. Asked for them, the printer sends one at once and then whenever it
+ *   has answered everything it took, so no data frame is on its way while the count equals the
+ *   computer's; a computer that did not ask gets none. A printer that never sends 'N' is served as
+ *   well, only more slowly. Other types are ignored.
  *
  * Entries:
- *   open(out handle, port name, 0): parses the name and connects (5000 ms connect time-out).
+ *   open(out handle, port name, 0): parses the name, connects (5000 ms connect time-out) and asks
+ *     for nothing-more frames.
  *   close(handle): closes the connection and frees the handle.
  *   write(handle, buffer, length, out written): sends one 'D' frame; reports the whole length.
  *   read(handle, buffer, length, out read): gives bytes of the current 'D' frame, at most length,
  *     never bytes of two frames in one call. With nothing buffered it waits up to 500 ms for a
- *     frame, else reports 0 bytes with success. A connection the peer closed with nothing buffered
- *     is a failure.
+ *     frame, or not at all while the printer's latest 'N' counts every 'D' frame sent, and then
+ *     reports 0 bytes with success. A connection the peer closed with nothing buffered is a failure.
  *   status(handle, buffer, length, out length): sends 'S' and waits up to 5000 ms for the 'S'
  *     reply, keeping 'D' frames that arrive meanwhile for read; copies the text NUL-terminated,
  *     truncated to fit.

@@ -166,22 +166,30 @@ UsbPort::Wait UsbPort::Gather(uint8_t* buffer, uint32_t length, uint32_t timeout
     // The whole read, trickling data included, never takes longer than its time-out.
     const auto limit = Clock::now() + std::chrono::milliseconds(timeout_ms);
     auto deadline = limit;
+    // Only an empty node is waited on; what it holds is taken at once, so that a node marking the end
+    // of a transfer with a zero-length read ends the gathering without a quiet interval.
+    bool empty = true;
     while (*read < length) {
-        const Ready ready = WaitUntil(fd_, POLLIN, deadline);
-        if (ready != Ready::Yes) {
-            if (*read > 0) return Wait::Done;  // quiet after data: the transfer is complete
-            return ready == Ready::TimedOut ? Wait::TimedOut : Wait::Failed;
+        if (empty) {
+            const Ready ready = WaitUntil(fd_, POLLIN, deadline);
+            if (ready != Ready::Yes) {
+                if (*read > 0) return Wait::Done;  // quiet after data: the transfer is complete
+                return ready == Ready::TimedOut ? Wait::TimedOut : Wait::Failed;
+            }
         }
         const ssize_t got = ::read(fd_, buffer + *read, length - *read);
         if (got == 0) return Wait::Done;  // a zero-length transfer ends the data
         if (got < 0) {
-            if (errno == EINTR || errno == EAGAIN) continue;
-            return *read > 0 ? Wait::Done : Wait::Failed;
+            if (errno == EINTR) continue;
+            if (errno != EAGAIN) return *read > 0 ? Wait::Done : Wait::Failed;
+            empty = true;
+            continue;
         }
         *read += static_cast<uint32_t>(got);
         const auto now = Clock::now();
         if (now >= limit) return Wait::Done;
         deadline = std::min(limit, now + std::chrono::milliseconds(kUsbSettleMilliseconds));
+        empty = false;
     }
     return Wait::Done;
 }

@@ -42,8 +42,9 @@ class UsbPort : public PortBackEnd {
     bool Write(const uint8_t* data, uint32_t length, uint32_t* written, uint32_t timeout_ms) override;
 
     // Read time-out 1-30000 ms, else 4000 ms; waits that long for the first byte, then gathers
-    // until `length` bytes, kUsbSettleMilliseconds of quiet, or the time-out. Codes kUsbIoFailure
-    // (time-out included) and kUsbDeviceNotFound.
+    // until `length` bytes, a zero-length read (a node that marks the end of a transfer),
+    // kUsbSettleMilliseconds of quiet, or the time-out. Codes kUsbIoFailure (time-out included)
+    // and kUsbDeviceNotFound.
     bool Read(uint8_t* buffer, uint32_t length, uint32_t* read, uint32_t timeout_ms) override;
 
     bool LastReadTimedOut() const override { return last_read_timed_out_; }

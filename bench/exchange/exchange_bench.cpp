@@ -1,7 +1,8 @@
 // End-to-end timing of the device exchange against the virtual printer, over the device node and over
-// TCP. Each line shows the time per operation beside the floor that the protocol's own pauses impose
-// (10 ms before each read, 100 ms before each device close), so the ratio shows what the code adds.
-// The rest includes the printer's own gaps and, on TCP, the status check and first read of each open.
+// TCP. Each line shows the time per operation beside the floor that the protocol's own pauses impose,
+// so the ratio shows what the code adds. The floor is made of the pauses the transport really took,
+// counted by kind: 10 ms before each read, 100 ms before a device close (device node) or after a
+// network open (TCP), and any other pause (a busy printer's) by its length.
 //
 // Usage: exchange_bench [runs] [profile]   (defaults: 5 runs, profile "large")
 #include "remotesetup/remote_setup.h"
@@ -75,18 +76,41 @@ class VirtualPrinter {
     pid_t pid_ = -1;
 };
 
-// Time spent in one kind of operation, and the part of it the protocol's pauses take.
+constexpr uint32_t kReadPauseMs = 10;   // before each read
+constexpr uint32_t kLinkPauseMs = 100;  // before a device close, after a network open
+
+// The pauses the transport took, counted by kind.
+struct Pauses {
+    int reads = 0;
+    int link = 0;  // device closes or network opens
+    std::chrono::milliseconds other{};
+
+    void Count(uint32_t ms) {
+        if (ms == kReadPauseMs) {
+            ++reads;
+        } else if (ms == kLinkPauseMs) {
+            ++link;
+        } else {
+            other += std::chrono::milliseconds(ms);
+        }
+    }
+    std::chrono::milliseconds Total() const {
+        return std::chrono::milliseconds(reads * kReadPauseMs + link * kLinkPauseMs) + other;
+    }
+};
+
+// Time spent in one kind of operation, and the pauses it took.
 struct Timing {
     Clock::duration elapsed{};
-    std::chrono::milliseconds pauses{};
+    Pauses pauses;
     int failures = 0;
 };
 
-// A remote-setup object whose port really sleeps and adds every pause to `*pauses`.
-std::unique_ptr<CRSUFuncRemoteSetup> Connect(const std::string& port, std::chrono::milliseconds* pauses) {
+// A remote-setup object whose port really sleeps and counts every pause in `*pauses`.
+std::unique_ptr<CRSUFuncRemoteSetup> Connect(const std::string& port, Pauses* pauses) {
     orvane::TransportHooks hooks;
     hooks.sleep = [pauses](uint32_t ms) {
-        *pauses += std::chrono::milliseconds(ms);
+        pauses->Count(ms);
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     };
     auto setup = std::make_unique<CRSUFuncRemoteSetup>(std::move(hooks));
@@ -129,11 +153,19 @@ Timing TimeWrites(const std::string& port, int runs) {
     return timing;
 }
 
-void Report(const char* link, const char* operation, const Timing& timing, int runs) {
+// One line per operation; `link_pauses` names what the 100 ms pauses of this link stand for.
+void Report(const char* link, const char* link_pauses, const char* operation, const Timing& timing,
+            int runs) {
     const double each = std::chrono::duration<double, std::milli>(timing.elapsed).count() / runs;
-    const double floor = static_cast<double>(timing.pauses.count()) / runs;
-    std::printf("%-4s %-12s %8.1f ms per operation, floor %7.1f ms, ratio %5.2f, failures %d\n", link,
-                operation, each, floor, floor > 0 ? each / floor : 0.0, timing.failures);
+    const double floor = static_cast<double>(timing.pauses.Total().count()) / runs;
+    std::printf("%-4s %-12s %8.1f ms per operation, floor %7.1f ms, ratio %5.2f, %5.1f reads, %5.1f %s", link,
+                operation, each, floor, floor > 0 ? each / floor : 0.0,
+                static_cast<double>(timing.pauses.reads) / runs,
+                static_cast<double>(timing.pauses.link) / runs, link_pauses);
+    if (timing.pauses.other.count() > 0) {
+        std::printf(", %.1f ms other pauses", static_cast<double>(timing.pauses.other.count()) / runs);
+    }
+    std::printf(", failures %d\n", timing.failures);
 }
 
 }  // namespace
@@ -148,10 +180,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("profile %s, %d runs each\n", profile.c_str(), runs);
-    for (const auto& [link, port] : {std::pair<const char*, std::string>{"usb", "USB001"},
-                                     std::pair<const char*, std::string>{"tcp", "VLNETP_" + tcp}}) {
-        Report(link, "read", TimeReads(port, runs), runs);
-        Report(link, "check+write", TimeWrites(port, runs), runs);
+    struct Path {
+        const char* link;
+        const char* link_pauses;
+        std::string port;
+    };
+    for (const Path& path : {Path{"usb", "closes", "USB001"}, Path{"tcp", "opens", "VLNETP_" + tcp}}) {
+        Report(path.link, path.link_pauses, "read", TimeReads(path.port, runs), runs);
+        Report(path.link, path.link_pauses, "check+write", TimeWrites(path.port, runs), runs);
     }
     return 0;
 }

@@ -47,5 +47,28 @@ TEST(TcpSession, ClosesAConnectionThatBreaksTheFraming) {
     EXPECT_EQ(StartJob(next).size(), 8u);
 }
 
+TEST(TcpSession, AComputerThatAsksIsToldWhenEveryRequestIsAnswered) {
+    SimProcess sim({"--tcp", "127.0.0.1:0"});
+    FrameClient client(sim.Ready("tcp"));
+    ASSERT_TRUE(client.Send('N', ""));
+    char type = 0;
+    std::string bytes;
+    ASSERT_TRUE(client.Receive(type, bytes));
+    EXPECT_EQ(std::string(1, type) + bytes, std::string("N\0\0\0\0", 5));  // nothing taken yet
+
+    // A request in two data frames: the first alone is answered by "nothing more" with its count.
+    const std::string request =
+        Request("StartJob", "<ivec:jobID>00000001</ivec:jobID><ivec:bidi>1</ivec:bidi>");
+    ASSERT_TRUE(client.Send('D', request.substr(0, 10)));
+    ASSERT_TRUE(client.Receive(type, bytes));
+    EXPECT_EQ(std::string(1, type) + bytes, std::string("N\0\0\0\1", 5));
+    ASSERT_TRUE(client.Send('D', request.substr(10)));
+    ASSERT_TRUE(client.Receive(type, bytes));
+    EXPECT_EQ(type, 'D');
+    EXPECT_EQ(Element(bytes, "response"), "OK");
+    ASSERT_TRUE(client.Receive(type, bytes));
+    EXPECT_EQ(std::string(1, type) + bytes, std::string("N\0\0\0\2", 5));
+}
+
 }  // namespace
 }  // namespace simtest

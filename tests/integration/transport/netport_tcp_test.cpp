@@ -222,6 +222,34 @@ TEST_F(NetportLibraryTest, StatusKeepsDataFramesAndReadsNeverMixFrames) {
     table_->close(handle);
 }
 
+// The payload of a nothing-more frame: the count of data frames the printer has taken.
+std::string Count(uint32_t frames) {
+    std::string bytes;
+    for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<char>(frames >> shift));
+    return bytes;
+}
+
+TEST_F(NetportLibraryTest, OnlyANothingMoreFrameThatCountsEveryRequestEndsTheWait) {
+    TcpPeer peer;
+    peer.Serve("STA:10;", [](int connection, const std::string& bytes) {
+        if (bytes != "go") return;
+        TcpPeer::Send(connection, 'N', Count(0));  // late, from before the request
+        TcpPeer::Send(connection, 'D', "answer");
+        TcpPeer::Send(connection, 'N', Count(1));
+    });
+    void* handle = nullptr;
+    ASSERT_EQ(table_->open(&handle, peer.PortName().c_str(), 0), 0u);
+    uint32_t written = 0;
+    ASSERT_EQ(table_->write(handle, "go", 2, &written), 0u);
+    uint32_t result = 1;
+    EXPECT_EQ(Read(handle, 100, &result), "answer");
+    EXPECT_EQ(result, 0u);
+    result = 1;
+    EXPECT_EQ(Read(handle, 100, &result), "");
+    EXPECT_EQ(result, 0u);
+    table_->close(handle);
+}
+
 TEST_F(NetportLibraryTest, ClosedConnectionAndOversizedFramesFailReads) {
     TcpPeer peer;
     peer.Serve("STA:10;", [](int connection, const std::string& bytes) {

@@ -74,8 +74,8 @@ TEST(GroupBitmap, CodedSlotsComeFirst) {
     };
     for (const auto& row : rows) {
         Widths w = SmallWidths();
-        w.nc = row.nc;
-        w.no = row.no;
+        w.coded_slots = row.nc;
+        w.one_touch_slots = row.no;
         EXPECT_EQ(EncodeGroupBitmap(row.members, w), row.bitmap) << row.nc << "/" << row.no;
     }
 }
@@ -101,7 +101,7 @@ TEST(PayloadDecode, AcceptsRecordsInAnyOrderAndDropsIndividualsWithoutNumber) {
     EXPECT_EQ(d.dials[0].kind, SlotKind::Individual);
     EXPECT_EQ(d.dials[0].number, "7");
     EXPECT_EQ(d.dials[2].members, (std::vector<std::string>{"*00", "01"}));
-    EXPECT_EQ(d.senderName, "");
+    EXPECT_EQ(d.sender_name, "");
     EXPECT_EQ(d.rejects[0], "");
 }
 
@@ -110,7 +110,7 @@ TEST(PayloadDecode, SenderNumberMayCarryAPlusThatDialNumbersMayNot) {
     std::string payload = kSmallPayload;
     payload.replace(payload.find("KT5\0\0\0"s), 6, "KT+5 1");
     ASSERT_EQ(DecodePayload(payload, SmallWidths(), d), "");
-    EXPECT_EQ(d.senderNumber, "+5 1");
+    EXPECT_EQ(d.sender_number, "+5 1");
     std::string dial = kSmallPayload;
     dial.replace(dial.find("DT12"), 4, "DT+1");
     EXPECT_NE(DecodePayload(dial, SmallWidths(), d), "");

@@ -28,8 +28,8 @@ class PrinterTest : public ::testing::Test {
     static PrinterSettings Settings() {
         PrinterSettings s;
         s.capability = *ProfileCapability("small");
-        s.jobIdStart = 4711;
-        s.busyJobs = 1;
+        s.job_id_start = 4711;
+        s.busy_jobs = 1;
         return s;
     }
     static Directory Shape() {

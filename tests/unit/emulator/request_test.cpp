@@ -21,9 +21,9 @@ TEST(ParseRequest, ReadsTheFieldsOfAWellFormedRequest) {
         "<ivec:jobID>12345678</ivec:jobID><ivec:format>rsd1</ivec:format><ivec:datasize>97</ivec:datasize>"));
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(r.operation, "SendData");
-    EXPECT_EQ(r.serviceType, "remotesetup");
-    EXPECT_EQ(r.namespaceUri, kUri);
-    EXPECT_EQ(r.jobId, "12345678");
+    EXPECT_EQ(r.service_type, "remotesetup");
+    EXPECT_EQ(r.namespace_uri, kUri);
+    EXPECT_EQ(r.job_id, "12345678");
     EXPECT_EQ(r.format, "rsd1");
     EXPECT_EQ(AnnouncedDataSize(r), 97u);
 }
@@ -32,7 +32,7 @@ TEST(ParseRequest, FollowsTheNamespaceNotThePrefix) {
     const Request r = ParseRequest(Document("EndJob", "<a:jobID>7</a:jobID>", "a"));
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(r.operation, "EndJob");
-    EXPECT_EQ(r.jobId, "7");
+    EXPECT_EQ(r.job_id, "7");
 }
 
 struct BadRow {
@@ -66,7 +66,7 @@ TEST(AnnouncedDataSize, AcceptsOnlyPlainDecimalNumbers) {
     };
     for (const auto& [text, expected] : rows) {
         Request r;
-        r.dataSize = text;
+        r.data_size = text;
         EXPECT_EQ(AnnouncedDataSize(r), expected) << text;
     }
 }

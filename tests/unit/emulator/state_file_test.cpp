@@ -31,7 +31,7 @@ TEST(StateFile, EveryProfileReadsBackUnchanged) {
 
 TEST(StateFile, WritesReadableTextAndEscapesBytesWithoutCharacter) {
     Directory d;
-    d.senderName = "Zo\xEB\"\x5C\x01"s;  // Í in the device code, quote, backslash, control byte
+    d.sender_name = "Zo\xEB\"\x5C\x01"s;  // Í in the device code, quote, backslash, control byte
     std::string device;
     ASSERT_TRUE(Utf8ToDevice("Café", device));
     DialSlot slot = DialSlot::Empty("01");
