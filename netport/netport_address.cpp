@@ -1,4 +1,4 @@
-#include "netport/netport_address.h"
+#include "netport/internal/netport_address.h"
 
 #include "netport/vlmnppm.h"
 

@@ -1,4 +1,4 @@
-#include "netport/netport_connection.h"
+#include "netport/internal/netport_connection.h"
 
 #include <fcntl.h>
 #include <netdb.h>

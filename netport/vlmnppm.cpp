@@ -3,8 +3,8 @@
 #include <new>
 #include <string>
 
-#include "netport/netport_address.h"
-#include "netport/netport_connection.h"
+#include "netport/internal/netport_address.h"
+#include "netport/internal/netport_connection.h"
 
 namespace orvane::netport {
 namespace {

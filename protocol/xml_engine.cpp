@@ -4,7 +4,7 @@
 #include <array>
 #include <new>
 
-#include "protocol/xml_scanner.h"
+#include "protocol/internal/xml_scanner.h"
 
 namespace orvane {
 

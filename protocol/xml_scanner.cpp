@@ -1,4 +1,4 @@
-#include "protocol/xml_scanner.h"
+#include "protocol/internal/xml_scanner.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "transport/last_error.h"
+#include "transport/internal/last_error.h"
 
 namespace orvane {
 namespace {

@@ -1,9 +1,9 @@
-#include "transport/monitor_port.h"
+#include "transport/internal/monitor_port.h"
 
 #include <cerrno>
 #include <chrono>
 
-#include "transport/last_error.h"
+#include "transport/internal/last_error.h"
 #include "transport/transport_codes.h"
 
 namespace orvane {

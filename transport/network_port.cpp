@@ -1,4 +1,4 @@
-#include "transport/network_port.h"
+#include "transport/internal/network_port.h"
 
 #include <dlfcn.h>
 #include <algorithm>
@@ -6,7 +6,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "transport/last_error.h"
+#include "transport/internal/last_error.h"
 #include "transport/port_kind.h"
 #include "transport/transport_codes.h"
 

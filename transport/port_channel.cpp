@@ -1,15 +1,15 @@
-#include "transport/port_channel.h"
+#include "transport/internal/port_channel.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 #include <utility>
 
-#include "transport/last_error.h"
-#include "transport/monitor_port.h"
-#include "transport/network_port.h"
+#include "transport/internal/last_error.h"
+#include "transport/internal/monitor_port.h"
+#include "transport/internal/network_port.h"
 #include "transport/transport_codes.h"
-#include "transport/usb_port.h"
+#include "transport/internal/usb_port.h"
 
 namespace orvane {
 namespace {

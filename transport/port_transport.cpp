@@ -5,7 +5,8 @@
 #include <new>
 #include <utility>
 
-#include "transport/last_error.h"
+#include "transport/internal/last_error.h"
+#include "transport/internal/port_channel.h"
 #include "transport/port_kind.h"
 #include "transport/transport_codes.h"
 

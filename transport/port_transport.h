@@ -11,9 +11,10 @@
 #include <string_view>
 
 #include "transport/os_family.h"
-#include "transport/port_channel.h"
 
 namespace orvane {
+
+class PortChannel;
 
 // Pause before each read of a response.
 inline constexpr uint32_t kReadPauseMs = 10;

@@ -1,4 +1,4 @@
-#include "transport/usb_port.h"
+#include "transport/internal/usb_port.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -10,8 +10,8 @@
 #include <cstring>
 #include <utility>
 
-#include "transport/last_error.h"
-#include "transport/port_claim.h"
+#include "transport/internal/last_error.h"
+#include "transport/internal/port_claim.h"
 #include "transport/transport_codes.h"
 
 namespace orvane {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "netport/netport_address.h"
+#include "netport/internal/netport_address.h"
 #include "remotesetup/text_codec.h"
-#include "transport/port_claim.h"
+#include "transport/internal/port_claim.h"
 #include "transport/port_kind.h"
 
 namespace {

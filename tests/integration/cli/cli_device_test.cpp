@@ -3,7 +3,7 @@
 #include "cli_sim_printer.h"
 #include "planted_files.h"
 #include "transport/named_object.h"
-#include "transport/port_claim.h"
+#include "transport/internal/port_claim.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include <iterator>
 #include <string>
 
-#include "transport/port_claim.h"
+#include "transport/internal/port_claim.h"
 #include "transport/transport_codes.h"
 #include "transport_test_env.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fake_log.h"
-#include "transport/monitor_table.h"
+#include "transport/internal/monitor_table.h"
 
 namespace {
 

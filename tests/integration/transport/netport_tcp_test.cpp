@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "transport/last_error.h"
+#include "transport/internal/last_error.h"
 #include "transport/netpap_table.h"
 #include "transport/port_transport.h"
 #include "transport/transport_codes.h"

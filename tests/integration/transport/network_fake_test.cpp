@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "transport/last_error.h"
-#include "transport/port_channel.h"
+#include "transport/internal/last_error.h"
+#include "transport/internal/port_channel.h"
 #include "transport/port_transport.h"
 #include "transport/transport_codes.h"
 #include "transport_test_env.h"

@@ -16,9 +16,9 @@
 
 #include "planted_files.h"
 #include "transport/named_object.h"
-#include "transport/port_claim.h"
+#include "transport/internal/port_claim.h"
 #include "transport/transport_codes.h"
-#include "transport/usb_port.h"
+#include "transport/internal/usb_port.h"
 #include "transport_test_env.h"
 
 namespace orvane {

@@ -1,4 +1,4 @@
-#include "transport/port_claim.h"
+#include "transport/internal/port_claim.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "transport/last_error.h"
-#include "transport/port_channel.h"
+#include "transport/internal/last_error.h"
+#include "transport/internal/port_channel.h"
 #include "transport/transport_codes.h"
-#include "transport/usb_port.h"
+#include "transport/internal/usb_port.h"
 #include "transport_test_env.h"
 
 namespace orvane {

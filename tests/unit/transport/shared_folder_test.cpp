@@ -17,7 +17,7 @@
 
 #include "planted_files.h"
 #include "transport/named_object.h"
-#include "transport/port_claim.h"
+#include "transport/internal/port_claim.h"
 #include "transport/shared_file.h"
 #include "transport/transport_codes.h"
 #include "transport_test_env.h"

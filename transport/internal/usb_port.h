@@ -11,7 +11,7 @@
 #include <string>
 
 #include "transport/os_family.h"
-#include "transport/port_back_end.h"
+#include "transport/internal/port_back_end.h"
 
 namespace orvane {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "transport/os_family.h"
-#include "transport/port_back_end.h"
-#include "transport/port_claim.h"
+#include "transport/internal/port_back_end.h"
+#include "transport/internal/port_claim.h"
 #include "transport/port_kind.h"
 
 namespace orvane {

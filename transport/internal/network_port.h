@@ -7,7 +7,7 @@
 #include "transport/loaded_module.h"
 #include "transport/netpap_table.h"
 #include "transport/os_family.h"
-#include "transport/port_back_end.h"
+#include "transport/internal/port_back_end.h"
 
 namespace orvane {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "transport/loaded_module.h"
-#include "transport/monitor_table.h"
-#include "transport/port_back_end.h"
+#include "transport/internal/monitor_table.h"
+#include "transport/internal/port_back_end.h"
 
 namespace orvane {
 

@@ -1,0 +1,23 @@
+# A header in <layer>/internal/ belongs to that layer alone: no other folder of the program may
+# include it (tests may, to reach what they check). Run with -DTOP=<repository root>.
+file(GLOB_RECURSE sources RELATIVE ${TOP}
+  ${TOP}/*.cpp ${TOP}/*.h)
+set(reaches "")
+foreach(source IN LISTS sources)
+  if(source MATCHES "^(build|tests)")
+    continue()
+  endif()
+  string(REGEX MATCH "^[^/]+" own_layer "${source}")
+  file(STRINGS ${TOP}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+/internal/")
+  foreach(line IN LISTS includes)
+    string(REGEX MATCH "\"([^/\"]+)/" layer "${line}")
+    if(NOT CMAKE_MATCH_1 STREQUAL own_layer)
+      string(APPEND reaches "  ${source}: ${line}\n")
+    endif()
+  endforeach()
+endforeach()
+if(reaches)
+  message(FATAL_ERROR "These files include another layer's internal headers:\n${reaches}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} files checked; no reach into another layer's internal headers")
