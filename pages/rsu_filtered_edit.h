@@ -23,7 +23,7 @@ class CRSUFilteredEdit : public QLineEdit {
     // Stores the keycode set of `keycode_type` and, under the Korean code page, detaches the input
     // method. A null text changes nothing; returns whether it was set up.
     bool SetUpKeycode(const char* keycode_type);
-    KeycodeSet keycode_set() const { return keycode_set_; }
+    KeycodeSet CurrentKeycodeSet() const { return keycode_set_; }
 
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;

@@ -9,7 +9,7 @@ void CRSUNameEdit::SetUp(const char* keycode_type) {
 }
 
 FieldRules CRSUNameEdit::Rules() const {
-    return FieldRules::Name(keycode_set());
+    return FieldRules::Name(CurrentKeycodeSet());
 }
 
 }  // namespace orvane

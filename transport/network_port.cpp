@@ -73,7 +73,7 @@ NetworkPort::~NetworkPort() {
 uint32_t NetworkPort::Open(const std::string& port_name, uint32_t flags) {
     if (!library_.Load()) return transport_code::kGeneralFailure;
     void* handle = nullptr;
-    if (library_.table().open(&handle, port_name.c_str(), 0) != 0 || handle == nullptr) {
+    if (library_.Table().open(&handle, port_name.c_str(), 0) != 0 || handle == nullptr) {
         library_.Unload();
         return transport_code::kGeneralFailure;
     }
@@ -97,7 +97,7 @@ uint32_t NetworkPort::CheckPrinter(uint32_t flags) {
 uint32_t NetworkPort::CheckStatus() {
     std::array<char, kCheckBufferSize> text{};
     uint32_t text_length = 0;
-    if (library_.table().status(handle_, text.data(), kCheckBufferSize, &text_length) != 0) {
+    if (library_.Table().status(handle_, text.data(), kCheckBufferSize, &text_length) != 0) {
         return transport_code::kGeneralFailure;
     }
     text.back() = '\0';
@@ -112,11 +112,11 @@ uint32_t NetworkPort::CheckStatus() {
 bool NetworkPort::ReadOnce() {
     std::array<uint8_t, kCheckBufferSize> buffer{};
     uint32_t count = 0;
-    return library_.table().read(handle_, buffer.data(), kCheckBufferSize, &count) == 0;
+    return library_.Table().read(handle_, buffer.data(), kCheckBufferSize, &count) == 0;
 }
 
 void NetworkPort::Close() {
-    if (handle_ != nullptr) library_.table().close(handle_);
+    if (handle_ != nullptr) library_.Table().close(handle_);
     handle_ = nullptr;
     library_.Unload();
 }
@@ -124,14 +124,14 @@ void NetworkPort::Close() {
 bool NetworkPort::Write(const uint8_t* data, uint32_t length, uint32_t* written, uint32_t) {
     *written = 0;
     const uint32_t chunk = std::min(length, kWriteChunkSize);
-    if (library_.table().write(handle_, data, chunk, written) == 0) return true;
+    if (library_.Table().write(handle_, data, chunk, written) == 0) return true;
     SetTransportLastError(transport_code::kGeneralFailure);
     return false;
 }
 
 bool NetworkPort::Read(uint8_t* buffer, uint32_t length, uint32_t* read, uint32_t) {
     *read = 0;
-    if (library_.table().read(handle_, buffer, length, read) == 0) return true;
+    if (library_.Table().read(handle_, buffer, length, read) == 0) return true;
     SetTransportLastError(transport_code::kGeneralFailure);
     return false;
 }

@@ -61,7 +61,7 @@ class PortTransport {
     bool IsOpen() const { return channel_ != nullptr; }
 
     // The read chunk size: 16384 for network ports, else 4096.
-    uint32_t chunk_size() const { return chunk_size_; }
+    uint32_t ChunkSize() const { return chunk_size_; }
 
   private:
     TransportHooks hooks_;

@@ -30,7 +30,7 @@ class NetworkPortLibrary {
     void Unload();
 
     // The checked table; valid only after a successful Load.
-    const NetPapTable& table() const { return *table_; }
+    const NetPapTable& Table() const { return *table_; }
 
   private:
     LoadedModule module_;

@@ -39,13 +39,13 @@ class PortChannel {
     bool LastReadTimedOut() const { return back_end_->LastReadTimedOut(); }
 
     // The port name given at creation.
-    const std::string& port_name() const { return port_name_; }
+    const std::string& PortName() const { return port_name_; }
     // The family decided at creation.
-    OsFamily family() const { return family_; }
+    OsFamily Family() const { return family_; }
     // The creation flags.
-    uint32_t flags() const { return flags_; }
+    uint32_t Flags() const { return flags_; }
     // Code of the last failing call on this channel, 0 when none failed.
-    uint32_t last_code() const { return last_code_; }
+    uint32_t LastCode() const { return last_code_; }
 
   private:
     PortChannel(std::string port_name, OsFamily family, uint32_t flags, const TransportHooks& hooks);

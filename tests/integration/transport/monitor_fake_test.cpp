@@ -106,7 +106,7 @@ TEST_F(MonitorFakeTest, ReadsGoThroughReadPort) {
     PortTransport transport(testing::HooksFor(kWindows95, &pauses_));
     uint32_t code = 0;
     ASSERT_TRUE(transport.Open("USBPRN01", 0, &code));
-    EXPECT_EQ(transport.chunk_size(), kReadChunkSize);
+    EXPECT_EQ(transport.ChunkSize(), kReadChunkSize);
     Calls();
     std::vector<uint8_t> buffer(100);
     uint32_t length = 0;

@@ -144,7 +144,7 @@ TEST_F(NetworkFakeTest, TransportMovesBytesThroughTheLibrary) {
     PortTransport transport(testing::HooksFor(kWindowsXp, &pauses_));
     uint32_t code = 0;
     ASSERT_TRUE(transport.Open("VLNETP_printer", 12, &code));
-    EXPECT_EQ(transport.chunk_size(), kNetworkReadChunkSize);
+    EXPECT_EQ(transport.ChunkSize(), kNetworkReadChunkSize);
     Calls();
     std::vector<uint8_t> data(10000, 0x41);
     uint32_t written = 0;

@@ -182,7 +182,7 @@ TEST_F(UsbPtyTest, SilentPeerTimesOut) {
     uint32_t got = 99;
     EXPECT_FALSE(channel->Read(buffer.data(), 4096, &got, 50));
     EXPECT_EQ(TransportLastError(), transport_code::kUsbIoFailure);
-    EXPECT_EQ(channel->last_code(), transport_code::kUsbIoFailure);
+    EXPECT_EQ(channel->LastCode(), transport_code::kUsbIoFailure);
     EXPECT_TRUE(channel->LastReadTimedOut());
     EXPECT_EQ(got, 0u);
     EXPECT_EQ(buffer, std::vector<uint8_t>(4096, 0));
