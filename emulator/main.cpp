@@ -90,11 +90,11 @@ int Run(Options& options) {
     std::string error;
     if (!options.usb_directory.empty()) {
         error = usb.Publish(options.usb_directory, options.usb_index);
-        ready += "usb " + usb.path() + "\n";
+        ready += "usb " + usb.Path() + "\n";
     }
     if (error.empty() && !options.tcp_address.empty()) {
         error = tcp.Listen(options.tcp_address);
-        ready += "tcp " + tcp.bound() + "\n";
+        ready += "tcp " + tcp.Bound() + "\n";
     }
     if (!error.empty()) {
         std::cerr << "orvane-printer-sim: " << error << "\n";
@@ -105,8 +105,8 @@ int Run(Options& options) {
         return 1;
     }
     std::string line = "orvane-printer-sim ready";
-    if (!options.usb_directory.empty()) line += " usb=" + usb.path();
-    if (!options.tcp_address.empty()) line += " tcp=" + tcp.bound();
+    if (!options.usb_directory.empty()) line += " usb=" + usb.Path();
+    if (!options.tcp_address.empty()) line += " tcp=" + tcp.Bound();
     std::cout << line << std::endl;
 
     std::thread usb_thread;

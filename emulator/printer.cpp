@@ -54,7 +54,7 @@ Outcome Printer::GetCapability(Fields& fields) {
 }
 
 Outcome Printer::ReceiveData(const Request& request, std::string& payload) {
-    if (Outcome checked = CheckJob(request); !checked.ok()) return checked;
+    if (Outcome checked = CheckJob(request); !checked.IsOk()) return checked;
     if (request.format != settings_.capability.Text("support_data_format"))
         return Outcome::Ng("ParameterError");
     payload = EncodePayload(directory_, widths_);
@@ -62,7 +62,7 @@ Outcome Printer::ReceiveData(const Request& request, std::string& payload) {
 }
 
 Outcome Printer::SendData(const Request& request, const std::string& payload) {
-    if (Outcome checked = CheckJob(request); !checked.ok()) return checked;
+    if (Outcome checked = CheckJob(request); !checked.IsOk()) return checked;
     if (request.format != settings_.capability.Text("support_data_format"))
         return Outcome::Ng("ParameterError");
     const auto size = AnnouncedDataSize(request);
@@ -77,7 +77,7 @@ Outcome Printer::SendData(const Request& request, const std::string& payload) {
 
 Outcome Printer::EndJob(const Request& request) {
     Outcome checked = CheckJob(request);
-    if (checked.ok()) job_.reset();
+    if (checked.IsOk()) job_.reset();
     return checked;
 }
 
@@ -121,18 +121,18 @@ std::optional<Answer> Printer::Handle(const ReceivedRequest& received) {
     if (answer.style.namespace_uri.empty()) answer.style.namespace_uri = settings_.namespace_uri;
     Fields fields;
     const Outcome outcome = Dispatch(received, fields, answer.payload);
-    if (!outcome.ok()) answer.payload.clear();
+    if (!outcome.IsOk()) answer.payload.clear();
     answer.document =
         BuildResponse(answer.style, request.operation + "Response", request.service_type, outcome, fields);
 
     std::string line = request.operation + " job=" + request.job_id.value_or("-") +
-                       " result=" + (outcome.ok() ? "OK" : "NG:" + outcome.detail);
-    if (request.operation == "StartJob" && outcome.ok()) line += " newjob=" + *job_;
+                       " result=" + (outcome.IsOk() ? "OK" : "NG:" + outcome.detail);
+    if (request.operation == "StartJob" && outcome.IsOk()) line += " newjob=" + *job_;
     if (request.operation == "SendData") line += " size=" + std::to_string(received.payload.size());
     if (!answer.payload.empty()) line += " size=" + std::to_string(answer.payload.size());
     log_.Line(line);
-    if (request.operation == "ReceiveData" && outcome.ok()) EditAfterRead();
-    if (request.operation == "SendData" && outcome.ok()) EditAfterWrite();
+    if (request.operation == "ReceiveData" && outcome.IsOk()) EditAfterRead();
+    if (request.operation == "SendData" && outcome.IsOk()) EditAfterWrite();
     return answer;
 }
 

@@ -45,7 +45,7 @@ class Printer {
     std::optional<Answer> Handle(const ReceivedRequest& received);
 
     // The directory as it is now.
-    const Directory& directory() const { return directory_; }
+    const Directory& CurrentDirectory() const { return directory_; }
 
     // Saves the directory to the state file (if any); false and a log event on failure.
     bool Persist();

@@ -39,8 +39,8 @@ std::string BuildResponse(const ResponseStyle& style, std::string_view operation
     std::string doc = "<?xml version=\"1.0\" encoding=\"utf-8\" ?><cmd xmlns:" + p + "=\"" +
                       style.namespace_uri + "\"><" + p + ":contents>" + Element(p, "operation", operation) +
                       "<" + p + ":param_set servicetype=\"" + Escape(service_type) + "\">" +
-                      Element(p, "response", outcome.ok() ? "OK" : "NG");
-    doc += outcome.ok() ? "<" + p + ":response_detail/>" : Element(p, "response_detail", outcome.detail);
+                      Element(p, "response", outcome.IsOk() ? "OK" : "NG");
+    doc += outcome.IsOk() ? "<" + p + ":response_detail/>" : Element(p, "response_detail", outcome.detail);
     for (const auto& [name, value] : fields) doc += Element(p, name, value);
     return doc + "</" + p + ":param_set></" + p + ":contents></cmd>";
 }

@@ -21,7 +21,7 @@ struct Outcome {
 
     static Outcome Ok() { return {}; }
     static Outcome Ng(std::string detail) { return {std::move(detail)}; }
-    bool ok() const { return detail.empty(); }
+    bool IsOk() const { return detail.empty(); }
 };
 
 // Builds a response document on one line: the operation, servicetype, response and response_detail,

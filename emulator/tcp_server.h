@@ -22,7 +22,7 @@ class TcpServer {
     // Binds "HOST:PORT" or "[IPv6]:PORT" (port 0 picks a free one); empty on success, else the reason.
     std::string Listen(const std::string& address);
     // The address actually bound, as "host:port" ("[::1]:port" for IPv6).
-    const std::string& bound() const { return bound_; }
+    const std::string& Bound() const { return bound_; }
     // Accepts and serves connections until a stop is requested, then waits for their threads.
     void Run(Responder& responder);
 

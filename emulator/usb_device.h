@@ -20,7 +20,7 @@ class UsbDevice : public Link {
     // Removes the symlink and closes the pseudo-terminal.
     void Unpublish();
     // The symlink's path.
-    const std::string& path() const { return path_; }
+    const std::string& Path() const { return path_; }
     // Publishes a fresh node under the same name after a Break.
     std::string Replug();
 

@@ -82,7 +82,7 @@ TEST_F(PrinterTest, StoresTheSentDirectoryAndHandsOutFreshJobIds) {
     ASSERT_TRUE(started);
     EXPECT_NE(started->document.find("<ivec:jobID>00004711</ivec:jobID>"), std::string::npos);
 
-    Directory changed = printer_.directory();
+    Directory changed = printer_.CurrentDirectory();
     changed.dials[1].name = "Bob";
     changed.rejects[0] = "";
     const Widths w = Widths::From(*ProfileCapability("small"));
@@ -90,7 +90,7 @@ TEST_F(PrinterTest, StoresTheSentDirectoryAndHandsOutFreshJobIds) {
         Make("SendData", "00004711", "<ivec:format>rsd1</ivec:format><ivec:datasize>97</ivec:datasize>");
     send.payload = EncodePayload(changed, w);
     EXPECT_EQ(Outcome(send), "OK");
-    EXPECT_EQ(printer_.directory(), changed);
+    EXPECT_EQ(printer_.CurrentDirectory(), changed);
 
     const auto read = printer_.Handle(Make("ReceiveData", "00004711", "<ivec:format>rsd1</ivec:format>"));
     ASSERT_TRUE(read);

@@ -21,7 +21,7 @@ class UsbDeviceTest : public ::testing::Test {
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         folder_ = pattern;
         ASSERT_EQ(device_.Publish(folder_, 0), "");
-        node_ = ::open(device_.path().c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        node_ = ::open(device_.Path().c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         ASSERT_GE(node_, 0);
     }
     void TearDown() override {
