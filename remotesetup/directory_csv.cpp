@@ -55,6 +55,7 @@ class CsvReader {
         while (pos_ < text_.size()) {
             record_line_ = line_;
             fields->clear();
+            quoted_.clear();
             if (!Record(fields)) return false;
             const bool blank = fields->size() == 1 && Trimmed(fields->front()).empty();
             if (!blank) return true;
@@ -63,6 +64,8 @@ class CsvReader {
     }
 
     std::size_t line() const { return record_line_; }
+    // Whether field `index` of the last record was quoted: its text then stands exactly as written.
+    bool Quoted(std::size_t index) const { return index < quoted_.size() && quoted_[index]; }
     bool Failed() const { return failed_; }
     void SetSeparator(char separator) { separator_ = separator; }
 
@@ -84,6 +87,7 @@ class CsvReader {
                 field += text_[pos_++];
             }
             fields->push_back(std::move(field));
+            quoted_.push_back(quoted);
             field.clear();
             if (pos_ >= text_.size()) return true;
             const char end = text_[pos_++];
@@ -117,6 +121,7 @@ class CsvReader {
     std::size_t pos_ = 0;
     std::size_t line_ = 1;
     std::size_t record_line_ = 1;
+    std::vector<bool> quoted_;
     char separator_ = ',';
     bool failed_ = false;
 };
@@ -167,7 +172,9 @@ bool ReadRow(const std::vector<std::string>& fields, const std::array<std::size_
         if (!IsValidUtf8(field)) return reader.Fail(line, "the text is not valid UTF-8");
     }
     Utf8ToUtf16(fields[at[kName]], &name);
-    Utf8ToUtf16(Trimmed(fields[at[kNumber]]), &number);
+    // Spaces around an unquoted number are the spreadsheet's; a quoted one keeps what was written.
+    const std::string& raw_number = fields[at[kNumber]];
+    Utf8ToUtf16(reader.Quoted(at[kNumber]) ? raw_number : Trimmed(raw_number), &number);
     const std::string slot = Trimmed(fields[at[kSlot]]);
     const std::string kind = Lower(Trimmed(fields[at[kKind]]));
     std::vector<std::string> members = MemberIds(fields[at[kMembers]]);

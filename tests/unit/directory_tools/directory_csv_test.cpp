@@ -70,6 +70,25 @@ TEST(DirectoryCsv, WrittenTextReadsBackTheSame) {
     EXPECT_TRUE(back.sender);
 }
 
+TEST(DirectoryCsv, SpacesAroundANumberGoUnlessTheFieldIsQuoted) {
+    // A number the printer holds with a space after its pause must not come back as another one.
+    PortableDirectory stored;
+    stored.entries = {{"01", EntryKind::Individual, u"", u"1p ", {}, 0}};
+    PortableDirectory back;
+    std::string error;
+    ASSERT_TRUE(ParseDirectoryCsv(DirectoryCsv(stored), &back, &error)) << error;
+    ASSERT_EQ(back.entries.size(), 1u);
+    EXPECT_EQ(back.entries[0].number, u"1p ");
+
+    PortableDirectory typed;
+    ASSERT_TRUE(ParseDirectoryCsv("slot,kind,name,number,members\n01,,A, 12 ,\n02,,B,\" 34 \",\n",
+                                  &typed, &error))
+        << error;
+    ASSERT_EQ(typed.entries.size(), 2u);
+    EXPECT_EQ(typed.entries[0].number, u"12");
+    EXPECT_EQ(typed.entries[1].number, u" 34 ");
+}
+
 struct BadCsvRow {
     const char* label;
     std::string text;
