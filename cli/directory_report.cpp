@@ -44,8 +44,9 @@ std::string PlainReport(const CRSUFuncRemoteSetup& setup) {
     const DirectoryData& working = *setup.Copy(DirectoryCopy::Working);
     const CapabilityTexts texts = setup.Capability().ToTexts();
     std::string out = "Capability:\n";
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        out += "  " + Padded(std::string(kCapabilityFieldNames[i]), 30) + AsciiFieldToUtf8(texts[i]) + "\n";
+    for (CapabilityField field : kCapabilityFields) {
+        out += "  " + Padded(std::string(CapabilityFieldName(field)), 30) +
+               AsciiFieldToUtf8(CapabilityText(texts, field)) + "\n";
     }
     out += PlainSlots(working);
     out += "Sender:\n  Name    " + DeviceNameToUtf8(FieldText(working.sender.name)) + "\n  Number  " +

@@ -108,13 +108,22 @@ ProtocolCode FindValues(std::string_view received, const std::vector<XmlQuery>& 
     }
 }
 
-// The checks every response shares, with values 0..2 being servicetype, response, response_detail.
+// Where the values of ResponseQueries land in a match set; a parser's own queries follow them.
+enum ResponseValue : std::size_t {
+    kServiceValue,   // the servicetype attribute
+    kResponseValue,  // `ivec:response`
+    kDetailValue,    // `ivec:response_detail`
+    kOwnValues,      // the first of the parser's own queries
+};
+
+// The checks every response shares: servicetype, then "NG" with its response_detail.
 ProtocolCode CheckResponse(const XmlMatchSet& set, ServiceKind kind, ProtocolCode mismatch) {
-    if (set.Value(0) != ServiceValue(kind)) return mismatch;
-    if (set.Value(1) == "NG") return MapResponseDetail(set.Value(2));
+    if (set.Value(kServiceValue) != ServiceValue(kind)) return mismatch;
+    if (set.Value(kResponseValue) == "NG") return MapResponseDetail(set.Value(kDetailValue));
     return ProtocolCode::Success;
 }
 
+// The queries every response check starts with, in the order of ResponseValue.
 std::vector<XmlQuery> ResponseQueries(ServiceKind kind) {
     const std::string_view value = ServiceValue(kind);
     return {{std::string(kServicePath), {}},
@@ -198,10 +207,10 @@ ProtocolCode BuildGetCapabilityResponse(ServiceKind kind, std::string_view respo
         std::string body(kCapabilityResponseHead);
         std::vector<XmlQuery> fills = ServiceFills(kind, {});
         fills.push_back({ParamChild(kTemplateService, "response"), std::string(response)});
-        for (std::size_t i = 0; i < kCapabilityFieldCount; ++i) {
-            const std::string name(kCapabilityFieldNames[i]);
+        for (CapabilityField field : kCapabilityFields) {
+            const std::string name(CapabilityFieldName(field));
             body += "<ivec:" + name + ">%s</ivec:" + name + ">";
-            fills.push_back({ParamChild(kTemplateService, name), capability[i]});
+            fills.push_back({ParamChild(kTemplateService, name), CapabilityText(capability, field)});
         }
         body += kBodyTail;
         return BuildDataRequest(kind, body, std::move(fills), document);
@@ -235,7 +244,7 @@ ProtocolCode ParseJobResponse(ServiceKind kind, JobKind job, std::string_view re
         const ProtocolCode mismatch = kind == ServiceKind::Fax ? ProtocolCode::FaxServiceMismatch
                                                                : ProtocolCode::RemoteSetupServiceMismatch;
         code = CheckResponse(set, kind, mismatch);
-        if (code == ProtocolCode::Success && job == JobKind::StartJob) *job_id = set.Value(3);
+        if (code == ProtocolCode::Success && job == JobKind::StartJob) *job_id = set.Value(kOwnValues);
         return code;
     });
 }
@@ -243,18 +252,25 @@ ProtocolCode ParseJobResponse(ServiceKind kind, JobKind job, std::string_view re
 ProtocolCode ParseCapabilityResponse(std::string_view received, CapabilityTexts* capability) {
     if (capability == nullptr) return ProtocolCode::NotSupported;
     return Guarded([&] {
-        constexpr std::size_t kFirstField = 4;
+        // The operation, then one value per field in field order.
+        constexpr std::size_t kOperationValue = kOwnValues;
+        constexpr std::size_t kFirstFieldValue = kOperationValue + 1;
         std::vector<XmlQuery> queries = ResponseQueries(ServiceKind::RemoteSetup);
         queries.push_back({std::string(kOperationPath), {}});
-        for (std::string_view name : kCapabilityFieldNames) {
-            queries.push_back({ParamChild(ServiceValue(ServiceKind::RemoteSetup), name), {}});
+        for (CapabilityField field : kCapabilityFields) {
+            queries.push_back(
+                {ParamChild(ServiceValue(ServiceKind::RemoteSetup), CapabilityFieldName(field)), {}});
         }
         XmlMatchSet set;
         ProtocolCode code = FindValues(received, queries, &set);
         if (code != ProtocolCode::Success) return code;
         code = CheckResponse(set, ServiceKind::RemoteSetup, ProtocolCode::CapabilityServiceMismatch);
-        if (code != ProtocolCode::Success || set.Value(3) != kGetCapabilityResponse) return code;
-        for (std::size_t i = 0; i < kCapabilityFieldCount; ++i) (*capability)[i] = set.Value(kFirstField + i);
+        if (code != ProtocolCode::Success || set.Value(kOperationValue) != kGetCapabilityResponse) {
+            return code;
+        }
+        for (CapabilityField field : kCapabilityFields) {
+            CapabilityText(*capability, field) = set.Value(kFirstFieldValue + CapabilityIndex(field));
+        }
         return ProtocolCode::Success;
     });
 }

@@ -66,10 +66,48 @@ enum class ProtocolCode : std::uint16_t {
 // An XML engine code (0 or -14..-2) as a ProtocolCode (0xFFF2..0xFFFE).
 ProtocolCode ProtocolCodeFromXml(int engine_code);
 
-// Number of capability fields.
-inline constexpr std::size_t kCapabilityFieldCount = 21;
+// The capability fields, in wire and record order.
+enum class CapabilityField : std::size_t {
+    support_data_format,
+    character_code,
+    keycode_type,
+    max_onetouch_dial_num,
+    current_onetouch_dial_num,
+    max_coded_dial_num,
+    current_coded_dial_num,
+    max_tel_no_length,
+    current_tel_no_length,
+    max_name_length,
+    current_name_length,
+    max_email_address_length,
+    current_email_address_length,
+    max_user_tel_no_length,
+    current_user_tel_no_length,
+    max_user_name_length,
+    current_user_name_length,
+    max_reject_tel_num,
+    current_reject_tel_num,
+    max_reject_tel_no_length,
+    current_reject_tel_no_length,
+};
 
-// The capability fields' element names (without `ivec:`), in wire and record order.
+// The place of `field` in the record, counted from 0.
+constexpr std::size_t CapabilityIndex(CapabilityField field) {
+    return static_cast<std::size_t>(field);
+}
+
+// Number of capability fields.
+inline constexpr std::size_t kCapabilityFieldCount =
+    CapabilityIndex(CapabilityField::current_reject_tel_no_length) + 1;
+
+// Every capability field, in order, for walking the record.
+inline constexpr std::array<CapabilityField, kCapabilityFieldCount> kCapabilityFields = [] {
+    std::array<CapabilityField, kCapabilityFieldCount> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = static_cast<CapabilityField>(i);
+    return fields;
+}();
+
+// The capability fields' element names (without `ivec:`), in the order of CapabilityField.
 inline constexpr std::array<std::string_view, kCapabilityFieldCount> kCapabilityFieldNames = {
     "support_data_format",
     "character_code",
@@ -94,8 +132,21 @@ inline constexpr std::array<std::string_view, kCapabilityFieldCount> kCapability
     "current_reject_tel_no_length",
 };
 
-// The 21 capability texts in the order of kCapabilityFieldNames.
+// The element name of `field`.
+constexpr std::string_view CapabilityFieldName(CapabilityField field) {
+    return kCapabilityFieldNames[CapabilityIndex(field)];
+}
+
+// The 21 capability texts in the order of CapabilityField.
 using CapabilityTexts = std::array<std::string, kCapabilityFieldCount>;
+
+// The text of `field` in `texts`.
+inline std::string& CapabilityText(CapabilityTexts& texts, CapabilityField field) {
+    return texts[CapabilityIndex(field)];
+}
+inline const std::string& CapabilityText(const CapabilityTexts& texts, CapabilityField field) {
+    return texts[CapabilityIndex(field)];
+}
 
 // The operation names of the responses the exchange waits for.
 inline constexpr std::string_view kGetCapabilityResponse = "GetCapabilityResponse";

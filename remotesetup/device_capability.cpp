@@ -2,25 +2,42 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace orvane {
 namespace {
 
-using NumberField = std::int32_t DeviceCapability::*;
+using Field = CapabilityField;
+using TextMember = std::string DeviceCapability::*;
+using NumberMember = std::int32_t DeviceCapability::*;
 
-// The 18 numbers in response order; they follow the three texts.
-constexpr std::array<NumberField, 18> kNumberFields = {
-    &DeviceCapability::max_onetouch_dial_num,    &DeviceCapability::current_onetouch_dial_num,
-    &DeviceCapability::max_coded_dial_num,       &DeviceCapability::current_coded_dial_num,
-    &DeviceCapability::max_tel_no_length,        &DeviceCapability::current_tel_no_length,
-    &DeviceCapability::max_name_length,          &DeviceCapability::current_name_length,
-    &DeviceCapability::max_email_address_length, &DeviceCapability::current_email_address_length,
-    &DeviceCapability::max_user_tel_no_length,   &DeviceCapability::current_user_tel_no_length,
-    &DeviceCapability::max_user_name_length,     &DeviceCapability::current_user_name_length,
-    &DeviceCapability::max_reject_tel_num,       &DeviceCapability::current_reject_tel_num,
-    &DeviceCapability::max_reject_tel_no_length, &DeviceCapability::current_reject_tel_no_length,
+// Where each capability field lives in the record.
+constexpr std::pair<Field, TextMember> kTextMembers[] = {
+    {Field::support_data_format, &DeviceCapability::support_data_format},
+    {Field::character_code, &DeviceCapability::character_code},
+    {Field::keycode_type, &DeviceCapability::keycode_type},
 };
-constexpr std::size_t kFirstNumber = kCapabilityFieldCount - kNumberFields.size();
+constexpr std::pair<Field, NumberMember> kNumberMembers[] = {
+    {Field::max_onetouch_dial_num, &DeviceCapability::max_onetouch_dial_num},
+    {Field::current_onetouch_dial_num, &DeviceCapability::current_onetouch_dial_num},
+    {Field::max_coded_dial_num, &DeviceCapability::max_coded_dial_num},
+    {Field::current_coded_dial_num, &DeviceCapability::current_coded_dial_num},
+    {Field::max_tel_no_length, &DeviceCapability::max_tel_no_length},
+    {Field::current_tel_no_length, &DeviceCapability::current_tel_no_length},
+    {Field::max_name_length, &DeviceCapability::max_name_length},
+    {Field::current_name_length, &DeviceCapability::current_name_length},
+    {Field::max_email_address_length, &DeviceCapability::max_email_address_length},
+    {Field::current_email_address_length, &DeviceCapability::current_email_address_length},
+    {Field::max_user_tel_no_length, &DeviceCapability::max_user_tel_no_length},
+    {Field::current_user_tel_no_length, &DeviceCapability::current_user_tel_no_length},
+    {Field::max_user_name_length, &DeviceCapability::max_user_name_length},
+    {Field::current_user_name_length, &DeviceCapability::current_user_name_length},
+    {Field::max_reject_tel_num, &DeviceCapability::max_reject_tel_num},
+    {Field::current_reject_tel_num, &DeviceCapability::current_reject_tel_num},
+    {Field::max_reject_tel_no_length, &DeviceCapability::max_reject_tel_no_length},
+    {Field::current_reject_tel_no_length, &DeviceCapability::current_reject_tel_no_length},
+};
+static_assert(std::size(kTextMembers) + std::size(kNumberMembers) == kCapabilityFieldCount);
 
 bool IsSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
@@ -50,8 +67,8 @@ bool LengthsFitFields(const DeviceCapability& c) {
 }
 
 bool IsAcceptable(const DeviceCapability& c) {
-    for (NumberField field : kNumberFields) {
-        if (c.*field < 0) return false;
+    for (const auto& number : kNumberMembers) {
+        if (c.*number.second < 0) return false;
     }
     // Counts are at most 999 and widths below 2^31 by now, so the sizes cannot overflow.
     return CountsAreNameable(c) && LengthsFitFields(c) &&
@@ -76,11 +93,9 @@ std::int32_t ParseCapabilityNumber(std::string_view text) {
 
 RsResult ParseCapability(const CapabilityTexts& texts, DeviceCapability* out) {
     DeviceCapability parsed;
-    parsed.support_data_format = texts[0];
-    parsed.character_code = texts[1];
-    parsed.keycode_type = texts[2];
-    for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
-        parsed.*kNumberFields[i] = ParseCapabilityNumber(texts[kFirstNumber + i]);
+    for (const auto& [field, member] : kTextMembers) parsed.*member = CapabilityText(texts, field);
+    for (const auto& [field, member] : kNumberMembers) {
+        parsed.*member = ParseCapabilityNumber(CapabilityText(texts, field));
     }
     if (!IsAcceptable(parsed)) return rs::kCapabilityUnsupported;
     *out = std::move(parsed);
@@ -89,11 +104,9 @@ RsResult ParseCapability(const CapabilityTexts& texts, DeviceCapability* out) {
 
 CapabilityTexts DeviceCapability::ToTexts() const {
     CapabilityTexts texts;
-    texts[0] = support_data_format;
-    texts[1] = character_code;
-    texts[2] = keycode_type;
-    for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
-        texts[kFirstNumber + i] = std::to_string(this->*kNumberFields[i]);
+    for (const auto& [field, member] : kTextMembers) CapabilityText(texts, field) = this->*member;
+    for (const auto& [field, member] : kNumberMembers) {
+        CapabilityText(texts, field) = std::to_string(this->*member);
     }
     return texts;
 }

@@ -13,8 +13,13 @@
 
 namespace orvane {
 
-// kCapabilityFieldCount and CapabilityTexts (the 21 texts in response order) come from the job
-// protocol, which parses and writes them.
+// CapabilityField, kCapabilityFieldCount and CapabilityTexts (the 21 texts in response order) come
+// from the job protocol, which parses and writes them.
+
+// True for the 18 numbers, false for the three texts in front of them.
+constexpr bool IsCapabilityNumber(CapabilityField field) {
+    return field >= CapabilityField::max_onetouch_dial_num;
+}
 
 // Fixed capacities of the in-memory fields, terminator excluded.
 inline constexpr int kMaxNameLength = 47;           // dial entry and group names

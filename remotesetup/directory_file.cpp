@@ -20,13 +20,11 @@ constexpr std::size_t kTagSearchLength = 17;
 constexpr std::size_t kTagNumberLength = 6;
 constexpr std::string_view kSeparator = "\r\n";
 
-// Capability numbers follow the three texts in response order.
-constexpr std::size_t kFirstNumberField = 3;
-
 bool NumbersFitTheFile(const DeviceCapability& capability) {
     const CapabilityTexts texts = capability.ToTexts();
-    return std::all_of(texts.begin() + kFirstNumberField, texts.end(),
-                       [](const std::string& text) { return text.size() <= kMaxFileNumberDigits; });
+    return std::ranges::all_of(kCapabilityFields, [&texts](CapabilityField field) {
+        return !IsCapabilityNumber(field) || CapabilityText(texts, field).size() <= kMaxFileNumberDigits;
+    });
 }
 
 // Where the record of slot `id` lies in a file, npos when it has none.

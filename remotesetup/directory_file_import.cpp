@@ -18,11 +18,6 @@ constexpr std::string_view kSeparator = "\r\n";
 constexpr std::size_t kTagSize = 2;
 constexpr std::size_t kMissing = std::string_view::npos;
 
-// Positions of the capability texts the dial reader takes from the file.
-constexpr std::size_t kFileOneTouchCount = 4;  // current_onetouch_dial_num
-constexpr std::size_t kFileCodedCount = 6;     // current_coded_dial_num
-constexpr std::size_t kFileNumberWidth = 7;    // max_tel_no_length
-
 // The slot layout of the printer that wrote a file, from the file's capability document.
 struct FileLayout {
     std::size_t coded = 0;         // coded slots, first in its group bitmaps
@@ -30,17 +25,17 @@ struct FileLayout {
     std::size_t number_width = 0;  // width of its number and bitmap fields
 };
 
-std::size_t FileNumber(const CapabilityTexts& fields, std::size_t index) {
-    return static_cast<std::size_t>(std::max(0, ParseCapabilityNumber(fields[index])));
+std::size_t FileNumber(const CapabilityTexts& fields, CapabilityField field) {
+    return static_cast<std::size_t>(std::max(0, ParseCapabilityNumber(CapabilityText(fields, field))));
 }
 
 RsResult ReadFileLayout(std::string_view bytes, FileLayout* layout) {
     CapabilityTexts fields;
     if (const RsResult result = ParseCapabilityDocument(bytes, &fields); result != rs::kSuccess)
         return result;
-    layout->coded = FileNumber(fields, kFileCodedCount);
-    layout->onetouch = FileNumber(fields, kFileOneTouchCount);
-    layout->number_width = FileNumber(fields, kFileNumberWidth);
+    layout->coded = FileNumber(fields, CapabilityField::current_coded_dial_num);
+    layout->onetouch = FileNumber(fields, CapabilityField::current_onetouch_dial_num);
+    layout->number_width = FileNumber(fields, CapabilityField::max_tel_no_length);
     return rs::kSuccess;
 }
 

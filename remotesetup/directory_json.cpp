@@ -9,15 +9,13 @@
 namespace orvane {
 namespace {
 
-constexpr std::size_t kCapabilityTextCount = 3;  // the texts before the 18 numbers
-
 std::string JsonCapability(const DeviceCapability& capability) {
     const CapabilityTexts texts = capability.ToTexts();
     std::vector<std::string> fields;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::string value =
-            i < kCapabilityTextCount ? JsonString(AsciiFieldToUtf8(texts[i])) : texts[i];
-        fields.push_back(JsonString(kCapabilityFieldNames[i]) + ": " + value);
+    for (CapabilityField field : kCapabilityFields) {
+        const std::string& text = CapabilityText(texts, field);
+        const std::string value = IsCapabilityNumber(field) ? text : JsonString(AsciiFieldToUtf8(text));
+        fields.push_back(JsonString(CapabilityFieldName(field)) + ": " + value);
     }
     return "{" + Joined(fields, ", ") + "}";
 }
@@ -194,17 +192,18 @@ bool ReadJsonCapability(std::string_view text, CapabilityTexts* texts, std::stri
                  ": a JSON directory read on its own needs its \"capability\" object";
         return false;
     }
-    for (std::size_t i = 0; i < kCapabilityFieldNames.size(); ++i) {
-        const JsonValue* value = capability->Find(kCapabilityFieldNames[i]);
+    for (CapabilityField field : kCapabilityFields) {
+        const std::string_view name = CapabilityFieldName(field);
+        const JsonValue* value = capability->Find(name);
         const JsonValue::Type type =
-            i < kCapabilityTextCount ? JsonValue::Type::String : JsonValue::Type::Number;
+            IsCapabilityNumber(field) ? JsonValue::Type::Number : JsonValue::Type::String;
         if (value == nullptr || value->type != type) {
             *error = "line " + std::to_string(value ? value->line : capability->line) +
-                     ": \"capability\" needs \"" + std::string(kCapabilityFieldNames[i]) + "\" as a " +
+                     ": \"capability\" needs \"" + std::string(name) + "\" as a " +
                      (type == JsonValue::Type::String ? "string" : "number");
             return false;
         }
-        (*texts)[i] = value->text;
+        CapabilityText(*texts, field) = value->text;
     }
     return true;
 }

@@ -16,42 +16,45 @@ constexpr std::size_t kMaxTransfer = std::numeric_limits<std::uint32_t>::max();
 
 }  // namespace
 
-JobCycle::JobCycle(PortTransport& transport, std::chrono::milliseconds limit)
-    : transport_(transport), limit_(limit) {}
+JobCycle::JobCycle(PortTransport& transport, const ResponseClock& clock)
+    : transport_(transport), clock_(clock) {}
 
 RsResult JobCycle::Exchange(std::string_view request, std::string_view expected, std::size_t room,
                             ReceivedResponse* response) {
     if (const RsResult sent = Send(request); sent != rs::kSuccess) return sent;
-    if (const RsResult prepared = Prepare(room); prepared != rs::kSuccess) return prepared;
-    const Clock::time_point start = Clock::now();
     std::string operation;
-    for (;;) {
-        std::string_view received;
-        if (const RsResult next = NextResponse(start, &received); next != rs::kSuccess) return next;
+    return Await(room, [&](std::string_view received) -> Verdict {
         std::size_t document_end = 0;
         const ProtocolCode code = ReadOperation(received, &operation, &document_end);
         if (code != ProtocolCode::Success) return ResultFromProtocol(code);
-        if (operation != expected) continue;
+        if (operation != expected) return std::nullopt;
         // A document cut short (no closing root) is no answer to act on, whatever it holds.
         if (document_end == 0) return rs::kProtocolFailure;
         response->bytes.assign(received);
         response->document_end = document_end;
         return rs::kSuccess;
-    }
+    });
 }
 
 RsResult JobCycle::AwaitPayload(std::size_t room, std::string* payload) {
-    if (const RsResult prepared = Prepare(room); prepared != rs::kSuccess) return prepared;
-    const Clock::time_point start = Clock::now();
     std::string operation;
-    for (;;) {
-        std::string_view received;
-        if (const RsResult next = NextResponse(start, &received); next != rs::kSuccess) return next;
+    return Await(room, [&](std::string_view received) -> Verdict {
         if (ReadOperation(received, &operation) != ProtocolCode::Success) {
             payload->assign(received);
             return rs::kSuccess;
         }
         if (operation != kGetStatusResponse) return rs::kUnexpectedDocument;
+        return std::nullopt;
+    });
+}
+
+RsResult JobCycle::Await(std::size_t room, const Judge& judge) {
+    if (const RsResult prepared = Prepare(room); prepared != rs::kSuccess) return prepared;
+    const Clock::time_point start = Now();
+    for (;;) {
+        std::string_view received;
+        if (const RsResult next = NextResponse(start, &received); next != rs::kSuccess) return next;
+        if (const Verdict verdict = judge(received)) return *verdict;
     }
 }
 
@@ -96,8 +99,12 @@ RsResult JobCycle::ReadOnce(std::uint32_t* length) {
     return ok ? rs::kSuccess : ResultFromTransport(code);
 }
 
+Clock::time_point JobCycle::Now() const {
+    return clock_ ? clock_() : Clock::now();
+}
+
 bool JobCycle::Expired(Clock::time_point start) const {
-    return Clock::now() - start > limit_;
+    return Now() - start > kResponseLimit;
 }
 
 }  // namespace orvane

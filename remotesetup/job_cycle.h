@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +21,10 @@ namespace orvane {
 inline constexpr std::uint32_t kJobIoTimeoutMs = 5000;
 // How long a step waits for its expected response (and for the ReceiveData payload).
 inline constexpr std::chrono::milliseconds kResponseLimit{60'000};
+
+// The clock the response limit is measured on; empty: std::chrono::steady_clock. Tests stand in a
+// clock of their own, so that no limit depends on how fast the machine runs.
+using ResponseClock = std::function<std::chrono::steady_clock::time_point()>;
 
 // The result code of a transport failure: a claimed port kPortClaimed, an allocation failure
 // kOutOfMemory, a busy network printer kNetworkBusy, anything else kTransportFailure.
@@ -42,8 +48,8 @@ struct ReceivedResponse {
 // One cycle's reader and writer over `transport`, which must stay open while the cycle is used.
 class JobCycle {
   public:
-    // `limit` is the response limit; only tests shorten it.
-    JobCycle(PortTransport& transport, std::chrono::milliseconds limit);
+    // `clock` tells the time of the response limit; it must outlive the cycle.
+    JobCycle(PortTransport& transport, const ResponseClock& clock);
 
     // Writes `request` in chunks, then awaits the response named `expected` in a buffer of `room`
     // bytes. Responses with another operation name and empty reads are skipped. Fails with the
@@ -59,12 +65,21 @@ class JobCycle {
     RsResult AwaitPayload(std::size_t room, std::string* payload);
 
   private:
+    // What a look at one response decided: read on (no value), or end the wait with this result.
+    using Verdict = std::optional<RsResult>;
+    using Judge = std::function<Verdict(std::string_view received)>;
+
     // Writes the whole request.
     RsResult Send(std::string_view request);
+    // Sizes the buffer to `room` bytes, then hands every non-empty response to `judge` until it ends
+    // the wait, the limit passes or a read fails.
+    RsResult Await(std::size_t room, const Judge& judge);
     // Sizes the buffer to `room` bytes.
     RsResult Prepare(std::size_t room);
     // Zeroes the buffer and reads one response into it; `*length` gets its size.
     RsResult ReadOnce(std::uint32_t* length);
+    // The time on the cycle's clock.
+    std::chrono::steady_clock::time_point Now() const;
     // True once the limit has passed since `start`.
     bool Expired(std::chrono::steady_clock::time_point start) const;
     // Reads until a response is not empty; `*received` views the buffer. Gives the response
@@ -72,7 +87,7 @@ class JobCycle {
     RsResult NextResponse(std::chrono::steady_clock::time_point start, std::string_view* received);
 
     PortTransport& transport_;
-    std::chrono::milliseconds limit_;
+    const ResponseClock& clock_;
     std::vector<std::uint8_t> buffer_;
     std::uint32_t used_ = 0;
 };

@@ -15,10 +15,10 @@
 #include "transport/port_transport.h"
 
 #include <array>
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -45,8 +45,9 @@ class CRSUFuncRemoteSetup {
   public:
     // Empty: no names, no capability, no copy allocated.
     CRSUFuncRemoteSetup();
-    // The same, with `hooks` handed to the port (tests and benchmarks observe its pauses).
-    explicit CRSUFuncRemoteSetup(TransportHooks hooks);
+    // The same, with `hooks` handed to the port (tests and benchmarks observe its pauses) and `clock`
+    // telling the time of the response limit (tests; empty: the steady clock).
+    explicit CRSUFuncRemoteSetup(TransportHooks hooks, ResponseClock clock = {});
     // Frees all four copies.
     virtual ~CRSUFuncRemoteSetup();
     CRSUFuncRemoteSetup(const CRSUFuncRemoteSetup&) = delete;
@@ -187,8 +188,6 @@ class CRSUFuncRemoteSetup {
     bool HasJob() const { return job_id_.has_value(); }
     // True while the port is open (between CheckDeviceUnchanged returning 0 and the next operation).
     bool IsPortOpen() const { return transport_.IsOpen(); }
-    // Shortens the 60-second response limit; for tests that stage a silent printer.
-    void SetResponseLimitForTesting(std::chrono::milliseconds limit) { response_limit_ = limit; }
 
   private:
     // The copy in the capability's shape, or null (with `*result` set) when it is not.
@@ -216,11 +215,14 @@ class CRSUFuncRemoteSetup {
     RsResult SendPayload();
     // EndJob; the job ID is dropped whatever happens.
     RsResult EndSessionJob();
-    // Writes EndJob and checks its response.
-    RsResult RequestEndJob();
-    // Writes `request` and awaits the response named `expected` in a buffer of `room` bytes.
-    RsResult Transact(std::string_view request, std::string_view expected, std::size_t room,
-                      ReceivedResponse* response);
+    // The two ends of one request: writing it, and checking the bytes of its response.
+    using RequestBuilder = std::function<ProtocolCode(std::string* request)>;
+    using ResponseParser = std::function<ProtocolCode(std::string_view response)>;
+    // One request of the job: refused without a printer name, else built, sent, its response named
+    // `expected` awaited in a buffer of `room` bytes and parsed. The first failing stage gives the
+    // result. `*response`, when given, receives the read that held the response.
+    RsResult Transact(const RequestBuilder& build, std::string_view expected, std::size_t room,
+                      const ResponseParser& parse, ReceivedResponse* response = nullptr);
     // The held job ID, or an empty text.
     std::string_view JobId() const { return job_id_ ? std::string_view(*job_id_) : std::string_view(); }
     // Runs `operation`, turning an allocation failure into kOutOfMemory with the port closed.
@@ -235,8 +237,8 @@ class CRSUFuncRemoteSetup {
     std::array<std::unique_ptr<DirectoryData>, kDirectoryCopyCount> copies_;
     // The printer's job ID, held from the StartJobResponse until EndJob.
     std::optional<std::string> job_id_;
-    // How long each step waits for its response.
-    std::chrono::milliseconds response_limit_ = kResponseLimit;
+    // The clock of each step's response limit.
+    ResponseClock clock_;
     // The port; open from Open until Close, also between CheckDeviceUnchanged and the write.
     PortTransport transport_;
 };

@@ -19,9 +19,15 @@ bool Failed(ProtocolCode code) {
     return code != ProtocolCode::Success;
 }
 
+// The check of both data responses of the exchange.
+ProtocolCode ParseRemoteSetupData(std::string_view response) {
+    return ParseDataResponse(ServiceKind::RemoteSetup, response);
+}
+
 }  // namespace
 
-CRSUFuncRemoteSetup::CRSUFuncRemoteSetup(TransportHooks hooks) : transport_(std::move(hooks)) {}
+CRSUFuncRemoteSetup::CRSUFuncRemoteSetup(TransportHooks hooks, ResponseClock clock)
+    : clock_(std::move(clock)), transport_(std::move(hooks)) {}
 
 RsResult CRSUFuncRemoteSetup::ReadFromDevice() {
     return Guarded([this] {
@@ -105,63 +111,44 @@ RsResult CRSUFuncRemoteSetup::AbandonJob(RsResult failure) {
 
 RsResult CRSUFuncRemoteSetup::StartSessionJob() {
     if (job_id_) return rs::kSuccess;
-    if (!HasPrinterName()) return rs::kNoPrinter;
-    std::string request;
-    if (const ProtocolCode code = BuildStartJob(ServiceKind::RemoteSetup, kStartJobBidi, &request);
-        Failed(code)) {
-        return ResultFromProtocol(code);
-    }
-    ReceivedResponse response;
-    if (const RsResult result = Transact(request, kStartJobResponse, kResponseDocumentRoom, &response);
-        result != rs::kSuccess) {
-        return result;
-    }
+    const auto build = [](std::string* request) {
+        return BuildStartJob(ServiceKind::RemoteSetup, kStartJobBidi, request);
+    };
     std::string job_id;
-    const ProtocolCode code =
-        ParseJobResponse(ServiceKind::RemoteSetup, JobKind::StartJob, response.bytes, &job_id);
-    if (Failed(code)) return ResultFromProtocol(code);
-    job_id_ = std::move(job_id);
-    return rs::kSuccess;
+    const auto parse = [&job_id](std::string_view response) {
+        return ParseJobResponse(ServiceKind::RemoteSetup, JobKind::StartJob, response, &job_id);
+    };
+    const RsResult result = Transact(build, kStartJobResponse, kResponseDocumentRoom, parse);
+    if (result == rs::kSuccess) job_id_ = std::move(job_id);
+    return result;
 }
 
 RsResult CRSUFuncRemoteSetup::QueryCapability() {
-    if (!HasPrinterName()) return rs::kNoPrinter;
-    std::string request;
-    if (const ProtocolCode code = BuildGetCapability(ServiceKind::RemoteSetup, &request); Failed(code)) {
-        return ResultFromProtocol(code);
-    }
-    ReceivedResponse response;
-    if (const RsResult result = Transact(request, kGetCapabilityResponse, kResponseDocumentRoom, &response);
-        result != rs::kSuccess) {
-        return result;
-    }
+    const auto build = [](std::string* request) {
+        return BuildGetCapability(ServiceKind::RemoteSetup, request);
+    };
     CapabilityTexts texts;
-    if (const ProtocolCode code = ParseCapabilityResponse(response.bytes, &texts); Failed(code)) {
-        return ResultFromProtocol(code);
-    }
+    const auto parse = [&texts](std::string_view response) {
+        return ParseCapabilityResponse(response, &texts);
+    };
+    const RsResult result = Transact(build, kGetCapabilityResponse, kResponseDocumentRoom, parse);
+    if (result != rs::kSuccess) return result;
     const RsResult applied = ApplyCapability(texts);
     return applied == rs::kSuccess ? AllocateCopy(DirectoryCopy::Working) : applied;
 }
 
 RsResult CRSUFuncRemoteSetup::ReadPayload(DirectoryCopy copy) {
-    if (!HasPrinterName()) return rs::kNoPrinter;
-    std::string request;
-    const ProtocolCode built =
-        BuildReceiveData(ServiceKind::RemoteSetup, JobId(), capability_.support_data_format, &request);
-    if (Failed(built)) return ResultFromProtocol(built);
+    const auto build = [this](std::string* request) {
+        return BuildReceiveData(ServiceKind::RemoteSetup, JobId(), capability_.support_data_format, request);
+    };
     // Room for the response document and the largest payload this printer can send.
     const std::size_t room = kResponseDocumentRoom + PayloadSizesFor(capability_).Total();
     ReceivedResponse response;
-    if (const RsResult result = Transact(request, kReceiveDataResponse, room, &response);
-        result != rs::kSuccess) {
-        return result;
-    }
-    if (const ProtocolCode code = ParseDataResponse(ServiceKind::RemoteSetup, response.bytes); Failed(code)) {
-        return ResultFromProtocol(code);
-    }
+    const RsResult result = Transact(build, kReceiveDataResponse, room, ParseRemoteSetupData, &response);
+    if (result != rs::kSuccess) return result;
     if (!response.EndsWithDocument()) return DecodePayload(response.AfterDocument(), copy);
     std::string payload;
-    JobCycle cycle(transport_, response_limit_);
+    JobCycle cycle(transport_, clock_);
     const RsResult awaited = cycle.AwaitPayload(room, &payload);
     return awaited == rs::kSuccess ? DecodePayload(payload, copy) : awaited;
 }
@@ -176,46 +163,43 @@ RsResult CRSUFuncRemoteSetup::DecodePayload(std::string_view payload, DirectoryC
 RsResult CRSUFuncRemoteSetup::SendPayload() {
     std::string payload;
     if (const RsResult encoded = EncodePayload(&payload); encoded != rs::kSuccess) return encoded;
-    std::string request;
-    const ProtocolCode built = BuildSendData(ServiceKind::RemoteSetup, JobId(),
-                                             capability_.support_data_format, payload.size(), &request);
-    if (Failed(built)) return ResultFromProtocol(built);
-    if (!HasPrinterName()) return rs::kNoPrinter;
-    // The payload travels in the same write, right after the document.
-    request += payload;
-    ReceivedResponse response;
-    if (const RsResult result = Transact(request, kSendDataResponse, kResponseDocumentRoom, &response);
-        result != rs::kSuccess) {
-        return result;
-    }
-    return ResultFromProtocol(ParseDataResponse(ServiceKind::RemoteSetup, response.bytes));
+    const auto build = [this, &payload](std::string* request) {
+        const ProtocolCode built = BuildSendData(ServiceKind::RemoteSetup, JobId(),
+                                                 capability_.support_data_format, payload.size(), request);
+        // The payload travels in the same write, right after the document.
+        if (!Failed(built)) *request += payload;
+        return built;
+    };
+    return Transact(build, kSendDataResponse, kResponseDocumentRoom, ParseRemoteSetupData);
 }
 
 RsResult CRSUFuncRemoteSetup::EndSessionJob() {
-    const RsResult result = HasPrinterName() ? RequestEndJob() : rs::kNoPrinter;
+    const auto build = [this](std::string* request) {
+        return BuildEndJob(ServiceKind::RemoteSetup, JobId(), request);
+    };
+    const auto parse = [](std::string_view response) {
+        return ParseJobResponse(ServiceKind::RemoteSetup, JobKind::EndJob, response, nullptr);
+    };
+    const RsResult result = Transact(build, kEndJobResponse, kResponseDocumentRoom, parse);
     // The printer forgets the job after EndJob whatever its answer, so the ID goes too.
     job_id_.reset();
     return result;
 }
 
-RsResult CRSUFuncRemoteSetup::RequestEndJob() {
+RsResult CRSUFuncRemoteSetup::Transact(const RequestBuilder& build, std::string_view expected,
+                                       std::size_t room, const ResponseParser& parse,
+                                       ReceivedResponse* response) {
+    if (!HasPrinterName()) return rs::kNoPrinter;
     std::string request;
-    if (const ProtocolCode code = BuildEndJob(ServiceKind::RemoteSetup, JobId(), &request); Failed(code)) {
-        return ResultFromProtocol(code);
-    }
-    ReceivedResponse response;
-    if (const RsResult result = Transact(request, kEndJobResponse, kResponseDocumentRoom, &response);
-        result != rs::kSuccess) {
+    if (const ProtocolCode built = build(&request); Failed(built)) return ResultFromProtocol(built);
+    ReceivedResponse received;
+    JobCycle cycle(transport_, clock_);
+    if (const RsResult result = cycle.Exchange(request, expected, room, &received); result != rs::kSuccess) {
         return result;
     }
-    return ResultFromProtocol(
-        ParseJobResponse(ServiceKind::RemoteSetup, JobKind::EndJob, response.bytes, nullptr));
-}
-
-RsResult CRSUFuncRemoteSetup::Transact(std::string_view request, std::string_view expected, std::size_t room,
-                                       ReceivedResponse* response) {
-    JobCycle cycle(transport_, response_limit_);
-    return cycle.Exchange(request, expected, room, response);
+    const ProtocolCode parsed = parse(received.bytes);
+    if (response != nullptr) *response = std::move(received);
+    return ResultFromProtocol(parsed);
 }
 
 }  // namespace orvane

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -78,8 +77,7 @@ class FatalFaults : public ::testing::TestWithParam<FatalFault> {};
 TEST_P(FatalFaults, ReadEndsInItsCodeAndLeavesTheDirectory) {
     Printer printer("small", GetParam().options);
     const std::string state = printer.State();
-    auto setup = printer.Connect(GetParam().link);
-    setup->SetResponseLimitForTesting(std::chrono::seconds(1));
+    auto setup = printer.ConnectOnPrinterTime(GetParam().link);
 
     EXPECT_EQ(setup->ReadFromDevice(), GetParam().expected);
     EXPECT_FALSE(setup->IsPortOpen());
@@ -167,8 +165,7 @@ class WriteFault : public ::testing::Test {
     // Reads and edits the first number; the printer's state before the write is kept.
     void ReadAndEdit(const std::vector<std::string>& options, const char* number) {
         printer_ = std::make_unique<Printer>("small", options);
-        setup_ = printer_->Connect(Link::Tcp);
-        setup_->SetResponseLimitForTesting(std::chrono::seconds(1));
+        setup_ = printer_->ConnectOnPrinterTime(Link::Tcp);
         ASSERT_EQ(setup_->ReadFromDevice(), rs::kSuccess);
         ASSERT_TRUE(orvane::StoreText(setup_->Copy(DirectoryCopy::Working)->entries[1].number, number));
         state_ = printer_->State();

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
+#include <utility>
 
 namespace exchangetest {
 namespace {
@@ -40,6 +44,12 @@ std::string Text(std::span<const char> field) {
     return std::string(orvane::FieldText(field));
 }
 
+// The clock of ConnectOnPrinterTime, shared by the transport's sleep hook and the response clock.
+struct PrinterTime {
+    std::chrono::steady_clock::duration elapsed{};
+    int silences = 0;  // unanswered requests the clock has already run out the limit for
+};
+
 }  // namespace
 
 std::string LinkName(Link link) {
@@ -60,10 +70,34 @@ std::string Printer::PortName(Link link) const {
     return link == Link::Usb ? "USB001" : "VLNETP_" + sim_.Ready("tcp");
 }
 
+void Printer::Name(orvane::CRSUFuncRemoteSetup& setup, Link link) const {
+    EXPECT_EQ(setup.SetPrinterName("Velor FX-1"), orvane::rs::kSuccess);
+    EXPECT_EQ(setup.SetPortName(PortName(link).c_str()), orvane::rs::kSuccess);
+}
+
 std::unique_ptr<orvane::CRSUFuncRemoteSetup> Printer::Connect(Link link) const {
     auto setup = std::make_unique<orvane::CRSUFuncRemoteSetup>();
-    EXPECT_EQ(setup->SetPrinterName("Velor FX-1"), orvane::rs::kSuccess);
-    EXPECT_EQ(setup->SetPortName(PortName(link).c_str()), orvane::rs::kSuccess);
+    Name(*setup, link);
+    return setup;
+}
+
+std::unique_ptr<orvane::CRSUFuncRemoteSetup> Printer::ConnectOnPrinterTime(Link link) const {
+    auto time = std::make_shared<PrinterTime>();
+    orvane::TransportHooks hooks;
+    hooks.sleep = [this, time](std::uint32_t milliseconds) {
+        const int silences =
+            CountLines([](const std::string& line) { return line.ends_with(" result=silent"); });
+        if (silences > time->silences) {
+            time->silences = silences;
+            time->elapsed += orvane::kResponseLimit + std::chrono::milliseconds(1);
+        } else {
+            time->elapsed += std::chrono::milliseconds(milliseconds);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    };
+    auto setup = std::make_unique<orvane::CRSUFuncRemoteSetup>(
+        std::move(hooks), [time] { return std::chrono::steady_clock::time_point() + time->elapsed; });
+    Name(*setup, link);
     return setup;
 }
 
@@ -75,10 +109,14 @@ std::string Printer::State() const {
 }
 
 int Printer::Count(const std::string& operation) const {
+    return CountLines([&](const std::string& line) { return line.starts_with(operation + " "); });
+}
+
+int Printer::CountLines(const std::function<bool(const std::string& line)>& matches) const {
     std::istringstream log(sim_.Log());
     int count = 0;
     for (std::string line; std::getline(log, line);) {
-        if (line.starts_with(operation + " ")) ++count;
+        if (matches(line)) ++count;
     }
     return count;
 }

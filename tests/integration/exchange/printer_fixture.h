@@ -6,6 +6,7 @@
 #include "remotesetup/remote_setup.h"
 #include "sim_client.h"
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -31,6 +32,11 @@ class Printer {
     std::string PortName(Link link) const;
     // A remote-setup object with a printer name and the port of `link`.
     std::unique_ptr<orvane::CRSUFuncRemoteSetup> Connect(Link link) const;
+    // The same, with the response limit measured on the printer's time: a clock that moves only by
+    // the transport's pauses, and past the whole limit in the first pause after the printer has
+    // logged a request it leaves unanswered. A step so waits for a printer that answers, however slow
+    // the machine, and gives up on a silent one. The printer must outlive the object.
+    std::unique_ptr<orvane::CRSUFuncRemoteSetup> ConnectOnPrinterTime(Link link) const;
     // The state file as it is now (the printer's directory).
     std::string State() const;
     // How many requests named `operation` the printer has logged.
@@ -39,6 +45,11 @@ class Printer {
     std::string Log() const { return sim_.Log(); }
 
   private:
+    // Gives `setup` the printer name and the port of `link`.
+    void Name(orvane::CRSUFuncRemoteSetup& setup, Link link) const;
+    // How many lines of the log `matches`.
+    int CountLines(const std::function<bool(const std::string& line)>& matches) const;
+
     simtest::SimProcess sim_;
 };
 
