@@ -1,4 +1,4 @@
-#include "remotesetup/directory_file_document.h"
+#include "remotesetup/internal/directory_file_document.h"
 
 #include "protocol/job_protocol.h"
 #include "remotesetup/job_cycle.h"

@@ -2,9 +2,9 @@
 // a file with records missing, in another order or from a printer with other slots fits into the
 // slots of this printer.
 #include "remotesetup/device_charset.h"
-#include "remotesetup/directory_file_document.h"
-#include "remotesetup/directory_file_records.h"
-#include "remotesetup/payload.h"
+#include "remotesetup/internal/directory_file_document.h"
+#include "remotesetup/internal/directory_file_records.h"
+#include "remotesetup/internal/payload.h"
 #include "remotesetup/remote_setup.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "remotesetup/payload.h"
+#include "remotesetup/internal/payload.h"
 
 #include <algorithm>
 

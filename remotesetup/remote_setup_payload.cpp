@@ -2,7 +2,7 @@
 #include "remotesetup/remote_setup.h"
 
 #include "remotesetup/device_charset.h"
-#include "remotesetup/payload.h"
+#include "remotesetup/internal/payload.h"
 
 #include <new>
 

@@ -1,5 +1,5 @@
 #include "remote_setup_fixtures.h"
-#include "remotesetup/payload.h"
+#include "remotesetup/internal/payload.h"
 
 #include <gtest/gtest.h>
 
