@@ -33,19 +33,19 @@
     </message>
     <message id="142.1">
         <source>&amp;Write</source>
-        <translation>كتابة</translation>
+        <translation>كتا&amp;بة</translation>
     </message>
     <message id="142.2">
         <source>&amp;Close</source>
-        <translation>إغلاق</translation>
+        <translation>&amp;إغلاق</translation>
     </message>
     <message id="142.1001">
         <source>&amp;Read</source>
-        <translation>قراءة</translation>
+        <translation>&amp;قراءة</translation>
     </message>
     <message id="142.1002">
         <source>&amp;Help</source>
-        <translation>تعليمات</translation>
+        <translation>ت&amp;عليمات</translation>
     </message>
     <message id="142.1004">
         <source>Fax directory</source>
@@ -53,11 +53,11 @@
     </message>
     <message id="142.1005">
         <source>Sa&amp;ve...</source>
-        <translation>حفظ...</translation>
+        <translation>ح&amp;فظ...</translation>
     </message>
     <message id="142.1006">
         <source>L&amp;oad...</source>
-        <translation>تحميل...</translation>
+        <translation>تح&amp;ميل...</translation>
     </message>
     <message id="142.1028">
         <source>Printer:</source>
@@ -65,31 +65,31 @@
     </message>
     <message id="142.1065">
         <source>&amp;Messages</source>
-        <translation>الرسائل</translation>
+        <translation>ال&amp;رسائل</translation>
     </message>
     <message id="142.1066">
         <source>Choose a printer and press Read to see its fax directory.</source>
-        <translation>اختر طابعة واضغط قراءة لعرض دليل الفاكس الخاص بها.</translation>
+        <translation>اختر طابعة، ثم انقر فوق «قراءة» لعرض دليل الفاكس الخاص بها.</translation>
     </message>
     <message id="159">
         <source>Communication with the printer failed. Check that the printer is switched on and connected, then try again.</source>
-        <translation>فشل الاتصال بالطابعة. تأكد من أن الطابعة قيد التشغيل ومتصلة، ثم حاول مرة أخرى.</translation>
+        <translation>فشل الاتصال بالطابعة. يرجى التأكد من أن الطابعة قيد التشغيل ومتصلة، ثم المحاولة مرة أخرى.</translation>
     </message>
     <message id="160">
         <source>The printer is busy with another job. Wait until it has finished, then try again.</source>
-        <translation>الطابعة مشغولة بمهمة أخرى. انتظر حتى تنتهي، ثم حاول مرة أخرى.</translation>
+        <translation>الطابعة مشغولة بمهمة أخرى. يرجى الانتظار حتى تنتهي، ثم المحاولة مرة أخرى.</translation>
     </message>
     <message id="161">
         <source>The printer's port is in use by another user. Try again when that user has finished.</source>
-        <translation>منفذ الطابعة قيد الاستخدام من قبل مستخدم آخر. حاول مرة أخرى عندما ينتهي ذلك المستخدم.</translation>
+        <translation>منفذ الطابعة قيد الاستخدام من قبل مستخدم آخر. يرجى المحاولة مرة أخرى عندما ينتهي ذلك المستخدم.</translation>
     </message>
     <message id="162">
         <source>There is not enough memory to complete this operation. Close other programs and try again.</source>
-        <translation>لا توجد ذاكرة كافية لإكمال هذه العملية. أغلق البرامج الأخرى وحاول مرة أخرى.</translation>
+        <translation>لا توجد ذاكرة كافية لإكمال هذه العملية. يرجى إغلاق البرامج الأخرى، ثم المحاولة مرة أخرى.</translation>
     </message>
     <message id="163">
-        <source>The directory file could not be saved. Check that you may write to the folder and that the disk is not full.</source>
-        <translation>تعذر حفظ ملف الدليل. تأكد من أن لديك إذن الكتابة في المجلد وأن القرص غير ممتلئ.</translation>
+        <source>The directory file could not be saved. Check that you have permission to write to the folder and that the disk is not full.</source>
+        <translation>تعذر حفظ ملف الدليل. يرجى التأكد من أن لديك إذن الكتابة في المجلد وأن القرص غير ممتلئ.</translation>
     </message>
     <message id="164">
         <source>The list of supported printer models (orvkit.dat) could not be read. Please install the program again.</source>
@@ -113,11 +113,11 @@
     </message>
     <message id="169">
         <source>You chose another printer, but the directory shown has changes that were not written to the printer. Do you want to discard them?</source>
-        <translation>لقد اخترت طابعة أخرى، لكن الدليل المعروض يحتوي على تغييرات لم تُكتب إلى الطابعة. هل تريد تجاهلها؟</translation>
+        <translation>لقد اخترت طابعة أخرى، لكن الدليل المعروض يحتوي على تغييرات لم تُكتب في الطابعة. هل تريد تجاهل هذه التغييرات؟</translation>
     </message>
     <message id="170">
         <source>The fax directory in the printer was changed after you read it. Do you want to overwrite it with the directory shown here?</source>
-        <translation>تم تغيير دليل الفاكس في الطابعة بعد قراءته. هل تريد استبداله بالدليل المعروض هنا؟</translation>
+        <translation>تم تغيير دليل الفاكس في الطابعة بعد قراءته. هل تريد الكتابة فوقه بالدليل المعروض هنا؟</translation>
     </message>
     <message id="174">
         <source>This is an example of an error message.</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="176">
         <source>The directory has changes that were not written to the printer. Do you want to discard them?</source>
-        <translation>يحتوي الدليل على تغييرات لم تُكتب إلى الطابعة. هل تريد تجاهلها؟</translation>
+        <translation>يحتوي الدليل على تغييرات لم تُكتب في الطابعة. هل تريد تجاهل هذه التغييرات؟</translation>
     </message>
     <message id="177">
         <source>The program is already running in another user's session. Only one user can use it at a time.</source>
@@ -141,7 +141,7 @@
     </message>
     <message id="180">
         <source>The operation could not be completed. Check that the printer is a supported model, that it is switched on and connected, then try again.</source>
-        <translation>تعذر إكمال العملية. تأكد من أن الطابعة من طراز مدعوم وأنها قيد التشغيل ومتصلة، ثم حاول مرة أخرى.</translation>
+        <translation>تعذر إكمال العملية. يرجى التأكد من أن الطابعة من طراز مدعوم وأنها قيد التشغيل ومتصلة، ثم المحاولة مرة أخرى.</translation>
     </message>
     <message id="182">
         <source>The session cannot end while the program is busy. Please wait until it has finished, then try again.</source>
@@ -153,7 +153,7 @@
     </message>
     <message id="184">
         <source>The fax directory was written to the printer.</source>
-        <translation>تمت كتابة دليل الفاكس إلى الطابعة.</translation>
+        <translation>تمت كتابة دليل الفاكس في الطابعة.</translation>
     </message>
     <message id="186">
         <source>en</source>
@@ -177,7 +177,7 @@
     </message>
     <message id="1007">
         <source>Write the directory shown to the printer.</source>
-        <translation>كتابة الدليل المعروض إلى الطابعة.</translation>
+        <translation>كتابة الدليل المعروض في الطابعة.</translation>
     </message>
     <message id="1012">
         <source>The printer's speed-dial entries.</source>
@@ -189,7 +189,7 @@
     </message>
     <message id="1014">
         <source>Fax numbers whose faxes the printer rejects.</source>
-        <translation>أرقام الفاكس التي ترفض الطابعة فاكساتها.</translation>
+        <translation>أرقام الفاكس التي ترفض الطابعة استقبال الفاكسات منها.</translation>
     </message>
     <message id="1015">
         <source>Enter your name as it should appear on the faxes you send.</source>
@@ -201,7 +201,7 @@
     </message>
     <message id="1017">
         <source>Keep the sender information.</source>
-        <translation>حفظ معلومات المرسل.</translation>
+        <translation>تأكيد معلومات المرسل.</translation>
     </message>
     <message id="1019">
         <source>Edit the selected entry.</source>
@@ -233,7 +233,7 @@
     </message>
     <message id="1034">
         <source>Keep this group.</source>
-        <translation>حفظ هذه المجموعة.</translation>
+        <translation>تأكيد هذه المجموعة.</translation>
     </message>
     <message id="1035">
         <source>Continue with the chosen type.</source>
@@ -241,11 +241,11 @@
     </message>
     <message id="1036">
         <source>Keep this entry.</source>
-        <translation>حفظ هذا الإدخال.</translation>
+        <translation>تأكيد هذا الإدخال.</translation>
     </message>
     <message id="1037">
         <source>Keep this number.</source>
-        <translation>حفظ هذا الرقم.</translation>
+        <translation>تأكيد هذا الرقم.</translation>
     </message>
     <message id="1038">
         <source>No.</source>
@@ -325,7 +325,7 @@
     </message>
     <message id="1057">
         <source>Speed dial: one-touch and coded dial entries</source>
-        <translation>الطلب السريع: إدخالات اللمسة الواحدة والطلب المرمّز</translation>
+        <translation>الطلب السريع: إدخالات الطلب بلمسة واحدة والطلب المرمّز</translation>
     </message>
     <message id="1058">
         <source>Speed dial: coded dial entries</source>
@@ -333,7 +333,7 @@
     </message>
     <message id="1059">
         <source>One-touch dial entries are numbered 01, 02 and so on.</source>
-        <translation>إدخالات اللمسة الواحدة مرقمة 01 و02 وهكذا.</translation>
+        <translation>إدخالات الطلب بلمسة واحدة مرقمة 01 و02 وهكذا.</translation>
     </message>
     <message id="1060">
         <source>Coded dial entries are numbered *00, *01 and so on.</source>

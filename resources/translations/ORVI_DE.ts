@@ -57,7 +57,7 @@
     </message>
     <message id="142.1006">
         <source>L&amp;oad...</source>
-        <translation>L&amp;aden...</translation>
+        <translation>La&amp;den...</translation>
     </message>
     <message id="142.1028">
         <source>Printer:</source>
@@ -69,7 +69,7 @@
     </message>
     <message id="142.1066">
         <source>Choose a printer and press Read to see its fax directory.</source>
-        <translation>Wählen Sie einen Drucker und klicken Sie auf Lesen, um sein Faxverzeichnis anzuzeigen.</translation>
+        <translation>Wählen Sie einen Drucker aus und klicken Sie auf „Lesen“, um sein Faxverzeichnis anzuzeigen.</translation>
     </message>
     <message id="159">
         <source>Communication with the printer failed. Check that the printer is switched on and connected, then try again.</source>
@@ -88,8 +88,8 @@
         <translation>Für diesen Vorgang ist nicht genügend Arbeitsspeicher vorhanden. Schließen Sie andere Programme und versuchen Sie es erneut.</translation>
     </message>
     <message id="163">
-        <source>The directory file could not be saved. Check that you may write to the folder and that the disk is not full.</source>
-        <translation>Die Verzeichnisdatei konnte nicht gespeichert werden. Prüfen Sie, ob Sie in den Ordner schreiben dürfen und ob der Datenträger voll ist.</translation>
+        <source>The directory file could not be saved. Check that you have permission to write to the folder and that the disk is not full.</source>
+        <translation>Die Verzeichnisdatei konnte nicht gespeichert werden. Prüfen Sie, ob Sie Schreibrechte für den Ordner haben und ob auf dem Datenträger genügend Speicherplatz frei ist.</translation>
     </message>
     <message id="164">
         <source>The list of supported printer models (orvkit.dat) could not be read. Please install the program again.</source>
@@ -101,11 +101,11 @@
     </message>
     <message id="166">
         <source>Please enter a fax number. An entry with a name needs a fax number.</source>
-        <translation>Bitte geben Sie eine Faxnummer ein. Ein Eintrag mit einem Namen braucht eine Faxnummer.</translation>
+        <translation>Bitte geben Sie eine Faxnummer ein. Ein Eintrag mit einem Namen benötigt eine Faxnummer.</translation>
     </message>
     <message id="167">
         <source>Please add at least one member. A group with a name needs members.</source>
-        <translation>Bitte fügen Sie mindestens ein Mitglied hinzu. Eine Gruppe mit einem Namen braucht Mitglieder.</translation>
+        <translation>Bitte fügen Sie mindestens ein Mitglied hinzu. Eine Gruppe mit einem Namen benötigt Mitglieder.</translation>
     </message>
     <message id="168">
         <source>This directory file was saved for another printer model. Do you want to load it anyway?</source>
@@ -113,7 +113,7 @@
     </message>
     <message id="169">
         <source>You chose another printer, but the directory shown has changes that were not written to the printer. Do you want to discard them?</source>
-        <translation>Sie haben einen anderen Drucker gewählt, aber das angezeigte Verzeichnis hat Änderungen, die nicht in den Drucker geschrieben wurden. Möchten Sie sie verwerfen?</translation>
+        <translation>Sie haben einen anderen Drucker gewählt, aber das angezeigte Verzeichnis enthält Änderungen, die nicht in den Drucker geschrieben wurden. Möchten Sie diese Änderungen verwerfen?</translation>
     </message>
     <message id="170">
         <source>The fax directory in the printer was changed after you read it. Do you want to overwrite it with the directory shown here?</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="176">
         <source>The directory has changes that were not written to the printer. Do you want to discard them?</source>
-        <translation>Das Verzeichnis hat Änderungen, die nicht in den Drucker geschrieben wurden. Möchten Sie sie verwerfen?</translation>
+        <translation>Das Verzeichnis enthält Änderungen, die nicht in den Drucker geschrieben wurden. Möchten Sie diese Änderungen verwerfen?</translation>
     </message>
     <message id="177">
         <source>The program is already running in another user's session. Only one user can use it at a time.</source>
@@ -141,7 +141,7 @@
     </message>
     <message id="180">
         <source>The operation could not be completed. Check that the printer is a supported model, that it is switched on and connected, then try again.</source>
-        <translation>Der Vorgang konnte nicht abgeschlossen werden. Prüfen Sie, ob der Drucker ein unterstütztes Modell ist, eingeschaltet und angeschlossen ist, und versuchen Sie es erneut.</translation>
+        <translation>Der Vorgang konnte nicht abgeschlossen werden. Prüfen Sie, ob es sich um ein unterstütztes Druckermodell handelt und ob der Drucker eingeschaltet und angeschlossen ist, und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="182">
         <source>The session cannot end while the program is busy. Please wait until it has finished, then try again.</source>
@@ -149,7 +149,7 @@
     </message>
     <message id="183">
         <source>The computer cannot go to standby while the program is communicating with the printer. Please try again when it has finished.</source>
-        <translation>Der Computer kann nicht in den Standby wechseln, während das Programm mit dem Drucker kommuniziert. Bitte versuchen Sie es erneut, wenn es fertig ist.</translation>
+        <translation>Der Computer kann nicht in den Standbymodus wechseln, während das Programm mit dem Drucker kommuniziert. Bitte versuchen Sie es erneut, wenn das Programm fertig ist.</translation>
     </message>
     <message id="184">
         <source>The fax directory was written to the printer.</source>
@@ -325,11 +325,11 @@
     </message>
     <message id="1057">
         <source>Speed dial: one-touch and coded dial entries</source>
-        <translation>Kurzwahl: Zielwahl- und Kurzwahleinträge</translation>
+        <translation>Kurzwahl: Einträge für Zielwahl und kodierte Kurzwahl</translation>
     </message>
     <message id="1058">
         <source>Speed dial: coded dial entries</source>
-        <translation>Kurzwahl: Kurzwahleinträge</translation>
+        <translation>Kurzwahl: Einträge für kodierte Kurzwahl</translation>
     </message>
     <message id="1059">
         <source>One-touch dial entries are numbered 01, 02 and so on.</source>
@@ -337,7 +337,7 @@
     </message>
     <message id="1060">
         <source>Coded dial entries are numbered *00, *01 and so on.</source>
-        <translation>Kurzwahleinträge sind mit *00, *01 usw. nummeriert.</translation>
+        <translation>Einträge für kodierte Kurzwahl sind mit *00, *01 usw. nummeriert.</translation>
     </message>
     <message id="1061">
         <source>Sender information: the name and fax number printed on the faxes you send</source>

@@ -88,8 +88,8 @@
         <translation>There is not enough memory to complete this operation. Close other programs and try again.</translation>
     </message>
     <message id="163">
-        <source>The directory file could not be saved. Check that you may write to the folder and that the disk is not full.</source>
-        <translation>The directory file could not be saved. Check that you may write to the folder and that the disk is not full.</translation>
+        <source>The directory file could not be saved. Check that you have permission to write to the folder and that the disk is not full.</source>
+        <translation>The directory file could not be saved. Check that you have permission to write to the folder and that the disk is not full.</translation>
     </message>
     <message id="164">
         <source>The list of supported printer models (orvkit.dat) could not be read. Please install the program again.</source>

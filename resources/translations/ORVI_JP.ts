@@ -25,7 +25,7 @@
     </message>
     <message id="113">
         <source>Remove the selected members from the group.</source>
-        <translation>選択したメンバーをグループから削除します。</translation>
+        <translation>選択したメンバーをグループから除外します。</translation>
     </message>
     <message id="114">
         <source>Entries that belong to the group.</source>
@@ -61,7 +61,7 @@
     </message>
     <message id="142.1028">
         <source>Printer:</source>
-        <translation>プリンター:</translation>
+        <translation>プリンター：</translation>
     </message>
     <message id="142.1065">
         <source>&amp;Messages</source>
@@ -88,16 +88,16 @@
         <translation>この操作を完了するためのメモリが不足しています。ほかのプログラムを閉じてから、もう一度お試しください。</translation>
     </message>
     <message id="163">
-        <source>The directory file could not be saved. Check that you may write to the folder and that the disk is not full.</source>
+        <source>The directory file could not be saved. Check that you have permission to write to the folder and that the disk is not full.</source>
         <translation>電話帳ファイルを保存できませんでした。フォルダーへの書き込み権限があること、ディスクに空きがあることを確認してください。</translation>
     </message>
     <message id="164">
         <source>The list of supported printer models (orvkit.dat) could not be read. Please install the program again.</source>
-        <translation>対応プリンター機種の一覧 (orvkit.dat) を読み込めませんでした。プログラムをインストールし直してください。</translation>
+        <translation>対応プリンター機種の一覧（orvkit.dat）を読み込めませんでした。プログラムをインストールし直してください。</translation>
     </message>
     <message id="165">
         <source>The file could not be read, or it is not a fax directory file.</source>
-        <translation>ファイルを読み込めなかったか、ファクス電話帳のファイルではありません。</translation>
+        <translation>ファイルを開けないか、ファクス電話帳のファイルではありません。</translation>
     </message>
     <message id="166">
         <source>Please enter a fax number. An entry with a name needs a fax number.</source>
@@ -109,7 +109,7 @@
     </message>
     <message id="168">
         <source>This directory file was saved for another printer model. Do you want to load it anyway?</source>
-        <translation>この電話帳ファイルは別のプリンター機種用に保存されたものです。読み込みますか？</translation>
+        <translation>この電話帳ファイルは別のプリンター機種用に保存されたものです。それでも開きますか？</translation>
     </message>
     <message id="169">
         <source>You chose another printer, but the directory shown has changes that were not written to the printer. Do you want to discard them?</source>
@@ -173,7 +173,7 @@
     </message>
     <message id="1006">
         <source>Load a directory from a file on this computer.</source>
-        <translation>このコンピューターのファイルから電話帳を読み込みます。</translation>
+        <translation>このコンピューターのファイルから電話帳を開きます。</translation>
     </message>
     <message id="1007">
         <source>Write the directory shown to the printer.</source>
@@ -181,7 +181,7 @@
     </message>
     <message id="1012">
         <source>The printer's speed-dial entries.</source>
-        <translation>プリンターの短縮ダイヤルの宛先です。</translation>
+        <translation>プリンターのスピードダイヤルの宛先です。</translation>
     </message>
     <message id="1013">
         <source>The sender information printed on the faxes you send.</source>
@@ -205,15 +205,15 @@
     </message>
     <message id="1019">
         <source>Edit the selected entry.</source>
-        <translation>選択した項目を編集します。</translation>
+        <translation>選択した宛先を編集します。</translation>
     </message>
     <message id="1020">
         <source>Select all entries.</source>
-        <translation>すべての項目を選択します。</translation>
+        <translation>すべての宛先を選択します。</translation>
     </message>
     <message id="1021">
         <source>Delete the selected entries.</source>
-        <translation>選択した項目を削除します。</translation>
+        <translation>選択した宛先を削除します。</translation>
     </message>
     <message id="1026">
         <source>Create an entry with one fax number.</source>
@@ -269,7 +269,7 @@
     </message>
     <message id="1043">
         <source>[Group]</source>
-        <translation>[グループ]</translation>
+        <translation>［グループ］</translation>
     </message>
     <message id="1044">
         <source>No.</source>
@@ -281,7 +281,7 @@
     </message>
     <message id="1046">
         <source>Speed dial</source>
-        <translation>短縮ダイヤル</translation>
+        <translation>スピードダイヤル</translation>
     </message>
     <message id="1047">
         <source>Sender information</source>
@@ -325,27 +325,27 @@
     </message>
     <message id="1057">
         <source>Speed dial: one-touch and coded dial entries</source>
-        <translation>短縮ダイヤル: ワンタッチダイヤルと短縮ダイヤルの宛先</translation>
+        <translation>スピードダイヤル：ワンタッチダイヤルと短縮ダイヤルの宛先</translation>
     </message>
     <message id="1058">
         <source>Speed dial: coded dial entries</source>
-        <translation>短縮ダイヤル: 短縮ダイヤルの宛先</translation>
+        <translation>スピードダイヤル：短縮ダイヤルの宛先</translation>
     </message>
     <message id="1059">
         <source>One-touch dial entries are numbered 01, 02 and so on.</source>
-        <translation>ワンタッチダイヤルは 01、02 … の番号です。</translation>
+        <translation>ワンタッチダイヤルの宛先には 01、02 などの番号が付きます。</translation>
     </message>
     <message id="1060">
         <source>Coded dial entries are numbered *00, *01 and so on.</source>
-        <translation>短縮ダイヤルは *00、*01 … の番号です。</translation>
+        <translation>短縮ダイヤルの宛先には *00、*01 などの番号が付きます。</translation>
     </message>
     <message id="1061">
         <source>Sender information: the name and fax number printed on the faxes you send</source>
-        <translation>発信元情報: 送信するファクスに印刷される名前とファクス番号</translation>
+        <translation>発信元情報：送信するファクスに印刷される名前とファクス番号</translation>
     </message>
     <message id="1062">
         <source>Rejected numbers: faxes from these numbers are not received</source>
-        <translation>受信拒否番号: これらの番号からのファクスは受信しません</translation>
+        <translation>受信拒否番号：これらの番号からのファクスは受信しません</translation>
     </message>
     <message id="1063">
         <source>Language...</source>

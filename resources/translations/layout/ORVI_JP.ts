@@ -9,7 +9,7 @@
     </message>
     <message id="173.-1">
         <source>Language from the next start:</source>
-        <translation>次回起動時からの言語:</translation>
+        <translation>次回起動時からの言語：</translation>
     </message>
     <message id="173.1">
         <source>OK</source>

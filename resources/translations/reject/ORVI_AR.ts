@@ -9,7 +9,7 @@
     </message>
     <message id="146.-1">
         <source>No.:</source>
-        <translation>رقم:</translation>
+        <translation>الرقم:</translation>
     </message>
     <message id="146.1033">
         <source>&amp;Fax number:</source>

@@ -9,11 +9,11 @@
     </message>
     <message id="146.-1">
         <source>No.:</source>
-        <translation>番号:</translation>
+        <translation>番号：</translation>
     </message>
     <message id="146.1033">
         <source>&amp;Fax number:</source>
-        <translation>ファクス番号(&amp;F):</translation>
+        <translation>ファクス番号(&amp;F)：</translation>
     </message>
     <message id="146.1">
         <source>OK</source>
@@ -29,11 +29,11 @@
     </message>
     <message id="147.1015">
         <source>&amp;Name:</source>
-        <translation>名前(&amp;N):</translation>
+        <translation>名前(&amp;N)：</translation>
     </message>
     <message id="147.1016">
         <source>&amp;Fax number:</source>
-        <translation>ファクス番号(&amp;F):</translation>
+        <translation>ファクス番号(&amp;F)：</translation>
     </message>
     <message id="147.1">
         <source>OK</source>

@@ -81,7 +81,7 @@
     </message>
     <message id="109.111">
         <source>&amp;Registered entries:</source>
-        <translation>الإدخالات الم&amp;سجلة:</translation>
+        <translation>الإدخالات ال&amp;مسجلة:</translation>
     </message>
     <message id="109.112">
         <source>&amp;Add &gt;&gt;</source>
@@ -93,7 +93,7 @@
     </message>
     <message id="109.114">
         <source>&amp;Group members:</source>
-        <translation>أع&amp;ضاء المجموعة:</translation>
+        <translation>&amp;أعضاء المجموعة:</translation>
     </message>
     <message id="109.1">
         <source>OK</source>

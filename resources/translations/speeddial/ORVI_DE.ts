@@ -81,7 +81,7 @@
     </message>
     <message id="109.111">
         <source>&amp;Registered entries:</source>
-        <translation>&amp;Registrierte Einträge:</translation>
+        <translation>&amp;Vorhandene Einträge:</translation>
     </message>
     <message id="109.112">
         <source>&amp;Add &gt;&gt;</source>

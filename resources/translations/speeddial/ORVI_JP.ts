@@ -21,19 +21,19 @@
     </message>
     <message id="157.40005">
         <source>&amp;Remove</source>
-        <translation>取り外し(&amp;R)</translation>
+        <translation>除外(&amp;R)</translation>
     </message>
     <message id="148.0">
         <source>Entry Type</source>
-        <translation>登録の種類</translation>
+        <translation>宛先の種類</translation>
     </message>
     <message id="148.1026">
         <source>&amp;Individual entry</source>
-        <translation>個別登録(&amp;I)</translation>
+        <translation>個別宛先(&amp;I)</translation>
     </message>
     <message id="148.1027">
         <source>&amp;Group entry</source>
-        <translation>グループ登録(&amp;G)</translation>
+        <translation>グループ宛先(&amp;G)</translation>
     </message>
     <message id="148.1">
         <source>OK</source>
@@ -45,19 +45,19 @@
     </message>
     <message id="105.0">
         <source>Individual Entry</source>
-        <translation>個別登録</translation>
+        <translation>個別宛先</translation>
     </message>
     <message id="105.106">
         <source>Slot:</source>
-        <translation>番号:</translation>
+        <translation>番号：</translation>
     </message>
     <message id="105.107">
         <source>&amp;Fax number:</source>
-        <translation>ファクス番号(&amp;F):</translation>
+        <translation>ファクス番号(&amp;F)：</translation>
     </message>
     <message id="105.108">
         <source>&amp;Name:</source>
-        <translation>名前(&amp;N):</translation>
+        <translation>名前(&amp;N)：</translation>
     </message>
     <message id="105.1">
         <source>OK</source>
@@ -69,19 +69,19 @@
     </message>
     <message id="109.0">
         <source>Group Entry</source>
-        <translation>グループ登録</translation>
+        <translation>グループ宛先</translation>
     </message>
     <message id="109.115">
         <source>Slot:</source>
-        <translation>番号:</translation>
+        <translation>番号：</translation>
     </message>
     <message id="109.110">
         <source>Group &amp;name:</source>
-        <translation>グループ名(&amp;N):</translation>
+        <translation>グループ名(&amp;N)：</translation>
     </message>
     <message id="109.111">
         <source>&amp;Registered entries:</source>
-        <translation>登録済み(&amp;R):</translation>
+        <translation>登録済みの宛先(&amp;R)：</translation>
     </message>
     <message id="109.112">
         <source>&amp;Add &gt;&gt;</source>
@@ -89,11 +89,11 @@
     </message>
     <message id="109.113">
         <source>&lt;&lt; Re&amp;move</source>
-        <translation>&lt;&lt; 取り外し(&amp;M)</translation>
+        <translation>&lt;&lt; 除外(&amp;M)</translation>
     </message>
     <message id="109.114">
         <source>&amp;Group members:</source>
-        <translation>グループメンバー(&amp;G):</translation>
+        <translation>グループメンバー(&amp;G)：</translation>
     </message>
     <message id="109.1">
         <source>OK</source>

@@ -13,7 +13,7 @@
     </message>
     <message id="144.1021">
         <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
+        <translation>Lösch&amp;en</translation>
     </message>
     <message id="143.1008">
         <source>&amp;Edit...</source>
@@ -25,7 +25,7 @@
     </message>
     <message id="143.1010">
         <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
+        <translation>Lösch&amp;en</translation>
     </message>
     <message id="145.1022">
         <source>&amp;Edit...</source>
@@ -37,11 +37,11 @@
     </message>
     <message id="145.1024">
         <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
+        <translation>Lösch&amp;en</translation>
     </message>
     <message id="181.-1">
         <source>Communicating with the printer. Please wait...</source>
-        <translation>Verbindung mit dem Drucker. Bitte warten...</translation>
+        <translation>Kommunikation mit dem Drucker läuft. Bitte warten Sie...</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,7 @@ void MainWindowTest::takesItsTextsFromTheModule_data() {
     QTest::newRow("Japanese") << 0x0411 << "Orvane ファクス電話帳"
                               << "読み込み(&R)";
     QTest::newRow("Arabic") << 0x0401 << "دليل فاكس Orvane"
-                            << "قراءة";
+                            << "&قراءة";
 }
 
 void MainWindowTest::takesItsTextsFromTheModule() {

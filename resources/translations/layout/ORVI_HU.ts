@@ -1,0 +1,23 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu_HU" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="173.1064">
+        <source>Orvane Fax Directory, version </source>
+        <translation>Orvane Faxcímjegyzék, verzió </translation>
+    </message>
+    <message id="173.-1">
+        <source>Language from the next start:</source>
+        <translation>Nyelv a következő indítástól:</translation>
+    </message>
+    <message id="173.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="173.2">
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,47 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="146.0">
+        <source>Rejected Number</source>
+        <translation>Odmítnuté číslo</translation>
+    </message>
+    <message id="146.-1">
+        <source>No.:</source>
+        <translation>Č.:</translation>
+    </message>
+    <message id="146.1033">
+        <source>&amp;Fax number:</source>
+        <translation>&amp;Faxové číslo:</translation>
+    </message>
+    <message id="146.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="146.2">
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message id="147.0">
+        <source>Sender Information</source>
+        <translation>Údaje o odesílateli</translation>
+    </message>
+    <message id="147.1015">
+        <source>&amp;Name:</source>
+        <translation>&amp;Jméno:</translation>
+    </message>
+    <message id="147.1016">
+        <source>&amp;Fax number:</source>
+        <translation>&amp;Faxové číslo:</translation>
+    </message>
+    <message id="147.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="147.2">
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+</TS>

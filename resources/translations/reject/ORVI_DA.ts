@@ -1,0 +1,47 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="da_DK" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="146.0">
+        <source>Rejected Number</source>
+        <translation>Afvist nummer</translation>
+    </message>
+    <message id="146.-1">
+        <source>No.:</source>
+        <translation>Nr.:</translation>
+    </message>
+    <message id="146.1033">
+        <source>&amp;Fax number:</source>
+        <translation>&amp;Faxnummer:</translation>
+    </message>
+    <message id="146.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="146.2">
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message id="147.0">
+        <source>Sender Information</source>
+        <translation>Afsenderoplysninger</translation>
+    </message>
+    <message id="147.1015">
+        <source>&amp;Name:</source>
+        <translation>&amp;Navn:</translation>
+    </message>
+    <message id="147.1016">
+        <source>&amp;Fax number:</source>
+        <translation>&amp;Faxnummer:</translation>
+    </message>
+    <message id="147.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="147.2">
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+</context>
+</TS>

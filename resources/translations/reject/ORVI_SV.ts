@@ -1,0 +1,47 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv_SE" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="146.0">
+        <source>Rejected Number</source>
+        <translation>Avvisat nummer</translation>
+    </message>
+    <message id="146.-1">
+        <source>No.:</source>
+        <translation>Nr:</translation>
+    </message>
+    <message id="146.1033">
+        <source>&amp;Fax number:</source>
+        <translation>&amp;Faxnummer:</translation>
+    </message>
+    <message id="146.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="146.2">
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message id="147.0">
+        <source>Sender Information</source>
+        <translation>Avsändarinformation</translation>
+    </message>
+    <message id="147.1015">
+        <source>&amp;Name:</source>
+        <translation>&amp;Namn:</translation>
+    </message>
+    <message id="147.1016">
+        <source>&amp;Fax number:</source>
+        <translation>&amp;Faxnummer:</translation>
+    </message>
+    <message id="147.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="147.2">
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,107 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bg_BG" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="155.40001">
+        <source>Select &amp;All</source>
+        <translation>Избери &amp;всички</translation>
+    </message>
+    <message id="155.40002">
+        <source>&amp;Edit...</source>
+        <translation>&amp;Редактирай...</translation>
+    </message>
+    <message id="155.40003">
+        <source>&amp;Delete</source>
+        <translation>&amp;Изтрий</translation>
+    </message>
+    <message id="156.40004">
+        <source>&amp;Add</source>
+        <translation>&amp;Добави</translation>
+    </message>
+    <message id="157.40005">
+        <source>&amp;Remove</source>
+        <translation>&amp;Премахни</translation>
+    </message>
+    <message id="148.0">
+        <source>Entry Type</source>
+        <translation>Тип на записа</translation>
+    </message>
+    <message id="148.1026">
+        <source>&amp;Individual entry</source>
+        <translation>&amp;Индивидуален запис</translation>
+    </message>
+    <message id="148.1027">
+        <source>&amp;Group entry</source>
+        <translation>&amp;Групов запис</translation>
+    </message>
+    <message id="148.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="148.2">
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+    <message id="105.0">
+        <source>Individual Entry</source>
+        <translation>Индивидуален запис</translation>
+    </message>
+    <message id="105.106">
+        <source>Slot:</source>
+        <translation>Позиция:</translation>
+    </message>
+    <message id="105.107">
+        <source>&amp;Fax number:</source>
+        <translation>&amp;Номер на факс:</translation>
+    </message>
+    <message id="105.108">
+        <source>&amp;Name:</source>
+        <translation>&amp;Име:</translation>
+    </message>
+    <message id="105.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="105.2">
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+    <message id="109.0">
+        <source>Group Entry</source>
+        <translation>Групов запис</translation>
+    </message>
+    <message id="109.115">
+        <source>Slot:</source>
+        <translation>Позиция:</translation>
+    </message>
+    <message id="109.110">
+        <source>Group &amp;name:</source>
+        <translation>&amp;Име на групата:</translation>
+    </message>
+    <message id="109.111">
+        <source>&amp;Registered entries:</source>
+        <translation>&amp;Регистрирани записи:</translation>
+    </message>
+    <message id="109.112">
+        <source>&amp;Add &gt;&gt;</source>
+        <translation>&amp;Добави &gt;&gt;</translation>
+    </message>
+    <message id="109.113">
+        <source>&lt;&lt; Re&amp;move</source>
+        <translation>&lt;&lt; &amp;Премахни</translation>
+    </message>
+    <message id="109.114">
+        <source>&amp;Group members:</source>
+        <translation>&amp;Членове на групата:</translation>
+    </message>
+    <message id="109.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="109.2">
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,47 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="144.1019">
+        <source>&amp;Edit...</source>
+        <translation>E&amp;ditar...</translation>
+    </message>
+    <message id="144.1020">
+        <source>Select &amp;All</source>
+        <translation>&amp;Seleccionar todo</translation>
+    </message>
+    <message id="144.1021">
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message id="143.1008">
+        <source>&amp;Edit...</source>
+        <translation>E&amp;ditar...</translation>
+    </message>
+    <message id="143.1009">
+        <source>Select &amp;All</source>
+        <translation>&amp;Seleccionar todo</translation>
+    </message>
+    <message id="143.1010">
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message id="145.1022">
+        <source>&amp;Edit...</source>
+        <translation>E&amp;ditar...</translation>
+    </message>
+    <message id="145.1023">
+        <source>Select &amp;All</source>
+        <translation>&amp;Seleccionar todo</translation>
+    </message>
+    <message id="145.1024">
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message id="181.-1">
+        <source>Communicating with the printer. Please wait...</source>
+        <translation>Comunicando con la impresora. Espere, por favor...</translation>
+    </message>
+</context>
+</TS>
