@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTimer>
 
 #include "app/language_module.h"
+#include "app/program_icon.h"
 #include "app/rsu_main.h"
 #include "pages/page_reception_reject.h"
 #include "pages/page_speed_dial.h"
@@ -19,12 +19,10 @@
 namespace orvane {
 namespace {
 
-// Images of the tree rows (icons 153, 150 and 151): 0 printer and dummy headings, 1 the fax
-// heading, 2 a page. The style's own icons stand for them.
-QIcon RowIcon(const QStyle* style, int image) {
-    static constexpr QStyle::StandardPixmap kIcons[] = {QStyle::SP_ComputerIcon, QStyle::SP_DirIcon,
-                                                        QStyle::SP_FileIcon};
-    return style->standardIcon(kIcons[image]);
+// Images of the tree rows: 0 printer and dummy headings, 1 the fax heading, 2 a page.
+QIcon RowIcon(int image) {
+    static constexpr int kIcons[] = {ids::kIconTreeRoot, ids::kIconTreeFax, ids::kIconTreePage};
+    return ProgramIcon(kIcons[image]);
 }
 
 }  // namespace
@@ -60,7 +58,7 @@ void CRSUMain::FillTree() {
     QTreeWidgetItem* heading = nullptr;
     for (const PageRow& row : page_rows_) {
         auto* item = new QTreeWidgetItem(QStringList(row.text));
-        item->setIcon(0, RowIcon(style(), row.image));
+        item->setIcon(0, RowIcon(row.image));
         if (row.kind == kRowRoot) {
             tree_->addTopLevelItem(item);
             root = item;
