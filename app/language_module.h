@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace orvane {
 
@@ -10,6 +11,11 @@ namespace orvane {
 // and makes it the current module. Returns false, keeping the previous module, when the
 // language has no row or the file is missing or not a valid module.
 bool LoadLanguageModule(std::uint16_t language, const QString& directory);
+
+// The module start-up uses for `language`: its own, else English. Each module that cannot be
+// loaded is named in one line on standard error. Returns the language whose module is loaded, or
+// nothing when neither loads.
+std::optional<std::uint16_t> LoadStartupLanguageModule(std::uint16_t language, const QString& directory);
 
 // String `id` of the current module; empty when there is no module or it lacks the string.
 QString LoadString(int id);

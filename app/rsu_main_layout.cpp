@@ -11,11 +11,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "app/window_size.h"
 #include "pages/rsu_tree_ctrl.h"
 #include "platform/settings_store.h"
+#include "resources/resource_ids.h"
 
 namespace orvane {
 namespace {
@@ -26,10 +29,19 @@ constexpr int kPrinterNameLength = 40;
 constexpr int kHeadingLines = 3;
 constexpr int kBottomLines = 2;
 
+// The height of `lines` lines in the module's script: a fallback font (Chinese, Thai) may be taller
+// than the default one. The title stands for the script.
+int LinesHeight(const QLabel* label, int lines) {
+    const QString sample = QStringList(lines, LoadString(ids::kIdsAppTitle)).join(QLatin1Char('\n'));
+    const QRect bounds(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return std::max(label->fontMetrics().lineSpacing() * lines,
+                    label->fontMetrics().boundingRect(bounds, Qt::AlignLeading, sample).height());
+}
+
 void FixHeight(QLabel* label, int lines) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeading | Qt::AlignTop);
-    label->setFixedHeight(label->fontMetrics().lineSpacing() * lines);
+    label->setFixedHeight(LinesHeight(label, lines));
     // The text wraps to the width it gets and never widens the window.
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 }

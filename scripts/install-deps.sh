@@ -3,13 +3,13 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-l10n-tools qt6-tools-dev-tools
+  cmake ninja-build g++ pkg-config ccache
+  qt6-base-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n qt6-svg-dev
   libcups2-dev cups-daemon cups-client
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libpugixml-dev zlib1g-dev
   clang libclang-rt-14-dev
-  xvfb xauth imagemagick xdotool
+  xvfb xauth imagemagick xdotool fonts-wqy-microhei fonts-tlwg-loma
   dpkg-dev lintian desktop-file-utils appstream librsvg2-bin man-db file
 )
 
