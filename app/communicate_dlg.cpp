@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/deferred_notice.h"
 #include "app/language_module.h"
 #include "resources/resource_ids.h"
 
@@ -37,6 +38,11 @@ void CORVCommunicateDlg::CentreOnOwner() {
 
 void CORVCommunicateDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
+}
+
+bool CORVCommunicateDlg::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) RaiseDeferredNotice();
+    return QDialog::event(event);
 }
 
 }  // namespace orvane

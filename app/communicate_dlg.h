@@ -19,6 +19,8 @@ class CORVCommunicateDlg : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Activating the dialog keeps a deferred notice that is on screen in front of it.
+    bool event(QEvent* event) override;
 };
 
 }  // namespace orvane

@@ -86,6 +86,11 @@ std::int32_t Communication::RunWorker(const std::function<std::int32_t()>& opera
     QEventLoop loop;
     connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
     worker->start();
+    // A thread the system refused never finishes: waiting for it would hang the window.
+    if (!worker->isRunning() && !worker->isFinished()) {
+        delete worker;
+        return kWorkerStartFailed;
+    }
     if (!worker->isFinished()) loop.exec();
     worker->wait();
     delete worker;
@@ -117,7 +122,7 @@ void Communication::ShowProgress() {
         // Keep the notice in front of the progress dialog.
         progress_->setAttribute(Qt::WA_ShowWithoutActivating);
         progress_->show();
-        if (QWidget* notice = QApplication::activeModalWidget()) notice->raise();
+        RaiseDeferredNotice();
     } else {
         progress_->show();
     }

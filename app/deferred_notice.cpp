@@ -1,6 +1,8 @@
 #include "app/deferred_notice.h"
 
+#include <QApplication>
 #include <QTimer>
+#include <QWidget>
 
 #include "app/show_message.h"
 #include "resources/resource_ids.h"
@@ -27,6 +29,15 @@ void PostDeferredNotice(int message_id) {
 
 bool DeferredNoticeShown() {
     return NamedObject::Exists(kNoticeObject);
+}
+
+void RaiseDeferredNotice() {
+    if (!DeferredNoticeShown()) return;
+    // The notice runs modally above every other window of the program.
+    if (QWidget* notice = QApplication::activeModalWidget()) {
+        notice->raise();
+        notice->activateWindow();
+    }
 }
 
 }  // namespace orvane

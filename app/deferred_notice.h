@@ -10,4 +10,7 @@ void PostDeferredNotice(int message_id);
 // True while a deferred notice is on screen.
 bool DeferredNoticeShown();
 
+// Brings the deferred notice to the front while it is on screen; does nothing otherwise.
+void RaiseDeferredNotice();
+
 }  // namespace orvane

@@ -21,7 +21,9 @@ QString InstanceChannelPath() {
 }
 
 void BringWindowForward(QWidget* window) {
-    if (window->isMinimized()) window->showNormal();
+    // Restored only when minimized, to the state it had before: a maximized window stays maximized.
+    if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
     // The main window runs modally; a message box or dialog above it is the one to show.
     QWidget* front = QApplication::activeModalWidget();
     if (front == nullptr) front = window;

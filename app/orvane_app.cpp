@@ -1,20 +1,24 @@
 #include "app/orvane_app.h"
 
 #include <QSessionManager>
+#include <cstdio>
 
 #include "app/first_show_report.h"
 #include "app/instance_channel.h"
 #include "app/language.h"
 #include "app/language_module.h"
+#include "app/program_icon.h"
 #include "app/rsu_main.h"
 #include "app/single_instance.h"
 #include "platform/program_directory.h"
+#include "resources/resource_ids.h"
 
 namespace orvane {
 
 COrvaneApp::COrvaneApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The desktop entry's ID: the desktop ties the window to its menu entry and icon.
     setDesktopFileName(QStringLiteral("com.velor.orvane"));
+    setWindowIcon(ProgramIcon(ids::kIconWindow));
     connect(this, &QGuiApplication::commitDataRequest, this, &COrvaneApp::OnCommitDataRequest,
             Qt::DirectConnection);
 }
@@ -38,14 +42,20 @@ ExitCode COrvaneApp::Run() {
 
 bool COrvaneApp::InitInstance(ExitCode* exit_code) {
     SyncLanguageSetting();
-    const std::uint16_t language = CurrentLanguage();
-    // Without a module there are no texts, not even for a message: leave silently.
-    if (!LoadLanguageModule(language, ProgramDirectory())) {
+    // A language without a loadable module falls back to English; the stored choice stays.
+    const std::optional<std::uint16_t> language = LoadStartupLanguageModule(CurrentLanguage(), ProgramDirectory());
+    if (!language) {
         *exit_code = ExitCode::StartupEnded;
         return false;
     }
-    setLayoutDirection(LayoutDirectionOf(language));
+    setLayoutDirection(LayoutDirectionOf(*language));
 
+    // The instance object lives in the object folders; say what is wrong with a refused one.
+    if (const std::string problem = NamedObject::FolderProblem(); !problem.empty()) {
+        std::fprintf(stderr, "orvane: %s\n", problem.c_str());
+        *exit_code = ExitCode::StartupEnded;
+        return false;
+    }
     switch (ClaimSingleInstance(&instance_object_)) {
         case InstanceOutcome::Run:
         case InstanceOutcome::RunAsSecond:

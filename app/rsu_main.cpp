@@ -13,6 +13,7 @@
 #include "app/communication.h"
 #include "app/language.h"
 #include "app/language_module.h"
+#include "app/program_icon.h"
 #include "pages/page_reception_reject.h"
 #include "pages/page_speed_dial.h"
 #include "pages/page_tti.h"
@@ -47,6 +48,7 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     const QString& directory = program_directory_;
     setObjectName(QString::number(ids::kIddMain));
     setWindowTitle(LoadString(ids::kIdsAppTitle));
+    setWindowIcon(ProgramIcon(ids::kIconWindow));
     setAccessibleName(windowTitle());
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);

@@ -130,8 +130,8 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     bool ReadModels(const QString& program_directory);
     bool FillPrinterList();
     int ResolvePrinter();
-    // False when the printer cannot be prepared; `message_shown` tells whether the user was told.
-    bool PrepareRead(bool* message_shown);
+    // False when the printer cannot be prepared (a failure of its own may have been shown).
+    bool PrepareRead();
     void RememberPrinter();
     // The model of the printer chosen in the list, found without a message; null when none.
     const ModelRecord* ListedPrinterModel() const;

@@ -51,8 +51,9 @@ void CRSUMain::OnRead() {
     remote_setup_ = std::make_unique<CRSUFuncRemoteSetup>();
     RsResult result = rs::kSuccess;
     bool message_shown = false;
-    if (!PrepareRead(&message_shown)) {
-        result = message_shown ? rs::kSuccess : kPreparePrinterFailed;
+    if (!PrepareRead()) {
+        // Whatever the preparation said itself, the read then ends with message 159.
+        result = kPreparePrinterFailed;
     } else if (!communication_->BeginCommunication()) {
         Ask(ids::kMsgGeneralFailure, MessageStyle::Error);
         message_shown = true;

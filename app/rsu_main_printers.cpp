@@ -92,28 +92,18 @@ int CRSUMain::ResolvePrinter() {
     return 0;
 }
 
-bool CRSUMain::PrepareRead(bool* message_shown) {
-    *message_shown = false;
+bool CRSUMain::PrepareRead() {
     printer_name_.clear();
     driver_name_.clear();
     port_name_.clear();
     printer_name_ = printer_list_->currentText();
-    const int resolved = ResolvePrinter();
-    if (resolved != 0) {
-        *message_shown = resolved == kPreparePrinterFailed;
-        return false;
-    }
+    if (ResolvePrinter() != 0) return false;
     const QByteArray printer = printer_name_.toUtf8();
     const QByteArray port = port_name_.toUtf8();
-    for (const RsResult code :
-         {remote_setup_->SetPrinterName(printer.constData()), remote_setup_->SetPortName(port.constData())}) {
-        if (code != rs::kSuccess) {
-            ShowResultMessage(this, code);
-            *message_shown = true;
-            return false;
-        }
-    }
-    return true;
+    RsResult code = remote_setup_->SetPrinterName(printer.constData());
+    if (code == rs::kSuccess) code = remote_setup_->SetPortName(port.constData());
+    if (code != rs::kSuccess) ShowResultMessage(this, code);
+    return code == rs::kSuccess;
 }
 
 void CRSUMain::RememberPrinter() {

@@ -14,9 +14,12 @@ InstanceOutcome ClaimSingleInstance(NamedObject* object) {
         case InstanceObjectStatus::Created:
             return InstanceOutcome::Run;
         case InstanceObjectStatus::HeldByThisUser:
-            return AskRunningInstanceToShow(InstanceChannelPath()) ? InstanceOutcome::LeaveQuietly
-                                                                   : InstanceOutcome::RunAsSecond;
+            // A second instance that runs keeps the object for its lifetime, as the first does.
+            if (!AskRunningInstanceToShow(InstanceChannelPath())) return InstanceOutcome::RunAsSecond;
+            object->Release();
+            return InstanceOutcome::LeaveQuietly;
         case InstanceObjectStatus::HeldByOtherUser:
+            object->Release();
             ShowMessage(nullptr, ids::kMsgRunningElsewhere, ids::kIdsAppTitle, MessageStyle::Error);
             return InstanceOutcome::LeaveRefused;
         case InstanceObjectStatus::Failed:

@@ -12,7 +12,7 @@ inline constexpr char kInstanceObjectName[] = "Global\\orvkitMutex";
 // What start-up does after the single-instance step.
 enum class InstanceOutcome {
     Run,            // go on; `object` holds the instance object
-    RunAsSecond,    // go on without the object: this user's instance runs, but not in this session
+    RunAsSecond,    // go on, keeping the object open: this user's instance runs, but not in this session
     LeaveQuietly,   // the running window of this session was brought forward
     LeaveRefused,   // another user runs the program; message 177 was shown
     LeaveSilently,  // the object could not be made

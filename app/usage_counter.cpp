@@ -84,9 +84,11 @@ int UsageCounter::Open(const QString& model_list_path, std::uint16_t language) {
     const SurveySettings settings = ReadSurveySettings(model_list_path);
     if (settings.collect_data != 1) return kStarted;
     NamedObjectStatus status = NamedObjectStatus::Failed;
-    mutex_ = NamedObject::Create(kMutexName, &status);
-    if (status == NamedObjectStatus::AlreadyExists) mutex_ = NamedObject::AcquireWithin(kMutexName, kMutexWaitMs);
+    // Made without ownership, so that no later instance waits on this one's lifetime; only an
+    // instance that finds it already there waits to own it, and then keeps it.
+    mutex_ = NamedObject::CreateUnowned(kMutexName, &status);
     if (!mutex_.IsHeld()) return kNoMutex;
+    if (status == NamedObjectStatus::AlreadyExists && !mutex_.OwnWithin(kMutexWaitMs)) return kNoMutex;
     SurveyFolderStatus folder = SurveyFolderStatus::Unusable;
     file_ = SurveyFile::Open(&folder);
     if (folder != SurveyFolderStatus::Open) return kNoFolder;

@@ -6,6 +6,7 @@
 #include "remotesetup/directory_json.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/version.h"
+#include "transport/named_object.h"
 
 #include <string>
 
@@ -45,6 +46,13 @@ int RunShow(const CliOptions& options, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int RunCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    // The port claims live in the object folders: a refused folder is said as such, not as a port error.
+    if (!options.Devices().empty()) {
+        if (const std::string problem = NamedObject::FolderProblem(); !problem.empty()) {
+            err << "orvane-cli: " << problem << "\n";
+            return kExitFailure;
+        }
+    }
     switch (options.command) {
         case Command::Read:
             return RunRead(options, out, err);

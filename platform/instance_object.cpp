@@ -17,7 +17,8 @@ QString LockKeyOf(const LockFileId& file) {
         .arg(static_cast<qulonglong>(file.inode));
 }
 
-// The process that holds the lock listed under `key`; waiting requests ("->") are skipped.
+// Another process that holds the lock listed under `key`; waiting requests ("->") and this
+// process's own lock are skipped.
 std::optional<pid_t> LockHolderProcess(const QString& key) {
     QFile locks(QStringLiteral("/proc/locks"));
     if (!locks.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
@@ -28,7 +29,7 @@ std::optional<pid_t> LockHolderProcess(const QString& key) {
         if (fields[1] != QLatin1String("FLOCK") || fields[5] != key) continue;
         bool ok = false;
         const pid_t pid = fields[4].toInt(&ok);
-        if (ok && pid > 0) return pid;
+        if (ok && pid > 0 && pid != ::getpid()) return pid;
     }
     return std::nullopt;
 }
@@ -47,7 +48,8 @@ std::optional<uid_t> LockHolderUser(const LockFileId& file) {
 NamedObject CreateInstanceObject(std::string_view name, InstanceObjectStatus* status) {
     NamedObjectStatus created = NamedObjectStatus::Failed;
     LockFileId file;
-    NamedObject object = NamedObject::Create(name, &created, &file);
+    // Made without ownership: every instance that runs keeps it in existence for its lifetime.
+    NamedObject object = NamedObject::CreateUnowned(name, &created, &file);
     switch (created) {
         case NamedObjectStatus::Created:
             *status = InstanceObjectStatus::Created;

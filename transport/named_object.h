@@ -8,7 +8,8 @@
 // flock. The kernel drops the flock when its holder dies, so a crashed program never keeps an
 // object alive.
 //
-// The machine-wide folder is shared by every local user (mode 1777, sticky), the session folder
+// The machine-wide folder is shared by every local user (mode 1777, sticky; or private to its
+// owner, this user or root), the session folder
 // belongs to this user alone; both are opened under the rules of shared_file.h. A lock file is
 // never followed through a link, never truncated, and gets its mode (0666 machine-wide, so that
 // other users' programs take part in the same arbitration; 0600 in the session) only when this
@@ -59,6 +60,16 @@ class NamedObject {
     // holds it. Returns an invalid handle when the time ran out or the file cannot be made or opened.
     static NamedObject AcquireWithin(std::string_view name, int timeout_ms);
 
+    // Opens the object without owning it, as a mutex created unowned: the object exists while this
+    // handle lives, and nobody waits on it until it is owned (OwnWithin). `status` is Created when no
+    // other handle had it open, AlreadyExists when one had, or Failed/Denied as for Create; the
+    // handle is valid for Created and AlreadyExists. `file` as for Create.
+    static NamedObject CreateUnowned(std::string_view name, NamedObjectStatus* status, LockFileId* file = nullptr);
+
+    // Waits up to `timeout_ms` milliseconds until this handle owns the object it opened; true when
+    // it does. Ownership ends with the handle. A handle from Create or Acquire already owns it.
+    bool OwnWithin(int timeout_ms);
+
     // True when some handle (in any process) holds the object right now.
     static bool Exists(std::string_view name);
 
@@ -71,6 +82,11 @@ class NamedObject {
     // 0700). Empty when it cannot be made or an existing one breaks the rules of its scope.
     static std::string FolderFor(bool machine_wide);
 
+    // What keeps named objects from being made, as one sentence naming the folder ("the object
+    // folder /x can be written by other users but lacks the sticky bit"); empty when the folders
+    // of both scopes can be used. Missing folders are created, as for any object.
+    static std::string FolderProblem();
+
     // Opens the lock file of `name` in its folder under the rules above, without locking it.
     // Returns the descriptor, or -1 with errno set (ENOENT when the folder cannot be used).
     static int OpenFile(std::string_view name);
@@ -79,8 +95,10 @@ class NamedObject {
     void Release();
 
   private:
-    explicit NamedObject(int fd) : fd_(fd) {}
+    NamedObject(int fd, bool owned) : fd_(fd), owned_(owned) {}
+    static int OpenObjectFile(std::string_view name, NamedObjectStatus* status, LockFileId* file);
     int fd_ = -1;
+    bool owned_ = false;
 };
 
 }  // namespace orvane

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <utility>
 
@@ -18,9 +19,29 @@ bool IsOneComponent(std::string_view name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
 }
 
+bool WritableByOthers(const struct stat& folder) {
+    return (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+}
+
+bool OwnedByThisUser(const struct stat& folder) {
+    return folder.st_uid == ::geteuid();
+}
+
 bool Satisfies(const struct stat& folder, FolderSharing sharing) {
-    if (sharing == FolderSharing::kMachineWide) return (folder.st_mode & S_ISVTX) != 0;
-    return folder.st_uid == ::geteuid() && (folder.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+    if (sharing == FolderSharing::kMachineWide) {
+        if ((folder.st_mode & S_ISVTX) != 0) return true;
+        return !WritableByOthers(folder) && (OwnedByThisUser(folder) || folder.st_uid == 0);
+    }
+    return OwnedByThisUser(folder) && !WritableByOthers(folder);
+}
+
+// Which rule of `sharing` the folder `info` breaks.
+std::string BrokenRule(const struct stat& info, FolderSharing sharing) {
+    if (sharing == FolderSharing::kMachineWide) {
+        return WritableByOthers(info) ? "can be written by other users but lacks the sticky bit"
+                                      : "belongs to another user and lacks the sticky bit";
+    }
+    return OwnedByThisUser(info) ? "can be written by other users" : "belongs to another user";
 }
 
 // Opens an existing file with `access` (O_RDWR or O_RDONLY), refusing links and anything but a
@@ -123,6 +144,18 @@ int OpenSharedFolder(const std::string& path, mode_t mode, FolderSharing sharing
     ScopedFd parent_fd(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!parent_fd.IsValid()) return -1;
     return OpenSharedFolderAt(parent_fd.Get(), name, mode, sharing);
+}
+
+std::string SharedFolderRefusal(const std::string& path, mode_t mode, FolderSharing sharing) {
+    const ScopedFd folder(OpenSharedFolder(path, mode, sharing));
+    if (folder.IsValid()) return {};
+    const int error = errno;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return "cannot be made: " + std::string(std::strerror(error));
+    if (S_ISLNK(info.st_mode)) return "is a symbolic link";
+    if (!S_ISDIR(info.st_mode)) return "is not a folder";
+    if (error == EPERM && !Satisfies(info, sharing)) return BrokenRule(info, sharing);
+    return "cannot be opened: " + std::string(std::strerror(error));
 }
 
 int OpenLockFileAt(int folder_fd, std::string_view name, mode_t mode) {

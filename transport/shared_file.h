@@ -12,7 +12,8 @@
 // - Machine-wide (FolderSharing::kMachineWide; the named-object folder, default /run/lock/velor,
 //   and the survey folder): every local user may create files here, so it is created with mode
 //   1777. An existing one must be a real folder with the sticky bit, so that no user can remove or
-//   rename another user's file in it. A file in it may still be planted by anyone before we come:
+//   rename another user's file in it, or one that nobody but its owner can write, owned by this
+//   user or root (a private folder: nobody else can plant or remove anything there). A file in it may still be planted by anyone before we come:
 //   it is used only when it is a regular file with a single link, and its mode and content are
 //   left alone unless this call created it.
 // - Private (FolderSharing::kPrivate; the session folder, default $XDG_RUNTIME_DIR/velor, with the
@@ -29,7 +30,7 @@ namespace orvane {
 
 // Who may write into a shared folder, and therefore what an existing one must look like.
 enum class FolderSharing {
-    kMachineWide,  // every local user: must carry the sticky bit
+    kMachineWide,  // every local user: sticky, or writable by its owner (this user or root) alone
     kPrivate,      // only this user: owned by the effective user, not writable by group or others
 };
 
@@ -64,6 +65,11 @@ int OpenSharedFolderAt(int parent_fd, std::string_view name, mode_t mode, Folder
 // resolves it (those are chosen by the administrator or the environment); the last one obeys the
 // rules above. Trailing slashes are ignored.
 int OpenSharedFolder(const std::string& path, mode_t mode, FolderSharing sharing);
+
+// Why the folder `path` cannot serve under `sharing`, as the end of a sentence about it ("is a
+// symbolic link", "can be written by other users but lacks the sticky bit"); empty when it can.
+// Like OpenSharedFolder, it creates a missing folder with `mode`.
+std::string SharedFolderRefusal(const std::string& path, mode_t mode, FolderSharing sharing);
 
 // Opens the lock file `name` in the folder `folder_fd`, for reading and writing when allowed, else
 // for reading (a flock needs no more). A new file is created exclusively and given `mode`; an

@@ -12,6 +12,7 @@
 #include "message_box_watcher.h"
 #include "planted_name.h"
 #include "platform/instance_object.h"
+#include "resources/language_table.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 
@@ -43,10 +44,14 @@ class StartupTest : public QObject {
     void startsInTheUiLanguageAndHandsASecondStartToTheFirst_data();
     void startsInTheUiLanguageAndHandsASecondStartToTheFirst();
     void removedModuleFallsBackToTheInstallersLanguage();
+    void languageWithoutItsModuleFallsBackToEnglish();
     void missingModuleEndsWithoutAWindow();
     void unloadableModuleEndsWithoutAWindow();
+    void secondStartRestoresTheMinimizedWindow_data();
     void secondStartRestoresTheMinimizedWindow();
     void heldObjectWithoutAWindowLetsASecondInstanceRun();
+    void objectFolderIsUsedOrRefusedByName_data();
+    void objectFolderIsUsedOrRefusedByName();
     void anotherUsersInstanceRefusesWithMessage177();
     void plantedInstanceObjectEndsStartUpSilently_data();
     void plantedInstanceObjectEndsStartUpSilently();
@@ -59,6 +64,7 @@ class StartupTest : public QObject {
     QProcessEnvironment Environment(const QString& locale) const;
     void Start(QProcess& process, const QString& program, const QString& locale,
                const QStringList& arguments = {});
+    static QStringList AllModules();
     QString UserLanguage() const;
 
     QTemporaryDir folder_;
@@ -89,6 +95,13 @@ void StartupTest::init() {
 
 void StartupTest::cleanup() {
     case_.reset();
+}
+
+QStringList StartupTest::AllModules() {
+    QStringList modules;
+    for (const orvane::LanguageRow& row : orvane::LanguageModuleTable())
+        modules << QString::fromLatin1(row.module.data(), static_cast<qsizetype>(row.module.size()));
+    return modules;
 }
 
 QString StartupTest::ProgramWith(const QStringList& modules) {
@@ -136,12 +149,22 @@ void StartupTest::startsInTheUiLanguageAndHandsASecondStartToTheFirst_data() {
                               << "0411";
     QTest::newRow("Arabic") << "ar_SA.UTF-8"
                             << "0401";
+    QTest::newRow("French") << "fr_FR.UTF-8"
+                            << "040c";
+    QTest::newRow("Chinese (Taiwan)") << "zh_TW.UTF-8"
+                                      << "0404";
+    QTest::newRow("Portuguese (Portugal) uses ORVI_PT") << "pt_PT.UTF-8"
+                                                        << "0416";
+    QTest::newRow("French (Canada) has no module of its own") << "fr_CA.UTF-8"
+                                                              << "040c";
+    QTest::newRow("Hebrew has no row: English") << "he_IL.UTF-8"
+                                                << "0409";
 }
 
 void StartupTest::startsInTheUiLanguageAndHandsASecondStartToTheFirst() {
     QFETCH(QString, locale);
     QFETCH(QString, language);
-    const QString program = ProgramWith({"ORVI_EN.qm", "ORVI_DE.qm", "ORVI_JP.qm", "ORVI_AR.qm"});
+    const QString program = ProgramWith(AllModules());
 
     QProcess first;
     Start(first, program, locale);
@@ -180,13 +203,28 @@ void StartupTest::removedModuleFallsBackToTheInstallersLanguage() {
     QVERIFY(process.waitForFinished(kProcessTimeoutMs));
 }
 
+void StartupTest::languageWithoutItsModuleFallsBackToEnglish() {
+    QProcess process;
+    const QString program = ProgramWith({"ORVI_EN.qm"});
+    Start(process, program, "fr_FR.UTF-8");
+    QTRY_VERIFY_WITH_TIMEOUT(ChannelAnswers(), kProcessTimeoutMs);
+    QCOMPARE(UserLanguage(), QStringLiteral("040c"));  // the choice stays for when the module is back
+    process.terminate();
+    QVERIFY(process.waitForFinished(kProcessTimeoutMs));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+             "orvane: cannot load the language module " + QFileInfo(program).dir().filePath("ORVI_FR.qm") + "\n");
+}
+
 void StartupTest::missingModuleEndsWithoutAWindow() {
     // Only German is there, but the user's UI language is English.
     QProcess process;
-    Start(process, ProgramWith({"ORVI_DE.qm"}), "en_US.UTF-8");
+    const QString program = ProgramWith({"ORVI_DE.qm"});
+    Start(process, program, "en_US.UTF-8");
     QVERIFY(process.waitForFinished(kProcessTimeoutMs));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+             "orvane: cannot load the language module " + QFileInfo(program).dir().filePath("ORVI_EN.qm") + "\n");
     QCOMPARE(UserLanguage(), QStringLiteral("0409"));
     QVERIFY(!NamedObject::Exists(orvane::kInstanceObjectName));
 }
@@ -203,12 +241,24 @@ void StartupTest::unloadableModuleEndsWithoutAWindow() {
     QCOMPARE(process.exitCode(), 1);
 }
 
+void StartupTest::secondStartRestoresTheMinimizedWindow_data() {
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("restored");
+    QTest::newRow("minimized") << int(Qt::WindowMinimized) << int(Qt::WindowNoState);
+    QTest::newRow("minimized from maximized") << int(Qt::WindowMinimized | Qt::WindowMaximized)
+                                              << int(Qt::WindowMaximized);
+    QTest::newRow("maximized stays maximized") << int(Qt::WindowMaximized) << int(Qt::WindowMaximized);
+}
+
 void StartupTest::secondStartRestoresTheMinimizedWindow() {
+    QFETCH(int, shown);
+    QFETCH(int, restored);
     NamedObject object;
     QCOMPARE(orvane::ClaimSingleInstance(&object), InstanceOutcome::Run);
     QWidget window;
     window.setWindowTitle("running instance");
-    window.showMinimized();
+    window.setWindowState(Qt::WindowStates(shown));
+    window.show();
     orvane::InstanceServer server;
     server.SetWindow(&window);
     QVERIFY(server.Listen(orvane::InstanceChannelPath()));
@@ -219,7 +269,7 @@ void StartupTest::secondStartRestoresTheMinimizedWindow() {
     // The event loop must run while the second process asks this one to show its window.
     QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, kProcessTimeoutMs);
     QCOMPARE(second.exitCode(), 0);
-    QVERIFY(!window.isMinimized());
+    QCOMPARE(int(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)), restored);
     QVERIFY(window.isVisible());
 }
 
@@ -230,9 +280,50 @@ void StartupTest::heldObjectWithoutAWindowLetsASecondInstanceRun() {
     QFile::remove(orvane::InstanceChannelPath());
     NamedObject second;
     QCOMPARE(orvane::ClaimSingleInstance(&second), InstanceOutcome::RunAsSecond);
-    QVERIFY(!second.IsHeld());
+    // The second instance keeps the object for its lifetime, as the first did.
     first.Release();
+    QVERIFY(NamedObject::Exists(orvane::kInstanceObjectName));
+    NamedObject third;
+    QCOMPARE(orvane::ClaimSingleInstance(&third), InstanceOutcome::RunAsSecond);
+    second.Release();
+    third.Release();
     QCOMPARE(orvane::ClaimSingleInstance(&second), InstanceOutcome::Run);
+}
+
+void StartupTest::objectFolderIsUsedOrRefusedByName_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("private") << 0700 << QString();
+    QTest::newRow("sticky") << 01777 << QString();
+    QTest::newRow("world-writable") << 0777 << "can be written by other users but lacks the sticky bit";
+}
+
+void StartupTest::objectFolderIsUsedOrRefusedByName() {
+    QFETCH(int, mode);
+    QFETCH(QString, refusal);
+    const QString objects = case_->filePath("objects");
+    QVERIFY(QDir().mkpath(objects));
+    QCOMPARE(::chmod(QFile::encodeName(objects).constData(), static_cast<mode_t>(mode)), 0);
+    QProcess process;
+    QProcessEnvironment environment = Environment("en_US.UTF-8");
+    environment.insert("ORVANE_OBJECT_DIR", objects);
+    process.setProcessEnvironment(environment);
+    process.start(ProgramWith({"ORVI_EN.qm"}), {});
+    QVERIFY(process.waitForStarted(kProcessTimeoutMs));
+    if (refusal.isEmpty()) {
+        QTRY_VERIFY_WITH_TIMEOUT(ChannelAnswers(), kProcessTimeoutMs);
+        process.terminate();
+        QVERIFY(process.waitForFinished(kProcessTimeoutMs));
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+    } else {
+        QVERIFY(process.waitForFinished(kProcessTimeoutMs));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 "orvane: the object folder " + objects + " " + refusal + "\n");
+    }
+    struct stat folder {};
+    QCOMPARE(::stat(QFile::encodeName(objects).constData(), &folder), 0);
+    QCOMPARE(int(folder.st_mode & 07777), mode);  // used or refused, never repaired
 }
 
 void StartupTest::anotherUsersInstanceRefusesWithMessage177() {

@@ -68,6 +68,7 @@ class SurveyTest : public QObject {
     void componentProblemsStillWriteTheFile();
     void refusedReportIsQuiet();
     void heldMutexTurnsTheSurveyOff();
+    void runningInstanceLeavesTheMutexToTheNext();
     void plantedFileLinkIsReplacedNotFollowed();
     void plantedFolderLinkTurnsTheSurveyOff();
     void missingDataFolderTurnsTheSurveyOff();
@@ -386,6 +387,22 @@ void SurveyTest::heldMutexTurnsTheSurveyOff() {
     QVERIFY(holder.waitForFinished());
     QVERIFY(!QFile::exists(SurveyFilePath()));
     QVERIFY(Reports().isEmpty());
+}
+
+void SurveyTest::runningInstanceLeavesTheMutexToTheNext() {
+    PlantSurveyFile("");
+    RunOnce([this](CRSUMain&) {
+        // The running instance made the mutex without owning it: another program owns it at once.
+        {
+            orvane::NamedObjectStatus status = orvane::NamedObjectStatus::Failed;
+            orvane::NamedObject other = orvane::NamedObject::CreateUnowned(kMutex, &status);
+            QCOMPARE(status, orvane::NamedObjectStatus::AlreadyExists);
+            QVERIFY(other.OwnWithin(0));
+        }
+        // So does a second instance, which keeps it and reports its launch too.
+        RunOnce();
+    });
+    QCOMPARE(Reports().size(), 2);
 }
 
 void SurveyTest::plantedFileLinkIsReplacedNotFollowed() {

@@ -31,6 +31,7 @@ class WindowExchangeTest : public QObject {
     void readFillsThePagesAndTheTree_data();
     void readFillsThePagesAndTheTree();
     void readOfAModifiedDirectoryAsksUnlessSaved();
+    void failedPreparationShowsItsMessageThen159();
     void writeOfAnUnchangedDirectorySendsNothing();
     void writeAfterThePrinterChangedAsks_data();
     void writeAfterThePrinterChangedAsks();
@@ -351,6 +352,25 @@ void WindowExchangeTest::clicksDuringAReadAreDiscarded() {
 
 void WindowExchangeTest::plantedCommunicateObjectRefusesTheRead_data() {
     AddPlantRows();
+}
+
+// The printer's model changed in the printing system after the list was filled: the model is not
+// found (its own message 180), and the read then fails as a preparation failure (159).
+void WindowExchangeTest::failedPreparationShowsItsMessageThen159() {
+    SimPrinter sim;
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    window.show();
+    Select(window, "Office Fax");
+    QFile printers(folder_.filePath("printers"));
+    QVERIFY(printers.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    printers.write("Office Fax\tOther Maker 9\tUSB001\n");
+    printers.close();
+    MessageBoxAnswerer answerer;
+    Press(window, ids::kIdcRead);
+    QCOMPARE(answerer.Texts(), (QStringList{Text(ids::kMsgGeneralFailure), Text(ids::kMsgCommunicationFailed)}));
+    QVERIFY(window.RemoteSetup() == nullptr);
+    QCOMPARE(sim.Count("StartJob"), 0);
 }
 
 // Something other than the program's own lock file under the communication's object name: the

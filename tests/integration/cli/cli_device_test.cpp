@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <tuple>
@@ -160,6 +162,42 @@ TEST(CliRead, PortWithoutAPrinterFails) {
     EXPECT_TRUE(run.err.starts_with("orvane-cli: reading the printer on USB002: ")) << run.err;
     EXPECT_NE(run.err.find("(code "), std::string::npos) << run.err;
 }
+
+struct ObjectFolderRow {
+    const char* name;
+    mode_t mode;
+    const char* refusal;  // what the program says of the folder; empty: it reads the printer
+};
+
+class CliObjectFolder : public ::testing::TestWithParam<ObjectFolderRow> {};
+
+TEST_P(CliObjectFolder, IsUsedOrRefusedByName) {
+    Printer printer;
+    TemporaryFolder folder;
+    const std::filesystem::path objects = folder / "objects";
+    ASSERT_TRUE(std::filesystem::create_directory(objects));
+    ASSERT_EQ(::chmod(objects.c_str(), GetParam().mode), 0);
+    const CliRun run = printer.Run({"read", "--port", "USB001"}, {{"ORVANE_OBJECT_DIR", objects.string()}});
+    if (*GetParam().refusal == '\0') {
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("01"), std::string::npos) << run.out;
+    } else {
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "orvane-cli: the object folder " + objects.string() + " " + GetParam().refusal + "\n");
+        EXPECT_EQ(printer.Log(), "");  // nothing reached the printer
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat(objects.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, GetParam().mode);  // used or refused, never repaired
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, CliObjectFolder,
+    ::testing::Values(ObjectFolderRow{"Private", 0700, ""}, ObjectFolderRow{"ReadableByAll", 0755, ""},
+                      ObjectFolderRow{"Sticky", 01777, ""},
+                      ObjectFolderRow{"WorldWritable", 0777, "can be written by other users but lacks the sticky bit"},
+                      ObjectFolderRow{"GroupWritable", 0770, "can be written by other users but lacks the sticky bit"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace clitest
