@@ -32,7 +32,7 @@ QString TemplateText(int control_id) {
 QPushButton* AddButton(QDialogButtonBox* box, int id, QDialogButtonBox::ButtonRole role) {
     auto* button = box->addButton(TemplateText(id), role);
     button->setObjectName(QString::number(id));
-    button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
+    button->setAccessibleName(WithoutMnemonic(button->text()));
     return button;
 }
 
@@ -58,7 +58,7 @@ CAboutDlg::CAboutDlg(std::uint16_t current_language, std::uint16_t pending_langu
     auto* prompt = new QLabel(TemplateText(kStaticText), this);
     languages_ = new QComboBox(this);
     languages_->setObjectName(QString::number(ids::kIdcLanguageList));
-    languages_->setAccessibleName(QString(prompt->text()).remove(QLatin1Char('&')));
+    languages_->setAccessibleName(WithoutMnemonic(prompt->text()));
     prompt->setBuddy(languages_);
     FillLanguages(current_language, program_directory);
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <cstdio>
 #include <memory>
@@ -83,6 +84,13 @@ QString LoadString(int id) {
 
 QString LoadTemplateText(int template_id, int control_id) {
     return Lookup(QStringLiteral("%1.%2").arg(template_id).arg(control_id));
+}
+
+QString WithoutMnemonic(const QString& label) {
+    static const QRegularExpression kBracketed(QStringLiteral("\\(&[^&]\\)"));
+    QString text = label;
+    text.remove(kBracketed);
+    return text.remove(QLatin1Char('&'));
 }
 
 QString LoadAppString(int id) {

@@ -23,6 +23,10 @@ QString LoadString(int id);
 // The caption of control `control_id` in dialog template `template_id`; empty when missing.
 QString LoadTemplateText(int template_id, int control_id);
 
+// A label as a screen reader says it: without its mnemonic, whether marked "&R" or, as Chinese,
+// Japanese, Korean and Thai labels mark it, "(&R)".
+QString WithoutMnemonic(const QString& label);
+
 // One of the program's own strings (11001-11032, 12001-12032); empty for any other ID.
 QString LoadAppString(int id);
 

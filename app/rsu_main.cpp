@@ -77,7 +77,7 @@ bool CRSUMain::IsBusy() const {
 QPushButton* CRSUMain::AddButton(int id) {
     auto* button = Named(new QPushButton(TemplateText(id), this), id);
     button->setAutoDefault(false);
-    button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
+    button->setAccessibleName(WithoutMnemonic(button->text()));
     return button;
 }
 
@@ -85,7 +85,7 @@ void CRSUMain::CreateControls() {
     auto* printer_label = new QLabel(TemplateText(ids::kIdcPrinterList), this);
     printer_list_ = Named(new QComboBox(this), ids::kIdcPrinterList);
     printer_list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    printer_list_->setAccessibleName(printer_label->text().remove(QLatin1Char('&')));
+    printer_list_->setAccessibleName(WithoutMnemonic(printer_label->text()));
     printer_list_->installEventFilter(this);
     printer_label->setBuddy(printer_list_);
     read_ = AddButton(ids::kIdcRead);

@@ -40,14 +40,14 @@ QString CRSUEditDialog::TemplateText(int control_id) const {
 QPushButton* CRSUEditDialog::AddButton(int control_id) {
     auto* button = new QPushButton(TemplateText(control_id), this);
     button->setObjectName(QString::number(control_id));
-    button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
+    button->setAccessibleName(WithoutMnemonic(button->text()));
     return button;
 }
 
 QLabel* CRSUEditDialog::AddLabel(int control_id, QWidget* buddy) {
     auto* label = new QLabel(TemplateText(control_id), this);
     label->setBuddy(buddy);
-    buddy->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
+    buddy->setAccessibleName(WithoutMnemonic(label->text()));
     return label;
 }
 

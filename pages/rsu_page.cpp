@@ -62,7 +62,7 @@ QPushButton* CRSUPage::AddButton(int template_id, int id, int tip) {
     auto* button = new QPushButton(LoadTemplateText(template_id, id), this);
     button->setObjectName(QString::number(id));
     button->setAutoDefault(false);
-    button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
+    button->setAccessibleName(WithoutMnemonic(button->text()));
     tool_tips_.AddTool(button, tip);
     return button;
 }

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/language_module.h"
 #include "resources/resource_ids.h"
 
 namespace orvane {
@@ -28,7 +29,7 @@ CRSUSpeedDialTypeSelect::CRSUSpeedDialTypeSelect(QWidget* parent)
 QRadioButton* CRSUSpeedDialTypeSelect::AddChoice(int control_id, int tip, int index) {
     auto* choice = new QRadioButton(TemplateText(control_id), this);
     choice->setObjectName(QString::number(control_id));
-    choice->setAccessibleName(QString(choice->text()).remove(QLatin1Char('&')));
+    choice->setAccessibleName(WithoutMnemonic(choice->text()));
     ToolTips().AddTool(choice, tip);
     // Mouse, Space and the arrow keys all end in a toggle.
     connect(choice, &QRadioButton::toggled, this, [this, index](bool checked) {

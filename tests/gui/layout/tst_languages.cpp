@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QDirIterator>
 #include <QHeaderView>
 #include <QLabel>
@@ -145,12 +146,30 @@ QStringList CutTexts(const QWidget& top) {
     return cut;
 }
 
-// Shows `dialog` and checks its texts.
+// The visible controls of `top` that a screen reader cannot name, or names with a mnemonic mark.
+QStringList UnnamedControls(const QWidget& top) {
+    QStringList unnamed;
+    for (QWidget* control : top.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&top) || !control->focusPolicy()) continue;
+        const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+        static const QRegularExpression kMnemonicMark("&|\\([A-Z]\\)");
+        if (name.isEmpty() || name.contains(kMnemonicMark)) unnamed << control->objectName() + " \"" + name + "\"";
+    }
+    return unnamed;
+}
+
+// Checks that the texts of `top` fit and that its controls are named.
+void ExpectFitsAndNamed(const QWidget& top, const QString& what) {
+    const QStringList problems = CutTexts(top) + UnnamedControls(top);
+    QVERIFY2(problems.isEmpty(), qPrintable(what + ": " + problems.join("; ")));
+}
+
+// Shows `dialog` and checks its texts and names.
 void ExpectDialogFits(QWidget& dialog) {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const QStringList cut = CutTexts(dialog);
-    QVERIFY2(cut.isEmpty(), qPrintable(dialog.objectName() + ": " + cut.join("; ")));
+    ExpectFitsAndNamed(dialog, dialog.objectName());
     dialog.hide();
 }
 
@@ -162,8 +181,8 @@ class LanguagesTest : public QObject {
     void initTestCase();
     void modulesHoldEveryEnglishText_data();
     void modulesHoldEveryEnglishText();
-    void textsFitTheWindowAndEveryDialog_data();
-    void textsFitTheWindowAndEveryDialog();
+    void textsFitAndControlsAreNamedInTheWindowAndEveryDialog_data();
+    void textsFitAndControlsAreNamedInTheWindowAndEveryDialog();
 
   private:
     void AddModuleRows();
@@ -223,11 +242,11 @@ void LanguagesTest::modulesHoldEveryEnglishText() {
              qPrintable(module + " is not written in its own script"));
 }
 
-void LanguagesTest::textsFitTheWindowAndEveryDialog_data() {
+void LanguagesTest::textsFitAndControlsAreNamedInTheWindowAndEveryDialog_data() {
     AddModuleRows();
 }
 
-void LanguagesTest::textsFitTheWindowAndEveryDialog() {
+void LanguagesTest::textsFitAndControlsAreNamedInTheWindowAndEveryDialog() {
     QFETCH(int, language);
     const auto id = static_cast<std::uint16_t>(language);
     QVERIFY(orvane::LoadLanguageModule(id, ORVANE_TEST_PROGRAM_DIR));
@@ -242,8 +261,7 @@ void LanguagesTest::textsFitTheWindowAndEveryDialog() {
     auto* tree = Find<QTreeWidget>(window, ids::kIdcTree);
     for (QTreeWidgetItemIterator row(tree); *row; ++row) {
         tree->setCurrentItem(*row);
-        const QStringList cut = CutTexts(window);
-        QVERIFY2(cut.isEmpty(), qPrintable((*row)->text(0) + ": " + cut.join("; ")));
+        ExpectFitsAndNamed(window, (*row)->text(0));
     }
 
     orvane::CRSUSpeedDialTypeSelect type(&window);
