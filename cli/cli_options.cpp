@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include "cli/option_table.h"
+
 #include <algorithm>
 #include <charconv>
 #include <string_view>
@@ -7,78 +9,19 @@
 namespace orvane::cli {
 namespace {
 
-// Which options each command takes.
-struct CommandShape {
-    std::string_view name;
-    Command command;
-    std::vector<std::string_view> options;
-    std::size_t max_files;  // positional arguments it takes
-};
-
-const std::vector<CommandShape>& CommandSpecs() {
-    static const std::vector<CommandShape> specs = {
-        {"read", Command::Read, {"--port", "--printer", "--out", "--product-id", "--json"}, 0},
-        {"write",
-         Command::Write,
-         {"--port", "--printer", "--all-of-model", "--product-id", "--force", "--dry-run", "--no-verify"},
-         1},
-        {"restore",
-         Command::Restore,
-         {"--port", "--printer", "--all-of-model", "--product-id", "--force", "--no-verify"},
-         1},
-        {"backups", Command::Backups, {"--printer"}, 0},
-        {"show", Command::Show, {"--json"}, 1},
-        {"printers", Command::Printers, {"--json"}, 0},
-        {"export", Command::Export, {"--port", "--printer", "--product-id", "--format", "--out"}, 1},
-        {"import",
-         Command::Import,
-         {"--into", "--port", "--printer", "--product-id", "--out", "--replace", "--force", "--no-verify"},
-         1},
-        {"check", Command::Check, {"--port", "--printer", "--product-id", "--json"}, 1},
-        {"diff", Command::Diff, {"--port", "--printer", "--product-id", "--json"}, 2},
-    };
-    return specs;
+bool IsOption(const std::string& argument) {
+    return argument.starts_with("--");
 }
 
-bool TakesValue(std::string_view option) {
-    return option == "--port" || option == "--printer" || option == "--out" || option == "--product-id" ||
-           option == "--format" || option == "--all-of-model";
-}
-
-bool StoreOption(std::string_view option, const std::string& value, CliOptions* options, std::string* error) {
-    if (option == "--port") {
-        options->sources.push_back({Source::Kind::Port, value});
-    } else if (option == "--printer") {
-        options->sources.push_back({Source::Kind::Printer, value});
-    } else if (option == "--out") {
-        options->out = value;
-    } else if (option == "--product-id") {
-        options->product_id = ParseProductId(value);
-        if (!options->product_id) {
-            *error = "--product-id takes a number from 1 to 0xffff (decimal or 0x hexadecimal), not \"" +
-                     value + "\"";
-            return false;
-        }
-    } else if (option == "--all-of-model") {
-        options->all_of_model = value;
-    } else if (option == "--format") {
-        if (value != "csv" && value != "vcard" && value != "json") {
-            *error = "--format takes csv, vcard or json, not \"" + value + "\"";
-            return false;
-        }
-        options->format = value;
-    } else if (option == "--json") {
-        options->json = true;
-    } else if (option == "--replace") {
-        options->replace = true;
-    } else if (option == "--dry-run") {
-        options->dry_run = true;
-    } else if (option == "--no-verify") {
-        options->no_verify = true;
-    } else {
-        options->force = true;
-    }
-    return true;
+// The value of the option at `arguments[*i]`, moving `*i` onto it: empty for a flag or an absent
+// optional value; nullopt when a required one is missing, so the next option is never taken as one.
+std::optional<std::string> TakeValue(const OptionSpec& option, const std::vector<std::string>& arguments,
+                                     std::size_t* i) {
+    const bool present = *i + 1 < arguments.size() && !IsOption(arguments[*i + 1]);
+    if (option.value == OptionValue::None || (option.value == OptionValue::Optional && !present))
+        return std::string();
+    if (!present) return std::nullopt;
+    return arguments[++*i];
 }
 
 bool HasPrinterOption(const CliOptions& options) {
@@ -88,7 +31,7 @@ bool HasPrinterOption(const CliOptions& options) {
 }
 
 // The checks that need the whole command line; `*error` stays empty when it is complete.
-void CheckComplete(const CommandShape& shape, const CliOptions& options, std::string* error) {
+void CheckComplete(const CommandSpec& shape, const CliOptions& options, std::string* error) {
     const std::string name(shape.name);
     const std::size_t devices = options.Devices().size();
     const std::size_t files = options.Files().size();
@@ -157,12 +100,12 @@ void CheckComplete(const CommandShape& shape, const CliOptions& options, std::st
     }
 }
 
-bool ParseCommandArguments(const CommandShape& shape, const std::vector<std::string>& arguments,
+bool ParseCommandArguments(const CommandSpec& shape, const std::vector<std::string>& arguments,
                            CliOptions* options, std::string* error) {
     const std::string name(shape.name);
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (!argument.starts_with("--")) {
+        if (!IsOption(argument)) {
             if (options->Files().size() >= shape.max_files) {
                 *error = name + " does not take \"" + argument + "\"";
                 return false;
@@ -170,23 +113,17 @@ bool ParseCommandArguments(const CommandShape& shape, const std::vector<std::str
             options->sources.push_back({Source::Kind::File, argument});
             continue;
         }
-        if (std::find(shape.options.begin(), shape.options.end(), argument) == shape.options.end()) {
+        const OptionSpec* option = FindOption(argument, shape.command);
+        if (option == nullptr) {
             *error = name + " has no option " + argument;
             return false;
         }
-        if (argument == "--into") {
-            // --into FILE.rsd, or --into followed by the printer's --port or --printer.
-            options->into = true;
-            if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
-                options->into_file = arguments[++i];
-            continue;
-        }
-        if (TakesValue(argument) && i + 1 >= arguments.size()) {
+        const std::optional<std::string> value = TakeValue(*option, arguments, &i);
+        if (!value) {
             *error = argument + " needs a value";
             return false;
         }
-        const std::string value = TakesValue(argument) ? arguments[++i] : std::string();
-        if (!StoreOption(argument, value, options, error)) return false;
+        if (!option->store(*value, options, error)) return false;
     }
     CheckComplete(shape, *options, error);
     return error->empty();
@@ -239,11 +176,11 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CliOptions* opt
         *error = (help ? std::string("--help") : arguments[0]) + " takes nothing after it";
         return false;
     }
-    const auto& specs = CommandSpecs();
-    const auto shape = std::find_if(specs.begin(), specs.end(), [&](const CommandShape& candidate) {
+    const auto& commands = CommandTable();
+    const auto shape = std::find_if(commands.begin(), commands.end(), [&](const CommandSpec& candidate) {
         return candidate.name == arguments[0];
     });
-    if (shape == specs.end()) {
+    if (shape == commands.end()) {
         *error = "unknown command \"" + arguments[0] + "\"";
         return false;
     }

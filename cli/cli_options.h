@@ -67,6 +67,6 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, CliOptions* opt
 std::optional<std::uint16_t> ParseProductId(const std::string& text);
 
 // The usage text printed by --help: commands, options, output formats, exit statuses, environment.
-const char* UsageText();
+std::string UsageText();
 
 }  // namespace orvane::cli

@@ -1,24 +1,31 @@
 #include "cli/cli_options.h"
+#include "cli/option_table.h"
+
+#include <sstream>
+#include <string>
 
 namespace orvane::cli {
+namespace {
 
-const char* UsageText() {
-    return R"(Usage:
+constexpr char kCommandsText[] = R"(Usage:
   orvane-cli read --port PORT [--out FILE.rsd --product-id ID] [--json]
-  orvane-cli read --printer NAME [--out FILE.rsd] [--json]
-  orvane-cli write --port PORT FILE (--product-id ID | --force) [--force] [--dry-run] [--no-verify]
-  orvane-cli write --printer NAME FILE [--force] [--dry-run] [--no-verify]
+  orvane-cli read --printer NAME [--out FILE.rsd] [--product-id ID] [--json]
+  orvane-cli write --port PORT FILE (--product-id ID | --force) [--dry-run] [--no-verify]
+  orvane-cli write --printer NAME FILE [--product-id ID] [--force] [--dry-run] [--no-verify]
+  orvane-cli write (--port PORT | --printer NAME ... | --all-of-model MODEL) FILE [--product-id ID]
+             [--force] [--no-verify]
   orvane-cli show FILE.rsd [--json]
   orvane-cli printers [--json]
   orvane-cli export (--port PORT | --printer NAME | FILE) --format csv|vcard|json [--out FILE]
+             [--product-id ID]
   orvane-cli import SOURCE.(csv|vcf|json) --into FILE.rsd [--out FILE.rsd] [--replace]
   orvane-cli import SOURCE.(csv|vcf|json) --into (--port PORT | --printer NAME) [--out FILE.rsd]
              [--replace] [--product-id ID] [--force] [--no-verify]
-  orvane-cli check (FILE | --port PORT | --printer NAME) [--json]
-  orvane-cli diff A B [--json]        (A and B each FILE, --port PORT or --printer NAME)
+  orvane-cli check (FILE | --port PORT | --printer NAME) [--product-id ID] [--json]
+  orvane-cli diff A B [--product-id ID] [--json]  (A and B each FILE, --port PORT or --printer NAME)
   orvane-cli backups [--printer NAME]
-  orvane-cli restore BACKUP.rsd (--port PORT | --printer NAME) [--product-id ID] [--force]
-             [--no-verify]
+  orvane-cli restore BACKUP.rsd (--port PORT | --printer NAME ... | --all-of-model MODEL)
+             [--product-id ID] [--force] [--no-verify]
   orvane-cli --help
   orvane-cli --version
 
@@ -62,27 +69,9 @@ Commands:
           newest 20 of each printer kept.
   restore Writes a backup back into a printer, as write does.
 
-Options:
-  --port PORT       The printer's port: USB001, USB002, ... (the device node lp0, lp1, ... in
-                    /dev/usb, or in ORVANE_USB_DEVICE_DIR when set) or VLNETP_<host>[:<port>]
-                    for a network printer.
-  --printer NAME    An installed printer by its exact name (see printers): its port and, from
-                    the model list, its product ID.
-  --product-id ID   The printer's product ID, decimal or 0x hexadecimal, 1 to 0xffff; with
-                    --printer it replaces the model list's ID.
-  --out FILE        read, import: save the directory to this .rsd file; export: the text file.
-                    An existing file is replaced only when the new one is completely written.
-  --format F        export: csv, vcard or json.
-  --into TARGET     import: the directory file, or (with no value) the printer of --port or
-                    --printer.
-  --replace         import: empty every part of the target the source does not name.
-  --json            read, show, printers, check, diff: print JSON instead of a table.
-  --force           write, import, restore: accept another product's file and a printer
-                    changed since the read.
-  --dry-run         write: print the changes the write would make, send nothing.
-  --no-verify       write, import, restore: do not read the printer back after the write.
+)";
 
-CSV (export --format csv, import):
+constexpr char kFormatsText[] = R"(CSV (export --format csv, import):
   A header row slot,kind,name,number,members; one row per dial slot (kind empty, individual
   or group; members as slot IDs separated by spaces), a row of kind sender (no slot), and one
   row of kind rejected per reject slot. UTF-8; "," or ";" between fields; quotes as usual.
@@ -117,6 +106,53 @@ Exit status:
   3  check found problems; diff found differences
   4  a write went out, but the printer read back does not hold what was sent
 )";
+
+constexpr std::size_t kHelpColumn = 20;  // where the text of each option starts
+constexpr std::size_t kLineWidth = 100;
+
+// "read, import, export": the commands that take `option`, in the order of the usage text.
+std::string CommandNames(const OptionSpec& option) {
+    std::string names;
+    for (const CommandSpec& command : CommandTable()) {
+        if (!option.TakenBy(command.command)) continue;
+        if (!names.empty()) names += ", ";
+        names += command.name;
+    }
+    return names;
+}
+
+// "  --out FILE        read, export, import: save ...", wrapped to kLineWidth columns.
+std::string OptionText(const OptionSpec& option) {
+    std::string line = "  " + std::string(option.name);
+    if (!option.value_name.empty()) line += " " + std::string(option.value_name);
+    std::string text;
+    if (line.size() >= kHelpColumn) {
+        text = line + "\n";
+        line.clear();
+    }
+    line.resize(kHelpColumn, ' ');
+    bool line_has_words = false;
+    std::istringstream words(CommandNames(option) + ": " + std::string(option.help));
+    for (std::string word; words >> word;) {
+        if (line_has_words && line.size() + 1 + word.size() > kLineWidth) {
+            text += line + "\n";
+            line.assign(kHelpColumn, ' ');
+            line_has_words = false;
+        }
+        if (line_has_words) line += ' ';
+        line += word;
+        line_has_words = true;
+    }
+    return text + line + "\n";
+}
+
+}  // namespace
+
+std::string UsageText() {
+    std::string text = kCommandsText;
+    text += "Options:\n";
+    for (const OptionSpec& option : OptionTable()) text += OptionText(option);
+    return text + "\n" + kFormatsText;
 }
 
 }  // namespace orvane::cli

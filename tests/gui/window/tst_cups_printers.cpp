@@ -11,35 +11,51 @@ class CupsPrintersTest : public QObject {
     void listsEveryDestinationWithDriverAndPort();
 
   private:
+    int RunScript(const QString& step);
+
+    // Declared before cupsd_, so destroyed after it: the QProcess destructor kills cupsd and waits
+    // for its end even when a check fails, so nothing writes into the folder while it is removed.
     QTemporaryDir folder_{"/tmp/orvane-cups-XXXXXX"};
-    bool started_ = false;
+    QProcess cupsd_;
 };
+
+// The exit code of one step of the script, -1 when it did not end normally.
+int CupsPrintersTest::RunScript(const QString& step) {
+    QProcess script;
+    script.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    script.start("bash", {ORVANE_CUPSD_SCRIPT, step, folder_.path()});
+    const bool ended = script.waitForFinished(60000) && script.exitStatus() == QProcess::NormalExit;
+    return ended ? script.exitCode() : -1;
+}
 
 void CupsPrintersTest::initTestCase() {
     QVERIFY(folder_.isValid());
     qunsetenv("ORVANE_PRINTERS");
-    QProcess setup;
-    setup.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    setup.start("bash", {ORVANE_CUPSD_SCRIPT, folder_.path()});
-    QVERIFY(setup.waitForFinished(60000));
-    if (setup.exitCode() == 77) QSKIP("cupsd cannot run here (not installed or not root)");
-    QCOMPARE(setup.exitCode(), 0);
-    started_ = true;
+    const int configured = RunScript("configure");
+    if (configured == 77) QSKIP("cupsd cannot run here (not installed or not root)");
+    QCOMPARE(configured, 0);
+    cupsd_.setProcessChannelMode(QProcess::ForwardedChannels);
+    cupsd_.start("/usr/sbin/cupsd",
+                 {"-f", "-c", folder_.filePath("cupsd.conf"), "-s", folder_.filePath("cups-files.conf")});
+    QVERIFY(cupsd_.waitForStarted());
+    QCOMPARE(RunScript("printers"), 0);
     qputenv("CUPS_SERVER", folder_.filePath("cups.sock").toUtf8());
 }
 
 void CupsPrintersTest::cleanupTestCase() {
-    if (!started_) return;
-    QFile pid(folder_.filePath("cupsd.pid"));
-    if (pid.open(QIODevice::ReadOnly))
-        QProcess::execute("kill", {QString::fromUtf8(pid.readAll()).trimmed()});
-    // cupsd leaves files of user lp behind.
-    QProcess::execute("rm", {"-rf", folder_.path()});
+    // cupsd writes its state and cache files while it shuts down: wait for its end before removing.
+    if (cupsd_.state() != QProcess::NotRunning) {
+        cupsd_.terminate();
+        QVERIFY(cupsd_.waitForFinished(60000));
+    }
+    const QString path = folder_.path();
+    QVERIFY(folder_.remove());
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 void CupsPrintersTest::listsEveryDestinationWithDriverAndPort() {
     // The USB printer's node: lp1 with the matching IEEE 1284 ID, so its port is USB002.
-    QTemporaryDir root;
+    const QDir root(folder_.filePath("nodes"));
     QVERIFY(QDir().mkpath(root.filePath("dev")));
     QVERIFY(QDir().mkpath(root.filePath("sys/class/usbmisc/lp1/device")));
     QFile(root.filePath("dev/lp1")).open(QIODevice::WriteOnly);
