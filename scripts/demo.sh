@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# The demo: installs the packages, builds, starts the virtual printer on port USB001, reads its fax
-# directory with orvane-cli, saves it to a directory file and shows the file, then opens the Orvane
-# window (under Xvfb with a screenshot when there is no display).
+# The demo: installs the packages, builds the programs it runs (no tests), starts the virtual printer
+# on port USB001, reads its fax directory with orvane-cli, saves it to a directory file and shows the
+# file, then opens the Orvane window (under Xvfb with a screenshot when there is no display).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+step() { printf '== %s\n' "$*"; }
+
+step "Installing the Debian packages the build needs, where they are missing (scripts/install-deps.sh)"
 "$top/scripts/install-deps.sh"
-"$top/scripts/build.sh" normal
+step "Building what the demo runs into build/ (orvane, orvane-cli, the virtual printer, the network port" \
+  "library, the language modules; not the tests): a few minutes on a fresh clone, seconds once built"
+"$top/scripts/build.sh" normal orvane_programs
+echo
 
 work=$(mktemp -d /tmp/orvane-demo.XXXXXX)
 export ORVANE_USB_DEVICE_DIR="$work/usb" ORVANE_OBJECT_DIR="$work/objects" ORVANE_SESSION_DIR="$work/session"
 mkdir -p "$ORVANE_USB_DEVICE_DIR"  # the programs make the object and session folders themselves
 
+step "Starting the virtual printer on port USB001 (profile typical, its files in $work)"
 "$top/build/emulator/orvane-printer-sim" --usb "$ORVANE_USB_DEVICE_DIR" --profile typical \
   --state "$work/printer.state" --log "$work/printer.log" --ready-file "$work/ready" >/dev/null &
 sim=$!

@@ -12,6 +12,7 @@ export LSAN_OPTIONS=suppressions=$top/tests/lsan.supp
 
 status=0
 for kind in normal asan; do
+  echo "=== build: $kind tree (the programs, the test programs and what the tests run) ==="
   "$top/scripts/build.sh" "$kind"
   dir="$top/build"; [ "$kind" = asan ] && dir="$top/build-asan"
   echo "=== tests: $kind build ==="

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include "private_folders.h"
 
 namespace clitest {
 namespace {
@@ -12,23 +11,8 @@ using orvane::testing_support::TemporaryFolder;
 
 // The claim folders of the transport and the user's data folder (backups), private to this test
 // program and inherited by every run.
-class ClaimFolders : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        // The programs make the claim folders, each with the mode its scope asks for.
-        for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-            ::setenv(variable, (folder_ / variable).c_str(), 1);
-        }
-        const std::filesystem::path data = folder_ / "XDG_DATA_HOME";
-        std::filesystem::create_directory(data);
-        ::setenv("XDG_DATA_HOME", data.c_str(), 1);
-    }
-
-  private:
-    TemporaryFolder folder_;
-};
-
-[[maybe_unused]] const auto* const kClaimFolders = ::testing::AddGlobalTestEnvironment(new ClaimFolders);
+[[maybe_unused]] const auto* const kPrivateFolders =
+    ::testing::AddGlobalTestEnvironment(new orvane::testsupport::PrivateFolders);
 
 std::vector<std::string> Arguments(std::vector<std::string> faults, const std::string& profile, int usb_index,
                                    const std::string& usb_dir) {

@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "private_folders.h"
+
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -15,23 +16,8 @@ namespace exchangetest {
 namespace {
 
 // Every test program gets its own claim folders, so parallel test processes never share a port claim.
-class ClaimFolders : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        char pattern[] = "/tmp/orvane-exchange-XXXXXX";
-        root_ = ::mkdtemp(pattern);
-        // The claims make both folders, each with the mode its scope asks for.
-        for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-            ::setenv(variable, (root_ + "/" + variable).c_str(), 1);
-        }
-    }
-    void TearDown() override { std::filesystem::remove_all(root_); }
-
-  private:
-    std::string root_;
-};
-
-[[maybe_unused]] const auto* const kClaimFolders = ::testing::AddGlobalTestEnvironment(new ClaimFolders);
+[[maybe_unused]] const auto* const kPrivateFolders =
+    ::testing::AddGlobalTestEnvironment(new orvane::testsupport::PrivateFolders);
 
 std::vector<std::string> PrinterArguments(const std::string& profile, std::vector<std::string> options) {
     std::vector<std::string> arguments = {"--usb",     "@DIR@", "--tcp",   "127.0.0.1:0",
@@ -109,7 +95,7 @@ std::string Printer::State() const {
 }
 
 int Printer::Count(const std::string& operation) const {
-    return CountLines([&](const std::string& line) { return line.starts_with(operation + " "); });
+    return sim_.Count(operation);
 }
 
 int Printer::CountLines(const std::function<bool(const std::string& line)>& matches) const {

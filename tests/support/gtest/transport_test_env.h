@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "isolated_folders.h"
 #include "transport/os_family.h"
 
 namespace orvane::testing {
@@ -62,23 +63,14 @@ inline std::vector<std::string> TakeLogLines(const std::filesystem::path& path) 
     return lines;
 }
 
-// Mode of a machine-wide object folder: everyone writes, nobody removes another's file.
-inline constexpr std::filesystem::perms kMachineFolderMode =
-    std::filesystem::perms::all | std::filesystem::perms::sticky_bit;
-
 // A fixture with private machine, session and USB device folders for this process.
 class TransportFolders : public ::testing::Test {
   protected:
     void SetUp() override {
         root_ = std::filesystem::temp_directory_path() /
                 ("orvane-transport-" + std::to_string(::getpid()) + "-" + std::to_string(++counter_));
-        for (const char* sub : {"machine", "session", "usb"})
-            std::filesystem::create_directories(root_ / sub);
-        // The folders as the program makes them: machine-wide shared and sticky, session private.
-        std::filesystem::permissions(root_ / "machine", kMachineFolderMode);
-        std::filesystem::permissions(root_ / "session", std::filesystem::perms::owner_all);
-        ::setenv("ORVANE_OBJECT_DIR", (root_ / "machine").c_str(), 1);
-        ::setenv("ORVANE_SESSION_DIR", (root_ / "session").c_str(), 1);
+        std::filesystem::create_directories(root_ / "usb");
+        ASSERT_TRUE(testsupport::MakeObjectFolders(root_ / "machine", root_ / "session"));
         ::setenv("ORVANE_USB_DEVICE_DIR", (root_ / "usb").c_str(), 1);
     }
     void TearDown() override {

@@ -2,10 +2,11 @@
 // its state and operation log in a temporary folder.
 #pragma once
 
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include "printer_process.h"
 
 // Moves the machine-wide and the session's named objects (port claims, instance and notice locks)
 // into folders below `folder`, away from those of a program the user runs. False when a folder
@@ -16,21 +17,18 @@ class SimPrinter {
   public:
     // Starts the printer with `extra` options; IsReady() tells whether it came up.
     explicit SimPrinter(const QStringList& extra = {});
-    ~SimPrinter();
 
-    bool IsReady() const { return ready_; }
+    bool IsReady() const { return !tcp_.isEmpty(); }
     // The folder that holds the device node lp0 (port USB001).
-    QString UsbFolder() const { return folder_.path(); }
+    QString UsbFolder() const { return QString::fromStdString(process_.dir()); }
     // The network port name of the TCP side ("VLNETP_127.0.0.1:<port>").
     QString NetworkPort() const { return QStringLiteral("VLNETP_") + tcp_; }
     // The printer's state file: its directory as text, rewritten after every write.
-    QString StateFile() const { return folder_.path() + QStringLiteral("/state"); }
+    QString StateFile() const { return UsbFolder() + QStringLiteral("/state"); }
     // How many requests named `operation` the printer received.
-    int Count(const QString& operation) const;
+    int Count(const QString& operation) const { return process_.Count(operation.toStdString()); }
 
   private:
-    QTemporaryDir folder_;
-    QProcess process_;
+    orvane::testsupport::PrinterProcess process_;
     QString tcp_;
-    bool ready_ = false;
 };

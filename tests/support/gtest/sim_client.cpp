@@ -7,38 +7,15 @@
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
-#include <chrono>
-#include <csignal>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <thread>
+#include <algorithm>
+#include <cstdint>
+#include <utility>
 
 namespace simtest {
 namespace {
 
-constexpr auto kPatience = std::chrono::seconds(30);
 constexpr int kSettleMs = 60;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-template <typename Done>
-bool WaitUntil(Done done) {
-    const auto until = std::chrono::steady_clock::now() + kPatience;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -57,65 +34,8 @@ std::string Element(const std::string& doc, const std::string& name, const std::
     return doc.substr(from, doc.find('<', from) - from);
 }
 
-SimProcess::SimProcess(std::vector<std::string> arguments) {
-    char pattern[] = "/tmp/orvane-sim-XXXXXX";
-    dir_ = ::mkdtemp(pattern);
-    for (auto& a : arguments) {
-        if (const std::size_t at = a.find("@DIR@"); at != std::string::npos) a.replace(at, 5, dir_);
-    }
-    arguments.insert(arguments.begin(), ORVANE_PRINTER_SIM);
-    for (const std::string& extra :
-         std::vector<std::string>{"--ready-file", dir_ + "/ready", "--log", dir_ + "/log"}) {
-        arguments.push_back(extra);
-    }
-    pid_ = ::fork();
-    if (pid_ == 0) {
-        std::vector<char*> argv;
-        for (auto& a : arguments) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ::freopen((dir_ + "/stdout").c_str(), "w", stdout);
-        ::execv(argv[0], argv.data());
-        std::_Exit(127);
-    }
-    const bool ready = WaitUntil([&] {
-        int status = 0;
-        return std::filesystem::exists(dir_ + "/ready") || ::waitpid(pid_, &status, WNOHANG) == pid_;
-    });
-    EXPECT_TRUE(ready && std::filesystem::exists(dir_ + "/ready")) << "printer did not get ready";
-}
-
-SimProcess::~SimProcess() {
-    Stop();
-    std::filesystem::remove_all(dir_);
-}
-
-int SimProcess::Stop() {
-    if (pid_ <= 0) return -1;
-    ::kill(pid_, SIGTERM);
-    int status = -1;
-    const bool ended = WaitUntil([&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; });
-    if (!ended) {
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, &status, 0);
-    }
-    pid_ = -1;
-    return ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string SimProcess::Ready(const std::string& key) const {
-    std::istringstream in(ReadFile(dir_ + "/ready"));
-    for (std::string k, v; in >> k >> v;) {
-        if (k == key) return v;
-    }
-    return "";
-}
-
-std::string SimProcess::Log() const {
-    return ReadFile(dir_ + "/log");
-}
-
-bool SimProcess::WaitForLog(const std::string& text) const {
-    return WaitUntil([&] { return Log().find(text) != std::string::npos; });
+SimProcess::SimProcess(std::vector<std::string> arguments) : PrinterProcess(std::move(arguments)) {
+    EXPECT_TRUE(IsReady()) << "printer did not get ready";
 }
 
 bool NodeClient::Write(const std::string& bytes) {

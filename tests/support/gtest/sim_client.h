@@ -3,10 +3,12 @@
 // A minimal computer side for the virtual printer: starts the program, and talks to it through the
 // device node or a TCP socket with a few system calls, independent of the project's own layers.
 
-#include <sys/types.h>
-
+#include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "printer_process.h"
 
 namespace simtest {
 
@@ -19,28 +21,11 @@ std::string Request(const std::string& op, const std::string& params);
 // The text of `<ivec:name>` in a document, or "" (prefix as given).
 std::string Element(const std::string& doc, const std::string& name, const std::string& prefix = "ivec");
 
-// One running orvane-printer-sim in its own temporary folder.
-class SimProcess {
+// One running orvane-printer-sim in its own temporary folder (see PrinterProcess); the test fails when
+// it does not get ready.
+class SimProcess : public orvane::testsupport::PrinterProcess {
   public:
-    // Starts the program with the arguments ("@DIR@" stands for the run's folder; --ready-file and --log
-    // are added) and waits for the ready file; the test fails when it does not appear.
     explicit SimProcess(std::vector<std::string> arguments);
-    ~SimProcess();
-
-    // Sends SIGTERM and returns the exit status (-1 when it did not end).
-    int Stop();
-    // The folder of this run.
-    const std::string& dir() const { return dir_; }
-    // The value of the ready file's "usb" or "tcp" line.
-    std::string Ready(const std::string& key) const;
-    // The operation log so far.
-    std::string Log() const;
-    // Waits until the log holds `text`; false after a generous time-out.
-    bool WaitForLog(const std::string& text) const;
-
-  private:
-    std::string dir_;
-    pid_t pid_ = -1;
 };
 
 // The device node as the client uses it: opened around every write and read.
