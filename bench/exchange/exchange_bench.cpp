@@ -7,19 +7,15 @@
 // Usage: exchange_bench [runs] [profile]   (defaults: 5 runs, profile "large")
 #include "remotesetup/remote_setup.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <thread>
-#include <vector>
+
+#include "isolated_folders.h"
+#include "printer_process.h"
 
 namespace {
 
@@ -30,50 +26,19 @@ using orvane::DirectoryCopy;
 // A running virtual printer in its own folder, with the claim folders the transport uses.
 class VirtualPrinter {
   public:
-    VirtualPrinter(const std::string& profile) {
-        char pattern[] = "/tmp/orvane-bench-XXXXXX";
-        dir_ = ::mkdtemp(pattern);
+    explicit VirtualPrinter(const std::string& profile)
+        : process_(
+              {"--usb", "@DIR@", "--tcp", "127.0.0.1:0", "--profile", profile, "--state", "@DIR@/state"}) {
         // The claims make both folders, each with the mode its scope asks for.
-        for (const char* variable : {"ORVANE_OBJECT_DIR", "ORVANE_SESSION_DIR"}) {
-            ::setenv(variable, (dir_ + "/" + variable).c_str(), 1);
-        }
-        ::setenv("ORVANE_USB_DEVICE_DIR", dir_.c_str(), 1);
-        std::vector<std::string> arguments = {ORVANE_PRINTER_SIM, "--usb",        dir_,           "--tcp",
-                                              "127.0.0.1:0",      "--profile",    profile,        "--state",
-                                              dir_ + "/state",    "--ready-file", dir_ + "/ready"};
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            std::vector<char*> argv;
-            for (std::string& argument : arguments) argv.push_back(argument.data());
-            argv.push_back(nullptr);
-            std::freopen("/dev/null", "w", stdout);
-            ::execv(argv[0], argv.data());
-            std::_Exit(127);
-        }
-    }
-    ~VirtualPrinter() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGTERM);
-            ::waitpid(pid_, nullptr, 0);
-        }
-        std::filesystem::remove_all(dir_);
+        orvane::testsupport::PointObjectFolders(process_.dir());
+        ::setenv("ORVANE_USB_DEVICE_DIR", process_.dir().c_str(), 1);
     }
 
-    // The "tcp" address of the ready file, once it is there; empty after 30 s.
-    std::string WaitForTcpAddress() const {
-        for (int tries = 0; tries < 1500; ++tries) {
-            std::ifstream ready(dir_ + "/ready");
-            for (std::string key, value; ready >> key >> value;) {
-                if (key == "tcp") return value;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return {};
-    }
+    // The "tcp" address of the ready file; empty when the printer did not get ready.
+    std::string TcpAddress() const { return process_.Ready("tcp"); }
 
   private:
-    std::string dir_;
-    pid_t pid_ = -1;
+    orvane::testsupport::PrinterProcess process_;
 };
 
 constexpr uint32_t kReadPauseMs = 10;   // before each read
@@ -174,7 +139,7 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const std::string profile = argc > 2 ? argv[2] : "large";
     VirtualPrinter printer(profile);
-    const std::string tcp = printer.WaitForTcpAddress();
+    const std::string tcp = printer.TcpAddress();
     if (tcp.empty()) {
         std::fprintf(stderr, "exchange_bench: the virtual printer did not get ready\n");
         return 1;

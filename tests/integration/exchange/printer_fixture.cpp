@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "private_folders.h"
-
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +9,8 @@
 #include <sstream>
 #include <thread>
 #include <utility>
+
+#include "private_folders.h"
 
 namespace exchangetest {
 namespace {
