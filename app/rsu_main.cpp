@@ -11,8 +11,8 @@
 
 #include "app/command_line.h"
 #include "app/communication.h"
-#include "app/language.h"
-#include "app/language_module.h"
+#include "app/help_controller.h"
+#include "app/printer_choice.h"
 #include "app/program_icon.h"
 #include "pages/page_reception_reject.h"
 #include "pages/page_speed_dial.h"
@@ -23,6 +23,9 @@
 #include "platform/program_directory.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/language.h"
+#include "ui/language_module.h"
+#include "ui/template_controls.h"
 
 namespace orvane {
 namespace {
@@ -43,7 +46,8 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     : QDialog(parent),
       communication_(new Communication(this)),
       pending_language_(CurrentLanguage()),
-      manual_opener_(DesktopManualOpener()) {
+      printers_(std::make_unique<PrinterChoice>()),
+      help_(std::make_unique<HelpController>(DesktopManualOpener())) {
     program_directory_ = program_directory.isEmpty() ? ProgramDirectory() : program_directory;
     const QString& directory = program_directory_;
     setObjectName(QString::number(ids::kIddMain));
@@ -75,9 +79,8 @@ bool CRSUMain::IsBusy() const {
 }
 
 QPushButton* CRSUMain::AddButton(int id) {
-    auto* button = Named(new QPushButton(TemplateText(id), this), id);
+    QPushButton* button = MakeTemplateButton(ids::kIddMain, id, this);
     button->setAutoDefault(false);
-    button->setAccessibleName(WithoutMnemonic(button->text()));
     return button;
 }
 
@@ -102,7 +105,7 @@ void CRSUMain::CreateControls() {
     write_ = AddButton(ids::kIdOk);
     save_ = AddButton(ids::kIdcSave);
     load_ = AddButton(ids::kIdcLoad);
-    help_ = AddButton(ids::kIdcHelp);
+    help_button_ = AddButton(ids::kIdcHelp);
     catalogue_ = AddButton(ids::kIdcMessageCatalogue);
     close_ = AddButton(ids::kIdCancel);
     bottom_static_ = Named(new QLabel(TemplateText(ids::kIdcBottomStatic), this), ids::kIdcBottomStatic);
@@ -118,7 +121,7 @@ void CRSUMain::CreateControls() {
     connect(read_, &QPushButton::clicked, this, &CRSUMain::OnRead);
     connect(write_, &QPushButton::clicked, this, &CRSUMain::OnWrite);
     connect(close_, &QPushButton::clicked, this, &CRSUMain::reject);
-    connect(help_, &QPushButton::clicked, this, &CRSUMain::OnHelp);
+    connect(help_button_, &QPushButton::clicked, this, &CRSUMain::OnHelp);
     connect(catalogue_, &QPushButton::clicked, this, &CRSUMain::OnMessageCatalogue);
     connect(save_, &QPushButton::clicked, this, &CRSUMain::OnSave);
     connect(load_, &QPushButton::clicked, this, &CRSUMain::OnLoad);
@@ -144,7 +147,8 @@ void CRSUMain::ShowDemoButton(const QString& program_directory) {
 }
 
 void CRSUMain::StartUsageSurvey() {
-    if (UsageCounter::StartSurvey(model_list_path_, CurrentLanguage(), &usage_) == UsageCounter::kOutOfMemory) {
+    if (UsageCounter::StartSurvey(printers_->ModelListPath(), CurrentLanguage(), &usage_) ==
+        UsageCounter::kOutOfMemory) {
         Ask(ids::kMsgOutOfMemory, MessageStyle::Error);
         return;
     }

@@ -6,13 +6,12 @@
 #include <memory>
 #include <vector>
 
-#include "app/show_message.h"
 #include "app/usage_counter.h"
 #include "pages/page_row.h"
 #include "pages/rsu_page_host.h"
 #include "pages/rsu_tooltip_ctrl.h"
-#include "platform/manual_settings.h"
 #include "platform/model_list.h"
+#include "ui/show_message.h"
 
 class QComboBox;
 class QFileDialog;
@@ -29,7 +28,9 @@ class CRSUPageReceptionReject;
 class CRSUPageSpeedDial;
 class CRSUPageTTI;
 class CRSUTreeCtrl;
+class HelpController;
 class ManualOpener;
+class PrinterChoice;
 
 // The program's one window (template 142), shown modally by start-up. Every control carries its
 // ID as objectName.
@@ -64,9 +65,9 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // A successful save to a directory file sets the saved flag.
     void SetSavedFlag() { saved_ = true; }
     // The product ID of the model resolved for the last read (0 before one).
-    std::uint16_t ProductId() const { return product_id_; }
+    std::uint16_t ProductId() const;
     // The printer name of the last read.
-    const QString& PrinterName() const { return printer_name_; }
+    const QString& PrinterName() const;
     // The model record of the printer selected in the list, or null when it has none.
     const ModelRecord* SelectedModel() const;
     // The three pages, for the commands that refresh them after a change (file load).
@@ -129,17 +130,11 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // Model list and printer choice (rsu_main_printers.cpp).
     bool ReadModels(const QString& program_directory);
     bool FillPrinterList();
-    int ResolvePrinter();
     // False when the printer cannot be prepared (a failure of its own may have been shown).
     bool PrepareRead();
     void RememberPrinter();
-    // The model of the printer chosen in the list, found without a message; null when none.
-    const ModelRecord* ListedPrinterModel() const;
 
-    // Help (rsu_main_help.cpp): the manual data of the chosen printer's model, whether its manual
-    // can be opened, and the Help button's state from both.
-    void ReadManualData();
-    void CheckManual();
+    // Help (rsu_main_help.cpp): the Help button follows whether the chosen model's manual opens.
     void UpdateHelpState();
 
     // Commands (rsu_main_commands.cpp).
@@ -179,7 +174,8 @@ class CRSUMain : public QDialog, public CRSUPageHost {
 
     CRSUToolTipCtrl tool_tips_;
     std::unique_ptr<CRSUFuncRemoteSetup> remote_setup_;
-    std::vector<ModelRecord> models_;
+    std::unique_ptr<PrinterChoice> printers_;
+    std::unique_ptr<HelpController> help_;
     bool saved_ = false;
     bool usable_ = true;
     CRSUPage* current_page_ = nullptr;
@@ -188,12 +184,6 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     CRSUPageReceptionReject* reject_ = nullptr;
     CRSUTreeCtrl* tree_ = nullptr;
     QComboBox* printer_list_ = nullptr;
-    QString printer_name_;
-    QString driver_name_;
-    QString port_name_;
-    QString remembered_printer_;
-    std::uint16_t product_id_ = 0;
-    int model_index_ = -1;
     QLabel* directory_static_ = nullptr;
     QLabel* page_heading_ = nullptr;
     QLabel* bottom_static_ = nullptr;
@@ -202,7 +192,7 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     QPushButton* write_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* load_ = nullptr;
-    QPushButton* help_ = nullptr;
+    QPushButton* help_button_ = nullptr;
     QPushButton* catalogue_ = nullptr;
     QPushButton* close_ = nullptr;
     std::vector<PageRow> page_rows_;
@@ -212,13 +202,6 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // Maximized as the window last reported it; minimizing leaves it as it was.
     bool maximized_ = false;
     QFileDialog* file_dialog_ = nullptr;
-    // Help: the chosen model's "Manual" and "DevID", and what the last check found.
-    int manual_mode_ = 0;
-    QString device_id_;
-    bool help_available_ = false;
-    ManualViewer viewer_;
-    std::unique_ptr<ManualOpener> manual_opener_;
-    QString model_list_path_;
     // Null while the survey is off for this run.
     std::unique_ptr<UsageCounter> usage_;
     // The printer list's entry while the directory shown belongs to it (for Cancel on a change).

@@ -4,19 +4,19 @@
 #include <QPushButton>
 
 #include "app/communication.h"
-#include "app/deferred_notice.h"
-#include "app/language.h"
 #include "app/result_message.h"
 #include "app/rsu_main.h"
-#include "app/show_message.h"
+#include "directorytools/directory_backup.h"
 #include "pages/page_reception_reject.h"
 #include "pages/page_speed_dial.h"
 #include "pages/page_tti.h"
 #include "pages/rsu_edit_dialog.h"
 #include "pages/rsu_tree_ctrl.h"
-#include "remotesetup/directory_backup.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/deferred_notice.h"
+#include "ui/language.h"
+#include "ui/show_message.h"
 
 namespace orvane {
 
@@ -83,7 +83,8 @@ void CRSUMain::ShowReadDirectory() {
     shown_printer_index_ = printer_list_->currentIndex();
     RememberPrinter();
     const ModelRecord* model = SelectedModel();
-    if (usage_ && model != nullptr && model->survey_dev_id) usage_->SetText(SurveyText::kDevId, *model->survey_dev_id);
+    if (usage_ && model != nullptr && model->survey_dev_id)
+        usage_->SetText(SurveyText::kDevId, *model->survey_dev_id);
     CountUsage(UsageIndex::kUpload);
 }
 
@@ -125,7 +126,7 @@ std::int32_t CRSUMain::CheckAndWrite(bool* written) {
     }
     // What the check read is kept as a backup; a backup that cannot be saved does not stop the write.
     std::filesystem::path backup;
-    BackUpBeforeWrite(*setup, check, product_id_, &backup);
+    BackUpBeforeWrite(*setup, check, ProductId(), &backup);
     const RsResult write = communication_->RunWorker([setup] { return setup->WriteToDevice(); });
     if (write != rs::kSuccess) return write;
     *written = true;
@@ -166,7 +167,7 @@ bool CRSUMain::QueryEndSession() {
 
 void CRSUMain::OnPrinterChanged(int index) {
     const bool leaves_directory =
-        remote_setup_ && index != shown_printer_index_ && printer_list_->itemText(index) != printer_name_;
+        remote_setup_ && index != shown_printer_index_ && printer_list_->itemText(index) != PrinterName();
     if (leaves_directory) {
         if (AgreeToCloseDirectory()) {
             CloseDirectory();
@@ -193,7 +194,7 @@ void CRSUMain::RestorePrinterSelection() {
     // The last entry with the shown printer's name, as the list may hold a name twice.
     int entry = -1;
     for (int i = 0; i < printer_list_->count(); ++i) {
-        if (printer_list_->itemText(i) == printer_name_) entry = i;
+        if (printer_list_->itemText(i) == PrinterName()) entry = i;
     }
     const QSignalBlocker quiet(printer_list_);
     printer_list_->setCurrentIndex(entry);

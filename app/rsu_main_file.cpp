@@ -54,7 +54,7 @@ void CRSUMain::OnSave() {
     PrepareDialog(&dialog, QFileDialog::AcceptSave);
     const QString path = RunFileDialog(&dialog);
     if (path.isEmpty()) return;
-    if (remote_setup_->SaveDirectoryFile(FilePath(path), product_id_) != rs::kSuccess) {
+    if (remote_setup_->SaveDirectoryFile(FilePath(path), ProductId()) != rs::kSuccess) {
         Ask(ids::kMsgSaveFailed, MessageStyle::Error);
         return;
     }
@@ -75,7 +75,7 @@ void CRSUMain::OnLoad() {
 bool CRSUMain::LoadDirectory(const QString& path) {
     if (AskBeforeDiscard() != DiscardAnswer::Discard) return false;
     const std::filesystem::path file = FilePath(path);
-    const RsResult check = remote_setup_->CheckDirectoryFile(file, product_id_);
+    const RsResult check = remote_setup_->CheckDirectoryFile(file, ProductId());
     if (check == rs::kOtherProduct) {
         if (Ask(ids::kMsgOtherModelFile, MessageStyle::Question) != QMessageBox::Ok) return false;
     } else if (check != rs::kSuccess) {

@@ -2,10 +2,10 @@
 #include <QAction>
 
 #include "app/about_dialog.h"
-#include "app/language.h"
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "resources/resource_ids.h"
+#include "ui/language.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 

@@ -13,12 +13,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "app/window_size.h"
 #include "pages/rsu_tree_ctrl.h"
 #include "platform/settings_store.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 namespace {
@@ -74,7 +74,7 @@ void CRSUMain::ArrangeControls(QLabel* printer_label) {
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {write_, save_, load_}) buttons->addWidget(button);
     buttons->addStretch(1);
-    for (QPushButton* button : {help_, catalogue_, close_}) buttons->addWidget(button);
+    for (QPushButton* button : {help_button_, catalogue_, close_}) buttons->addWidget(button);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(printer_row);

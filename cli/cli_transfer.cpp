@@ -2,12 +2,12 @@
 #include "cli/cli_commands.h"
 #include "cli/directory_source.h"
 #include "cli/printer_write.h"
-#include "remotesetup/directory_csv.h"
+#include "directorytools/directory_csv.h"
+#include "directorytools/directory_fit.h"
+#include "directorytools/directory_json.h"
+#include "directorytools/directory_vcard.h"
 #include "remotesetup/directory_file.h"
 #include "remotesetup/directory_file_io.h"
-#include "remotesetup/directory_fit.h"
-#include "remotesetup/directory_json.h"
-#include "remotesetup/directory_vcard.h"
 
 namespace orvane::cli {
 namespace {

@@ -3,9 +3,9 @@
 #include "cli/cli_commands.h"
 #include "cli/directory_source.h"
 #include "cli/printer_write.h"
+#include "directorytools/directory_fit.h"
+#include "directorytools/directory_json.h"
 #include "remotesetup/directory_file.h"
-#include "remotesetup/directory_fit.h"
-#include "remotesetup/directory_json.h"
 
 #include <optional>
 #include <string>

@@ -1,12 +1,12 @@
 #include "cli/directory_source.h"
 
 #include "cli/cli_support.h"
-#include "remotesetup/directory_csv.h"
+#include "directorytools/directory_csv.h"
+#include "directorytools/directory_fit.h"
+#include "directorytools/directory_json.h"
+#include "directorytools/directory_vcard.h"
 #include "remotesetup/directory_file.h"
 #include "remotesetup/directory_file_io.h"
-#include "remotesetup/directory_fit.h"
-#include "remotesetup/directory_json.h"
-#include "remotesetup/directory_vcard.h"
 #include "remotesetup/slot_order.h"
 
 #include <algorithm>

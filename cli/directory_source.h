@@ -4,7 +4,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/device_target.h"
-#include "remotesetup/portable_directory.h"
+#include "directorytools/portable_directory.h"
 #include "remotesetup/remote_setup.h"
 
 #include <cstdint>

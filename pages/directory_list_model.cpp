@@ -1,7 +1,7 @@
 #include "pages/directory_list_model.h"
 
-#include "app/language_module.h"
 #include "remotesetup/remote_setup.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 

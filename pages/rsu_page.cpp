@@ -8,13 +8,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/language_module.h"
 #include "pages/context_menu.h"
 #include "pages/directory_list_model.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_page_host.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
+#include "ui/template_controls.h"
 
 namespace orvane {
 namespace {
@@ -59,10 +60,8 @@ CRSUPage::CRSUPage(CRSUPageHost* host, const PageControls& controls, DirectoryLi
 }
 
 QPushButton* CRSUPage::AddButton(int template_id, int id, int tip) {
-    auto* button = new QPushButton(LoadTemplateText(template_id, id), this);
-    button->setObjectName(QString::number(id));
+    QPushButton* button = MakeTemplateButton(template_id, id, this);
     button->setAutoDefault(false);
-    button->setAccessibleName(WithoutMnemonic(button->text()));
     tool_tips_.AddTool(button, tip);
     return button;
 }

@@ -10,8 +10,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/language_module.h"
-#include "app/show_message.h"
 #include "pages/context_menu.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_name_edit.h"
@@ -21,6 +19,8 @@
 #include "remotesetup/directory_data.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
+#include "ui/show_message.h"
 
 namespace orvane {
 namespace {

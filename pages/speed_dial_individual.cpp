@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/show_message.h"
 #include "pages/rsu_fax_edit.h"
 #include "pages/rsu_name_edit.h"
 #include "pages/speed_dial_edit.h"
@@ -12,6 +11,7 @@
 #include "remotesetup/input_rules.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/show_message.h"
 
 namespace orvane {
 CMPSpeedDialIndividual::CMPSpeedDialIndividual(const IndividualEntryTexts& entry, CRSUFuncRemoteSetup* setup,

@@ -1,9 +1,9 @@
 #include "pages/speed_dial_model.h"
 
-#include "app/language_module.h"
 #include "pages/directory_text.h"
 #include "remotesetup/directory_data.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 

@@ -38,12 +38,14 @@ bool ParseIni(const QString& text, IniFile* ini) {
         }
         const QString key = KeyOf(line);
         if (current == nullptr || key.isEmpty()) continue;
-        if (!current->contains(key)) current->insert(key, line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed());
+        if (!current->contains(key))
+            current->insert(key, line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed());
     }
     return true;
 }
 
-QString SetIniValues(const QString& text, const QString& section, const QList<std::pair<QString, QString>>& values) {
+QString SetIniValues(const QString& text, const QString& section,
+                     const QList<std::pair<QString, QString>>& values) {
     QStringList lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     QList<bool> written(values.size(), false);

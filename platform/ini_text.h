@@ -25,6 +25,7 @@ bool ParseIni(const QString& text, IniFile* ini);
 // `text` with `values` set in the first section `section`: the first line of a key is replaced,
 // missing keys are added at the section's end, a missing section is added at the end of the text.
 // Every other line stays as it was.
-QString SetIniValues(const QString& text, const QString& section, const QList<std::pair<QString, QString>>& values);
+QString SetIniValues(const QString& text, const QString& section,
+                     const QList<std::pair<QString, QString>>& values);
 
 }  // namespace orvane

@@ -8,11 +8,11 @@
 #include <functional>
 
 #include "app/about_dialog.h"
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "read_window.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
+#include "ui/language_module.h"
 
 using orvane::CAboutDlg;
 using orvane::CRSUMain;

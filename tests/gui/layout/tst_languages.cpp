@@ -15,8 +15,6 @@
 
 #include "app/about_dialog.h"
 #include "app/communicate_dlg.h"
-#include "app/language.h"
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "pages/rsu_reception_reject.h"
 #include "pages/rsu_tti.h"
@@ -26,6 +24,8 @@
 #include "read_window.h"
 #include "resources/language_table.h"
 #include "resources/resource_ids.h"
+#include "ui/language.h"
+#include "ui/language_module.h"
 
 namespace ids = orvane::ids;
 
@@ -42,7 +42,8 @@ using ModuleTexts = QMap<QString, ModuleText>;
 // The texts of module `module` ("ORVI_FR") from its translation files, every area included.
 ModuleTexts ReadModuleTexts(const QString& module) {
     ModuleTexts texts;
-    QDirIterator files(ORVANE_TEST_TRANSLATIONS_DIR, {module + ".ts"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator files(ORVANE_TEST_TRANSLATIONS_DIR, {module + ".ts"}, QDir::Files,
+                       QDirIterator::Subdirectories);
     while (files.hasNext()) {
         QFile file(files.next());
         if (!file.open(QIODevice::ReadOnly)) continue;
@@ -64,7 +65,8 @@ ModuleTexts ReadModuleTexts(const QString& module) {
 }
 
 QString ModuleName(const orvane::LanguageRow& row) {
-    return QString::fromLatin1(row.module.data(), static_cast<qsizetype>(row.module.size())).section('.', 0, 0);
+    return QString::fromLatin1(row.module.data(), static_cast<qsizetype>(row.module.size()))
+        .section('.', 0, 0);
 }
 
 // The mnemonic letters of a label ("&&" is a plain ampersand).
@@ -80,7 +82,8 @@ QString Mnemonics(const QString& label) {
 
 QStringList Placeholders(const QString& text) {
     QStringList found;
-    for (const auto& match : QRegularExpression("%(\\d+|[a-zA-Z])").globalMatch(text)) found << match.captured();
+    for (const auto& match : QRegularExpression("%(\\d+|[a-zA-Z])").globalMatch(text))
+        found << match.captured();
     found.sort();
     return found;
 }
@@ -100,11 +103,15 @@ bool WrittenInOwnScript(const QString& module, const QString& text) {
         {"ORVI_KO", {QChar::Script_Hangul}},   {"ORVI_TH", {QChar::Script_Thai}},
     };
     const QList<QChar::Script> scripts = kScripts.value(module, {QChar::Script_Latin});
-    return std::any_of(text.begin(), text.end(), [&](QChar c) { return c.isLetter() && scripts.contains(c.script()); });
+    return std::any_of(text.begin(), text.end(),
+                       [&](QChar c) { return c.isLetter() && scripts.contains(c.script()); });
 }
 
 QString Describe(const QWidget* control, const QString& text, int needed, int given) {
-    return QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(control->objectName(), text).arg(needed).arg(given);
+    return QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+        .arg(control->objectName(), text)
+        .arg(needed)
+        .arg(given);
 }
 
 void CheckHeader(const QHeaderView* header, QStringList* cut) {
@@ -114,7 +121,8 @@ void CheckHeader(const QHeaderView* header, QStringList* cut) {
         option.initFrom(header);
         option.text = header->model()->headerData(section, header->orientation()).toString();
         option.section = section;
-        const int needed = header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
+        const int needed =
+            header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
         // A section may lie beyond the list's edge (the list scrolls), but its own text must fit it.
         if (header->sectionSize(section) < needed)
             *cut << Describe(header->parentWidget(), option.text, needed, header->sectionSize(section));
@@ -126,21 +134,26 @@ QStringList CutTexts(const QWidget& top) {
     QStringList cut;
     for (const QWidget* control : top.findChildren<QWidget*>()) {
         if (!control->isVisibleTo(&top)) continue;
-        if (const auto* button = qobject_cast<const QAbstractButton*>(control); button && !button->text().isEmpty()) {
-            if (button->width() < button->sizeHint().width() || button->height() < button->sizeHint().height())
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control);
+            button && !button->text().isEmpty()) {
+            if (button->width() < button->sizeHint().width() ||
+                button->height() < button->sizeHint().height())
                 cut << Describe(button, button->text(), button->sizeHint().width(), button->width());
-        } else if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->text().isEmpty()) {
-            const int needed_height =
-                label->wordWrap() ? label->heightForWidth(label->contentsRect().width()) : label->sizeHint().height();
-            if ((!label->wordWrap() && label->width() < label->sizeHint().width()) || label->height() < needed_height)
+        } else if (const auto* label = qobject_cast<const QLabel*>(control);
+                   label && !label->text().isEmpty()) {
+            const int needed_height = label->wordWrap() ? label->heightForWidth(label->contentsRect().width())
+                                                        : label->sizeHint().height();
+            if ((!label->wordWrap() && label->width() < label->sizeHint().width()) ||
+                label->height() < needed_height)
                 cut << Describe(label, label->text(), label->sizeHint().width(), label->width());
-        } else if (const auto* header = qobject_cast<const QHeaderView*>(control); header && header->model()) {
+        } else if (const auto* header = qobject_cast<const QHeaderView*>(control);
+                   header && header->model()) {
             CheckHeader(header, &cut);
         } else if (const auto* tree = qobject_cast<const QTreeWidget*>(control)) {
             const int needed = static_cast<const QAbstractItemView*>(tree)->sizeHintForColumn(0);
             if (tree->viewport()->width() < needed)
-                cut << Describe(tree, tree->topLevelItemCount() ? tree->topLevelItem(0)->text(0) : QString(), needed,
-                                tree->viewport()->width());
+                cut << Describe(tree, tree->topLevelItemCount() ? tree->topLevelItem(0)->text(0) : QString(),
+                                needed, tree->viewport()->width());
         }
     }
     return cut;
@@ -154,7 +167,8 @@ QStringList UnnamedControls(const QWidget& top) {
         const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
         const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
         static const QRegularExpression kMnemonicMark("&|\\([A-Z]\\)");
-        if (name.isEmpty() || name.contains(kMnemonicMark)) unnamed << control->objectName() + " \"" + name + "\"";
+        if (name.isEmpty() || name.contains(kMnemonicMark))
+            unnamed << control->objectName() + " \"" + name + "\"";
     }
     return unnamed;
 }
@@ -218,7 +232,8 @@ void LanguagesTest::modulesHoldEveryEnglishText() {
     for (auto text = texts.begin(); text != texts.end(); ++text) {
         const ModuleText& english = english_[text.key()];
         const QString what = module + " " + text.key();
-        QVERIFY2(text->finished && !text->translation.trimmed().isEmpty(), qPrintable(what + " is not translated"));
+        QVERIFY2(text->finished && !text->translation.trimmed().isEmpty(),
+                 qPrintable(what + " is not translated"));
         QVERIFY2(text->source == english.source, qPrintable(what + " translates an older English text"));
         QCOMPARE(built.translate(nullptr, text.key().toLatin1().constData()), text->translation);
         QCOMPARE(Placeholders(text->translation), Placeholders(english.translation));
@@ -234,7 +249,8 @@ void LanguagesTest::modulesHoldEveryEnglishText() {
             if (!group.contains(text.key().section('.', 0, 0).toInt()) || !text.key().contains('.')) continue;
             const QString letter = Mnemonics(text->translation);
             if (letter.isEmpty()) continue;
-            QVERIFY2(!seen.contains(letter), qPrintable(module + " " + text.key() + " repeats mnemonic " + letter));
+            QVERIFY2(!seen.contains(letter),
+                     qPrintable(module + " " + text.key() + " repeats mnemonic " + letter));
             seen << letter;
         }
     }

@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <QTreeWidget>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "message_box_answerer.h"
 #include "pages/rsu_list_ctrl.h"
@@ -14,6 +13,7 @@
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/language_module.h"
 #include "modal_steps.h"
 #include "page_fixture.h"
 #include "pages/page_speed_dial.h"
@@ -12,6 +11,7 @@
 #include "popup_menu.h"
 #include "remotesetup/directory_data.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 using orvane::CMPSpeedDialGroup;
 using orvane::CRSUListCtrl;

@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/language_module.h"
 #include "modal_steps.h"
 #include "page_fixture.h"
 #include "pages/page_speed_dial.h"
 #include "pages/rsu_list_ctrl.h"
 #include "remotesetup/directory_data.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUPageSpeedDial;
 using orvane::EntryKind;

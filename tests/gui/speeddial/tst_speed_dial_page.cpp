@@ -4,13 +4,13 @@
 #include <QLayout>
 #include <QPushButton>
 
-#include "app/language_module.h"
 #include "page_fixture.h"
 #include "pages/page_speed_dial.h"
 #include "pages/rsu_list_ctrl.h"
 #include "popup_menu.h"
 #include "remotesetup/directory_data.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUPageSpeedDial;
 using orvane::EntryKind;

@@ -1,11 +1,11 @@
 #include "sim_printer.h"
 
+#include <sys/stat.h>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTest>
 #include <cerrno>
-#include <sys/stat.h>
 #include <utility>
 
 bool UseObjectFolders(const QTemporaryDir& folder) {

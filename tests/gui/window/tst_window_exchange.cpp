@@ -6,18 +6,18 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
+#include "directorytools/directory_backup.h"
 #include "message_box_answerer.h"
 #include "pages/rsu_page.h"
 #include "planted_name.h"
-#include "remotesetup/directory_backup.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
-#include "transport/named_object.h"
 #include "sim_printers_file.h"
+#include "transport/named_object.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;
@@ -368,7 +368,8 @@ void WindowExchangeTest::failedPreparationShowsItsMessageThen159() {
     printers.close();
     MessageBoxAnswerer answerer;
     Press(window, ids::kIdcRead);
-    QCOMPARE(answerer.Texts(), (QStringList{Text(ids::kMsgGeneralFailure), Text(ids::kMsgCommunicationFailed)}));
+    QCOMPARE(answerer.Texts(),
+             (QStringList{Text(ids::kMsgGeneralFailure), Text(ids::kMsgCommunicationFailed)}));
     QVERIFY(window.RemoteSetup() == nullptr);
     QCOMPARE(sim.Count("StartJob"), 0);
 }

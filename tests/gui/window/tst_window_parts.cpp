@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 
-#include "app/language_module.h"
 #include "app/result_message.h"
 #include "app/rsu_main.h"
 #include "message_box_answerer.h"
@@ -15,6 +14,7 @@
 #include "platform/printer_enumeration.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
+#include "ui/language_module.h"
 
 namespace ids = orvane::ids;
 

@@ -1,5 +1,5 @@
 // check on hand-made broken directories: each problem is found, and found once.
-#include "remotesetup/directory_check.h"
+#include "directorytools/directory_check.h"
 #include "remote_setup_fixtures.h"
 
 #include <gtest/gtest.h>

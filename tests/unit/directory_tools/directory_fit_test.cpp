@@ -1,5 +1,5 @@
 // Fitting a directory from a file into a printer's slots with the input rules of the window's fields.
-#include "remotesetup/directory_fit.h"
+#include "directorytools/directory_fit.h"
 #include "remote_setup_fixtures.h"
 #include "remotesetup/text_codec.h"
 

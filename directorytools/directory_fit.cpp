@@ -1,4 +1,4 @@
-#include "remotesetup/directory_fit.h"
+#include "directorytools/directory_fit.h"
 
 #include "remotesetup/input_rules.h"
 #include "remotesetup/slot_order.h"

@@ -1,4 +1,4 @@
-#include "remotesetup/directory_backup.h"
+#include "directorytools/directory_backup.h"
 
 #include "remotesetup/remote_setup.h"
 

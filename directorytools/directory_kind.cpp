@@ -1,4 +1,4 @@
-#include "remotesetup/directory_kind.h"
+#include "directorytools/directory_kind.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 // number, members), the sender, and the rejected numbers.
 #pragma once
 
-#include "remotesetup/portable_directory.h"
+#include "directorytools/portable_directory.h"
 
 #include <string>
 #include <vector>

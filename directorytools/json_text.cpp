@@ -1,6 +1,6 @@
-#include "remotesetup/json_text.h"
+#include "directorytools/json_text.h"
 
-#include "remotesetup/text_codec.h"
+#include "text/utf_text.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "remotesetup/portable_directory.h"
+#include "directorytools/portable_directory.h"
 
 #include "remotesetup/text_codec.h"
 

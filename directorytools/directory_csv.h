@@ -4,7 +4,7 @@
 // Fields are quoted as RFC 4180 says; rows end with CR LF.
 #pragma once
 
-#include "remotesetup/portable_directory.h"
+#include "directorytools/portable_directory.h"
 
 #include <string>
 #include <string_view>

@@ -3,8 +3,8 @@
 // that the printer's input rules refuse.
 #pragma once
 
+#include "directorytools/portable_directory.h"
 #include "remotesetup/device_capability.h"
-#include "remotesetup/portable_directory.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "app/show_message.h"
+#include "ui/show_message.h"
 
-#include "app/language.h"
-#include "app/language_module.h"
+#include "ui/language.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 namespace {

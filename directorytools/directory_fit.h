@@ -3,7 +3,7 @@
 // the window's fields, and a report of everything that did not arrive exactly as given.
 #pragma once
 
-#include "remotesetup/portable_directory.h"
+#include "directorytools/portable_directory.h"
 #include "remotesetup/remote_setup.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
-#include "remotesetup/directory_json.h"
+#include "directorytools/directory_json.h"
 
-#include "remotesetup/directory_kind.h"
-#include "remotesetup/json_text.h"
+#include "directorytools/directory_kind.h"
+#include "directorytools/json_text.h"
 #include "remotesetup/text_codec.h"
 
 #include <algorithm>

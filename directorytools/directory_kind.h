@@ -1,8 +1,8 @@
 // The names of the entry kinds in the text formats: "empty", "individual", "group".
 #pragma once
 
+#include "directorytools/portable_directory.h"
 #include "remotesetup/directory_data.h"
-#include "remotesetup/portable_directory.h"
 
 #include <optional>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "app/language_module.h"
+#include "ui/language_module.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,7 +30,8 @@ void LoadQtTexts(const QString& locale_name) {
     if (QtTexts()) QCoreApplication::removeTranslator(QtTexts().get());
     QtTexts().reset();
     auto texts = std::make_unique<QTranslator>();
-    if (texts->load(QStringLiteral("qtbase_") + locale_name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (texts->load(QStringLiteral("qtbase_") + locale_name,
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(texts.get());
         QtTexts() = std::move(texts);
     }
@@ -44,10 +45,10 @@ QString ModuleFileName(std::uint16_t language) {
 
 void ReportUnloadable(std::uint16_t language, const QString& directory) {
     const QString file = ModuleFileName(language);
-    const QString text =
-        file.isEmpty()
-            ? QStringLiteral("orvane: no language module for language %1\n").arg(language, 4, 16, QLatin1Char('0'))
-            : QStringLiteral("orvane: cannot load the language module %1\n").arg(QDir(directory).filePath(file));
+    const QString text = file.isEmpty() ? QStringLiteral("orvane: no language module for language %1\n")
+                                              .arg(language, 4, 16, QLatin1Char('0'))
+                                        : QStringLiteral("orvane: cannot load the language module %1\n")
+                                              .arg(QDir(directory).filePath(file));
     std::fputs(text.toLocal8Bit().constData(), stderr);
 }
 

@@ -1,7 +1,7 @@
-#include "remotesetup/directory_check.h"
+#include "directorytools/directory_check.h"
 
 #include "remotesetup/input_rules.h"
-#include "remotesetup/text_codec.h"
+#include "text/utf_text.h"
 
 #include <map>
 

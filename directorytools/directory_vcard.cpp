@@ -1,6 +1,6 @@
-#include "remotesetup/directory_vcard.h"
+#include "directorytools/directory_vcard.h"
 
-#include "remotesetup/text_codec.h"
+#include "text/utf_text.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,9 +4,9 @@
 //    "sender": {"name", "number"}, "rejected": [{"id", "number"}]}
 #pragma once
 
+#include "directorytools/portable_directory.h"
 #include "remotesetup/device_capability.h"
 #include "remotesetup/directory_data.h"
-#include "remotesetup/portable_directory.h"
 
 #include <string>
 #include <string_view>

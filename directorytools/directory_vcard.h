@@ -4,7 +4,7 @@
 // whole directory. Import reads vCard 2.1, 3.0 and 4.0 as address books write them.
 #pragma once
 
-#include "remotesetup/portable_directory.h"
+#include "directorytools/portable_directory.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "remotesetup/directory_csv.h"
+#include "directorytools/directory_csv.h"
 
-#include "remotesetup/directory_kind.h"
-#include "remotesetup/text_codec.h"
+#include "directorytools/directory_kind.h"
+#include "text/utf_text.h"
 
 #include <algorithm>
 #include <array>

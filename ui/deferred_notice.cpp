@@ -1,12 +1,12 @@
-#include "app/deferred_notice.h"
+#include "ui/deferred_notice.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
 
-#include "app/show_message.h"
 #include "resources/resource_ids.h"
 #include "transport/named_object.h"
+#include "ui/show_message.h"
 
 namespace orvane {
 namespace {
