@@ -118,11 +118,12 @@ void WindowExchangeTest::readFillsThePagesAndTheTree() {
     QVERIFY(Find<QPushButton>(window, ids::kIdcSpeedDialDelete)->isEnabled());
     QVERIFY(!Find<QPushButton>(window, ids::kIdcSenderSpare)->isEnabled());
 
-    // Printer, scanner and printer dummies, the fax heading and its three pages.
+    // The printer, the fax heading and its three pages: the shipped model list gives the model the
+    // fax function alone.
     auto* tree = Find<QTreeWidget>(window, ids::kIdcTree);
     QVERIFY(tree->isVisible());
     QCOMPARE(tree->topLevelItem(0)->text(0), printer);
-    QTreeWidgetItem* fax = tree->topLevelItem(0)->child(2);
+    QTreeWidgetItem* fax = tree->topLevelItem(0)->child(0);
     QCOMPARE(fax->text(0), Text(ids::kIdsTreeFax));
     QCOMPARE(fax->childCount(), capability.current_reject_tel_num != 0 ? 3 : 2);
     QCOMPARE(tree->currentItem()->text(0), Text(ids::kIdsTreeSpeedDial));
