@@ -72,6 +72,7 @@ void CRSUMain::FillTree() {
         }
     }
     tree_->expandAll();
+    FitTreeWidth();
 }
 
 CRSUPage* CRSUMain::SelectedRowPage() const {
