@@ -109,6 +109,8 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void CreatePages();
     // Layout (rsu_main_layout.cpp).
     void ArrangeControls(QLabel* printer_label);
+    // Widens the tree to show its rows' texts whole, within bounds that leave the page its room.
+    void FitTreeWidth();
     void RestoreWindowSize();
     void StoreWindowSize();
     // The language action (rsu_main_language.cpp): context menu of the window and a shortcut.

@@ -24,6 +24,8 @@ namespace orvane {
 namespace {
 
 constexpr int kTreeWidth = 190;
+// A wider text (a long printer name) scrolls the tree sideways rather than crowd out the page.
+constexpr int kMaxTreeWidth = 260;
 constexpr int kPrinterNameLength = 40;
 // The heading holds up to three lines, the bottom static two; their height never changes.
 constexpr int kHeadingLines = 3;
@@ -81,6 +83,10 @@ void CRSUMain::ArrangeControls(QLabel* printer_label) {
     layout->addLayout(directory, 1);
     layout->addLayout(buttons);
     layout->addWidget(bottom_static_);
+}
+
+void CRSUMain::FitTreeWidth() {
+    tree_->setFixedWidth(std::clamp(tree_->ContentsWidth(), kTreeWidth, kMaxTreeWidth));
 }
 
 void CRSUMain::RestoreWindowSize() {

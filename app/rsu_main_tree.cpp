@@ -70,6 +70,7 @@ void CRSUMain::FillTree() {
         }
     }
     tree_->expandAll();
+    FitTreeWidth();
 }
 
 CRSUPage* CRSUMain::SelectedRowPage() const {

@@ -110,11 +110,11 @@ void UsageCounter::ReadFile() {
     IniFile ini;
     // A damaged line ends what is read; the values before it still count.
     ParseIni(QString::fromUtf8(file_.Read()), &ini);
-    const IniSection values = ini.sections.value(QLatin1String(kSection));
-    for (int i = 0; i < kTextCount; ++i) texts_[i] = FieldText(values.value(QLatin1String(kTextKeys[i])));
+    const IniSection values = ini.Section(QLatin1String(kSection));
+    for (int i = 0; i < kTextCount; ++i) texts_[i] = FieldText(values.Value(QLatin1String(kTextKeys[i])));
     for (int i = 0; i < kCounterCount; ++i) {
         const std::optional<std::uint32_t> stored =
-            CounterFromText(values.value(QLatin1String(kCounterKeys[i])));
+            CounterFromText(values.Value(QLatin1String(kCounterKeys[i])));
         if (stored) counters_[i] = *stored;
     }
 }

@@ -109,8 +109,9 @@ void CRSUPage::AddSelectAllAccelerator() {
 void CRSUPage::RestoreView(int top_row, int row) {
     RefreshList();
     ClearSavedFlag();
-    list_->ScrollToTopRow(top_row);
     SelectRow(row);
+    // After the selection, which brings its row into view: the top row wins wherever that row is.
+    list_->ScrollToTopRow(top_row);
 }
 
 void CRSUPage::FocusLater(QWidget* control) {

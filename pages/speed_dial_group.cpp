@@ -168,6 +168,7 @@ void CMPSpeedDialGroup::FillLists(const DirectoryData& working) {
     // Without the group's own entry nothing is skipped and nothing counts as a member.
     const DialEntry* group = FindDialEntry(working, slot_id_);
     for (const DialEntry& entry : working.entries) {
+        slot_order_ << DialEntryCell(entry, 0);
         if (&entry == group) continue;
         const bool member = group != nullptr && ListsMember(*group, entry.slot_id);
         if (!member && entry.kind == EntryKind::Empty) continue;
@@ -193,7 +194,7 @@ void CMPSpeedDialGroup::MoveRows(CRSUListCtrl* source, CRSUListCtrl* destination
     for (int row : selected) {
         const QStringList texts = RowTexts(source, row);
         RowsOf(destination)
-            ->insertRow(SortedInsertIndex(SlotIds(destination), texts.first()), RowItems(texts));
+            ->insertRow(SortedInsertIndex(SlotIds(destination), texts.first(), slot_order_), RowItems(texts));
     }
     const QString first_moved = source->SlotIdAt(selected.first());
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) RowsOf(source)->removeRow(*row);

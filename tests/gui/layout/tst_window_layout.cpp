@@ -13,6 +13,7 @@
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
+#include "sim_printers_file.h"
 #include "ui/language_module.h"
 
 using orvane::CRSUMain;
@@ -293,7 +294,11 @@ void WindowLayoutTest::tabFromLoadEntersThePageList() {
 
 void WindowLayoutTest::tabOnARowWithoutPageFollowsTheFocusOrder() {
     StartPrinter();
-    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    // A model with the scanner function, whose tree has a row without a page.
+    const QString program = folder_.filePath("multifunction");
+    QVERIFY(QDir().mkpath(program));
+    QVERIFY(WriteMultifunctionModelList(program));
+    CRSUMain window(nullptr, program);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QVERIFY(ReadPrinter(window, "Office Fax"));
