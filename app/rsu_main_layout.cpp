@@ -25,7 +25,7 @@ namespace {
 
 constexpr int kTreeWidth = 190;
 // A wider text (a long printer name) scrolls the tree sideways rather than crowd out the page.
-constexpr int kMaxTreeWidth = 260;
+constexpr int kMaxTreeWidth = 300;
 constexpr int kPrinterNameLength = 40;
 // The heading holds up to three lines, the bottom static two; their height never changes.
 constexpr int kHeadingLines = 3;
