@@ -2,12 +2,13 @@
 
 #include <QPushButton>
 
+#include "pages/directory_text.h"
 #include "pages/rsu_list_ctrl.h"
-#include "pages/speed_dial_edit.h"
 #include "pages/speed_dial_group.h"
 #include "pages/speed_dial_individual.h"
 #include "pages/speed_dial_model.h"
 #include "pages/speed_dial_type_select.h"
+#include "remotesetup/dial_entry_edit.h"
 #include "remotesetup/directory_data.h"
 #include "resources/resource_ids.h"
 
@@ -26,7 +27,7 @@ void CRSUPageSpeedDial::OnEdit() {
     const int row = List()->SelectionMark();
     if (working == nullptr || row < 0) return;
     const EditedRow edited{row, List()->TopRow(), List()->SlotIdAt(row)};
-    const DialEntry* entry = FindDialEntry(*working, edited.slot_id);
+    const DialEntry* entry = FindDialEntry(*working, NarrowBytes(edited.slot_id));
     if (entry == nullptr) return;
     switch (entry->kind) {
         case EntryKind::Individual:
@@ -56,13 +57,13 @@ void CRSUPageSpeedDial::EditIndividual(const EditedRow& edited, bool existing) {
     if (dialog.exec() != QDialog::Accepted) return;
     // The directory is looked up again: it is the window's, not the page's.
     DirectoryData* working = Working();
-    DialEntry* entry = working != nullptr ? FindDialEntry(*working, edited.slot_id) : nullptr;
+    DialEntry* entry = working != nullptr ? FindDialEntry(*working, NarrowBytes(edited.slot_id)) : nullptr;
     if (entry == nullptr) return;
     if (existing && dialog.Number().isEmpty()) {
         EmptyDialEntry(*entry);
     } else if (dialog.Number() == texts.number && dialog.Name() == texts.name) {
         return;
-    } else if (!StoreIndividualEntry(*entry, dialog.Number(), dialog.Name())) {
+    } else if (!StoreIndividualEntry(*entry, NarrowBytes(dialog.Number()), WideText(dialog.Name()))) {
         return;
     }
     RestoreView(edited.top_row, edited.row);
@@ -85,7 +86,7 @@ void CRSUPageSpeedDial::OnDelete() {
     if (working == nullptr || selected.isEmpty()) return;
     const int top_row = List()->TopRow();
     for (int row : selected) {
-        DialEntry* entry = FindDialEntry(*working, List()->SlotIdAt(row));
+        DialEntry* entry = FindDialEntry(*working, NarrowBytes(List()->SlotIdAt(row)));
         if (entry != nullptr && entry->kind != EntryKind::Empty) EmptyDialEntry(*entry);
     }
     RestoreView(top_row, selected.first());

@@ -6,7 +6,7 @@
 
 #include "pages/rsu_fax_edit.h"
 #include "pages/rsu_name_edit.h"
-#include "pages/speed_dial_edit.h"
+#include "remotesetup/dial_entry_edit.h"
 #include "remotesetup/directory_data.h"
 #include "remotesetup/input_rules.h"
 #include "remotesetup/remote_setup.h"

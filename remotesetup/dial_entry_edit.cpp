@@ -1,16 +1,16 @@
-#include "pages/speed_dial_edit.h"
+#include "remotesetup/dial_entry_edit.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
-#include "pages/directory_text.h"
-#include "remotesetup/directory_data.h"
+#include "remotesetup/device_charset.h"
 
 namespace orvane {
 namespace {
 
 template <typename Directory>
-auto FindIn(Directory& directory, const QString& slot_id) -> decltype(&directory.entries.front()) {
+auto FindIn(Directory& directory, std::string_view slot_id) -> decltype(&directory.entries.front()) {
     const SlotId wanted = NarrowSlotId(slot_id);
     for (auto& entry : directory.entries) {
         if (SameSlotId(entry.slot_id, wanted)) return &entry;
@@ -23,6 +23,10 @@ void ClearMembers(DialEntry& entry) {
     std::fill(entry.members.begin(), entry.members.end(), SlotId{});
 }
 
+bool StoreDeviceName(std::u16string_view name, std::span<char> field) {
+    return WideToDevice(name, field) >= 0;
+}
+
 }  // namespace
 
 int FieldLimit(std::int32_t printer_limit, std::size_t field_size) {
@@ -30,10 +34,9 @@ int FieldLimit(std::int32_t printer_limit, std::size_t field_size) {
         std::clamp<std::int64_t>(printer_limit, 0, static_cast<std::int64_t>(field_size) - 1));
 }
 
-SlotId NarrowSlotId(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+SlotId NarrowSlotId(std::string_view text) {
     SlotId id{};
-    std::copy_n(bytes.constData(), std::min<qsizetype>(bytes.size(), id.size()), id.begin());
+    std::copy_n(text.data(), std::min(text.size(), id.size()), id.begin());
     return id;
 }
 
@@ -41,11 +44,11 @@ bool SameSlotId(const SlotId& a, const SlotId& b) {
     return std::strncmp(a.data(), b.data(), a.size()) == 0;
 }
 
-DialEntry* FindDialEntry(DirectoryData& directory, const QString& slot_id) {
+DialEntry* FindDialEntry(DirectoryData& directory, std::string_view slot_id) {
     return FindIn(directory, slot_id);
 }
 
-const DialEntry* FindDialEntry(const DirectoryData& directory, const QString& slot_id) {
+const DialEntry* FindDialEntry(const DirectoryData& directory, std::string_view slot_id) {
     return FindIn(directory, slot_id);
 }
 
@@ -62,29 +65,23 @@ void EmptyDialEntry(DialEntry& entry) {
     ClearMembers(entry);
 }
 
-bool StoreIndividualEntry(DialEntry& entry, const QString& number, const QString& name) {
+bool StoreIndividualEntry(DialEntry& entry, std::string_view number, std::u16string_view name) {
     std::array<char, kNameFieldSize> device_name{};
     std::array<char, kNumberFieldSize> narrow_number{};
-    if (!StoreDeviceName(name, device_name) || !StoreText(narrow_number, number.toUtf8().toStdString())) {
-        return false;
-    }
+    if (!StoreDeviceName(name, device_name) || !StoreText(narrow_number, number)) return false;
     entry.kind = EntryKind::Individual;
     entry.name = device_name;
     entry.number = narrow_number;
     return true;
 }
 
-bool StoreGroupEntry(DialEntry& entry, const QString& name, const QStringList& members) {
+bool StoreGroupEntry(DialEntry& entry, std::u16string_view name, const std::vector<std::string>& members) {
     std::array<char, kNameFieldSize> device_name{};
-    if (!StoreDeviceName(name, device_name) ||
-        static_cast<std::size_t>(members.size()) > entry.members.size()) {
-        return false;
-    }
+    if (!StoreDeviceName(name, device_name) || members.size() > entry.members.size()) return false;
     ClearMembers(entry);
     entry.kind = EntryKind::Group;
     entry.name = device_name;
-    for (qsizetype i = 0; i < members.size(); ++i)
-        entry.members[static_cast<std::size_t>(i)] = NarrowSlotId(members[i]);
+    for (std::size_t i = 0; i < members.size(); ++i) entry.members[i] = NarrowSlotId(members[i]);
     entry.member_count = static_cast<std::uint16_t>(members.size());
     return true;
 }
