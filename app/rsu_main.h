@@ -143,6 +143,12 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // Step of a successful read: tree, pages and the directory-shown state.
     void ShowReadDirectory();
     std::int32_t CheckAndWrite(bool* written);
+    // Message 170 with its Merge... button: true to write Working, as edited (OK) or merged with the
+    // printer's directory in DeviceCheck (Merge... and then Merge and Write).
+    bool AgreeToWriteOverPrinterChanges();
+    // The merge review of Baseline, DeviceCheck and Working; on Merge and Write, Working holds the
+    // merge and the pages show it. False when the user cancelled.
+    bool ReviewMerge();
     void OnPrinterChanged(int index);
     // Asks whether the shown directory may be closed for another printer; false to keep it.
     bool AgreeToCloseDirectory();
@@ -173,6 +179,8 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     QString RunFileDialog(QFileDialog* dialog);
     bool LoadDirectory(const QString& path);
     void RefreshPagesAfterLoad();
+    // Rebuilds the pages after Working was replaced as a whole, each with its first row selected.
+    void ShowReplacedDirectory();
 
     CRSUToolTipCtrl tool_tips_;
     std::unique_ptr<CRSUFuncRemoteSetup> remote_setup_;

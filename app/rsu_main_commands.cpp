@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/communication.h"
+#include "app/merge_review_dlg.h"
 #include "app/result_message.h"
 #include "app/rsu_main.h"
 #include "directorytools/directory_backup.h"
@@ -114,9 +115,7 @@ std::int32_t CRSUMain::CheckAndWrite(bool* written) {
         if (modified != rs::kModified) return modified;
     } else if (check == rs::kDeviceDirectoryChanged) {
         communication_->EndCommunication();
-        if (Ask(ids::kMsgPrinterChanged, MessageStyle::Question) != QMessageBox::Ok) {
-            return rs::kSuccess;
-        }
+        if (!AgreeToWriteOverPrinterChanges()) return rs::kSuccess;
         if (!communication_->BeginCommunication()) {
             Ask(ids::kMsgGeneralFailure, MessageStyle::Error);
             return rs::kSuccess;
@@ -131,6 +130,31 @@ std::int32_t CRSUMain::CheckAndWrite(bool* written) {
     if (write != rs::kSuccess) return write;
     *written = true;
     return setup->ReplaceCopy(DirectoryCopy::Baseline, DirectoryCopy::Working);
+}
+
+bool CRSUMain::AgreeToWriteOverPrinterChanges() {
+    switch (AskWithButton(this, ids::kMsgPrinterChanged, ids::kIdsAppTitle, ids::kIdsMergeButton)) {
+        case QuestionAnswer::Ok:
+            return true;
+        case QuestionAnswer::Button:
+            return ReviewMerge();
+        case QuestionAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool CRSUMain::ReviewMerge() {
+    CRSUFuncRemoteSetup& setup = *remote_setup_;
+    DirectoryData& working = *setup.Copy(DirectoryCopy::Working);
+    CRSUMergeReviewDlg review(*setup.Copy(DirectoryCopy::Baseline), *setup.Copy(DirectoryCopy::DeviceCheck),
+                              working, this);
+    if (review.exec() != QDialog::Accepted) return false;
+    // The write that follows makes the merge the Baseline too.
+    working = review.Merge().merged;
+    saved_ = false;
+    ShowReplacedDirectory();
+    return true;
 }
 
 bool CRSUMain::PrepareExit() {

@@ -88,10 +88,14 @@ bool CRSUMain::LoadDirectory(const QString& path) {
 }
 
 void CRSUMain::RefreshPagesAfterLoad() {
+    ShowReplacedDirectory();
+    CountUsage(UsageIndex::kLoadFromPc);
+}
+
+void CRSUMain::ShowReplacedDirectory() {
     // The tree and the page shown stay as they are.
     RefreshPages();
     for (CRSUPage* page : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_}) page->SelectRow(0);
-    CountUsage(UsageIndex::kLoadFromPc);
 }
 
 }  // namespace orvane

@@ -48,6 +48,25 @@ bool SetInto(const std::string& value, CliOptions* options, std::string*) {
     return true;
 }
 
+// --base BASE: a file; standard input may already carry FILE.
+bool SetBase(const std::string& value, CliOptions* options, std::string* error) {
+    if (value == "-") {
+        *error = "--base takes a file, not standard input";
+        return false;
+    }
+    options->base = value;
+    return true;
+}
+
+bool SetPrefer(const std::string& value, CliOptions* options, std::string* error) {
+    if (value != "file" && value != "printer") {
+        *error = "--prefer takes file or printer, not \"" + value + "\"";
+        return false;
+    }
+    options->prefer = value == "file" ? MergeSide::Here : MergeSide::Printer;
+    return true;
+}
+
 }  // namespace
 
 const std::vector<CommandSpec>& CommandTable() {
@@ -129,6 +148,22 @@ const std::vector<OptionSpec>& OptionTable() {
          {Write},
          SetFlag<&CliOptions::dry_run>,
          "print the changes the write to one printer would make, send nothing."},
+        {"--base",
+         OptionValue::Required,
+         "BASE.rsd",
+         {Write, Restore},
+         SetBase,
+         "the directory FILE was edited from (a directory file or JSON document): what changed on the "
+         "printer since then is merged with what changed in FILE instead of being written over. When "
+         "both changed a slot differently, nothing is written and each such slot is listed (exit status "
+         "5) unless --prefer settles them."},
+        {"--prefer",
+         OptionValue::Required,
+         "SIDE",
+         {Write, Restore},
+         SetPrefer,
+         "file or printer: the side whose contents every slot changed differently on both sides takes "
+         "in a merge with --base."},
         {"--no-verify",
          OptionValue::None,
          "",

@@ -11,9 +11,11 @@ constexpr char kCommandsText[] = R"(Usage:
   orvane-cli read --port PORT [--out FILE.rsd --product-id ID] [--json]
   orvane-cli read --printer NAME [--out FILE.rsd] [--product-id ID] [--json]
   orvane-cli write --port PORT FILE (--product-id ID | --force) [--dry-run] [--no-verify]
+             [--base BASE.rsd [--prefer file|printer]]
   orvane-cli write --printer NAME FILE [--product-id ID] [--force] [--dry-run] [--no-verify]
+             [--base BASE.rsd [--prefer file|printer]]
   orvane-cli write (--port PORT | --printer NAME ... | --all-of-model MODEL) FILE [--product-id ID]
-             [--force] [--no-verify]
+             [--force] [--no-verify] [--base BASE.rsd [--prefer file|printer]]
   orvane-cli show FILE.rsd [--json]
   orvane-cli printers [--json]
   orvane-cli export (--port PORT | --printer NAME | FILE) --format csv|vcard|json [--out FILE]
@@ -25,7 +27,7 @@ constexpr char kCommandsText[] = R"(Usage:
   orvane-cli diff A B [--product-id ID] [--json]  (A and B each FILE, --port PORT or --printer NAME)
   orvane-cli backups [--printer NAME]
   orvane-cli restore BACKUP.rsd (--port PORT | --printer NAME ... | --all-of-model MODEL)
-             [--product-id ID] [--force] [--no-verify]
+             [--product-id ID] [--force] [--no-verify] [--base BASE.rsd [--prefer file|printer]]
   orvane-cli --help
   orvane-cli --version
 
@@ -44,6 +46,13 @@ Commands:
           is sent. Before anything is sent, the directory read just then is saved as a backup
           (see backups); after the write the printer is read back and compared with what was
           sent (--no-verify skips that). --dry-run prints what would change and sends nothing.
+          With --base BASE.rsd, the directory FILE was edited from, FILE is merged with the
+          printer's directory instead of written over it: per slot (the sender and each
+          rejected number too), what changed only on the printer stays and what changed only
+          in FILE is taken. A slot both changed differently is a conflict: nothing is written,
+          each conflict is listed by slot ID (exit status 5), unless --prefer file or --prefer
+          printer settles every conflict. Group members naming a slot the merge emptied are
+          dropped, each with a warning.
   show    Prints the directory held in FILE.rsd, using the capability recorded in the file.
           Wherever a command reads a directory FILE (show, export, check, diff), it may also be a
           JSON document as read --json prints it; its "capability" gives the slots.
@@ -105,6 +114,8 @@ Exit status:
   2  bad command line
   3  check found problems; diff found differences
   4  a write went out, but the printer read back does not hold what was sent
+  5  write or restore with --base: slots changed differently in FILE and on the printer;
+     nothing was written
 )";
 
 constexpr std::size_t kHelpColumn = 20;  // where the text of each option starts

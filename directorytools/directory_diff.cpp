@@ -12,19 +12,6 @@ std::string MemberList(const std::vector<std::string>& members) {
     return members.empty() ? "no members" : Joined(members, " ");
 }
 
-// "individual "Bo" 12", "group "G" of 01 02", "empty".
-std::string Describe(const PortableEntry& entry) {
-    switch (entry.kind) {
-        case EntryKind::Individual:
-            return "individual " + QuotedText(entry.name) + " " + QuotedText(entry.number);
-        case EntryKind::Group:
-            return "group " + QuotedText(entry.name) + " of " + MemberList(entry.members);
-        case EntryKind::Empty:
-            break;
-    }
-    return "empty";
-}
-
 const PortableEntry* FindEntry(const PortableDirectory& directory, const std::string& id) {
     const auto found = std::find_if(directory.entries.begin(), directory.entries.end(),
                                     [&](const PortableEntry& entry) { return entry.id == id; });
@@ -39,16 +26,16 @@ void Field(const std::string& name, std::u16string_view a, std::u16string_view b
 void EntryChange(const PortableEntry& a, const PortableEntry& b, std::vector<DirectoryChange>* changes) {
     if (a.kind == EntryKind::Empty && b.kind == EntryKind::Empty) return;
     if (a.kind == EntryKind::Empty) {
-        changes->push_back({a.id, "added", Describe(b)});
+        changes->push_back({a.id, "added", DescribeEntry(b)});
         return;
     }
     if (b.kind == EntryKind::Empty) {
-        changes->push_back({a.id, "removed", Describe(a)});
+        changes->push_back({a.id, "removed", DescribeEntry(a)});
         return;
     }
     std::vector<std::string> parts;
     if (a.kind != b.kind) {
-        changes->push_back({a.id, "changed", Describe(a) + " -> " + Describe(b)});
+        changes->push_back({a.id, "changed", DescribeEntry(a) + " -> " + DescribeEntry(b)});
         return;
     }
     Field("name", a.name, b.name, &parts);
@@ -100,13 +87,25 @@ void RejectChanges(const PortableDirectory& a, const PortableDirectory& b,
 
 }  // namespace
 
+std::string DescribeEntry(const PortableEntry& entry) {
+    switch (entry.kind) {
+        case EntryKind::Individual:
+            return "individual " + QuotedText(entry.name) + " " + QuotedText(entry.number);
+        case EntryKind::Group:
+            return "group " + QuotedText(entry.name) + " of " + MemberList(entry.members);
+        case EntryKind::Empty:
+            break;
+    }
+    return "empty";
+}
+
 std::vector<DirectoryChange> DiffDirectories(const PortableDirectory& a, const PortableDirectory& b) {
     std::vector<DirectoryChange> changes;
     for (const PortableEntry& entry : a.entries) {
         const PortableEntry* other = FindEntry(b, entry.id);
         if (other == nullptr) {
             changes.push_back(
-                {entry.id, "only-in-first", "only the first has this slot: " + Describe(entry)});
+                {entry.id, "only-in-first", "only the first has this slot: " + DescribeEntry(entry)});
         } else {
             EntryChange(entry, *other, &changes);
         }
@@ -114,7 +113,7 @@ std::vector<DirectoryChange> DiffDirectories(const PortableDirectory& a, const P
     for (const PortableEntry& entry : b.entries) {
         if (FindEntry(a, entry.id) == nullptr) {
             changes.push_back(
-                {entry.id, "only-in-second", "only the second has this slot: " + Describe(entry)});
+                {entry.id, "only-in-second", "only the second has this slot: " + DescribeEntry(entry)});
         }
     }
     SenderChange(a, b, &changes);

@@ -16,6 +16,9 @@ struct DirectoryChange {
     std::string text;    // what changed, one line: `name "Bo" -> "Cy", number "12" -> "34"`
 };
 
+// One entry in a line: `individual "Bo" "12"`, `group "G" of 01 02`, `empty`.
+std::string DescribeEntry(const PortableEntry& entry);
+
 // The differences from `a` to `b`: slots in the order of `a`, then the slots only `b` has; then the
 // sender; then the rejected numbers. Empty when both hold the same directory.
 std::vector<DirectoryChange> DiffDirectories(const PortableDirectory& a, const PortableDirectory& b);

@@ -162,6 +162,34 @@ inline constexpr int kIdsHeadingSender = 1061;       // heading: sender informat
 inline constexpr int kIdsHeadingRejected = 1062;     // heading: rejected numbers
 inline constexpr int kIdsLanguageMenuItem = 1063;    // system-menu item: language dialog
 
+// Merging with the printer's changes: the third button of message 170 and the review dialog.
+inline constexpr int kIddMergeReview = 200;              // merge review dialog
+inline constexpr int kIdsMergeButton = 20000;            // message 170's button that opens the review
+inline constexpr int kIdsMergeColumnSlot = 20001;        // review column: slot
+inline constexpr int kIdsMergeColumnPrinter = 20002;     // review column: what the printer holds
+inline constexpr int kIdsMergeColumnHere = 20003;        // review column: what this window holds
+inline constexpr int kIdsMergeColumnChange = 20004;      // review column: where the slot changed
+inline constexpr int kIdsMergeColumnTaken = 20005;       // review column: the side the merge takes
+inline constexpr int kIdsMergeChangedOnPrinter = 20006;  // change: on the printer only
+inline constexpr int kIdsMergeChangedHere = 20007;       // change: in this window only
+inline constexpr int kIdsMergeChangedAlike = 20008;      // change: on both alike
+inline constexpr int kIdsMergeConflict = 20009;          // change: on both differently
+inline constexpr int kIdsMergeTakenPrinter = 20010;      // side taken: the printer's
+inline constexpr int kIdsMergeTakenHere = 20011;         // side taken: this window's
+inline constexpr int kIdsMergeEmpty = 20012;             // an empty slot, sender or rejected number
+inline constexpr int kIdsMergeIndividual = 20013;        // an individual entry: %1 name, %2 number
+inline constexpr int kIdsMergeGroup = 20014;             // a group: %1 name, %2 member slot IDs
+inline constexpr int kIdsMergeSender = 20015;            // the sender's row
+inline constexpr int kIdsMergeRejected = 20016;          // a rejected number's row: %1 its slot ID
+inline constexpr int kIdsMergeDropped = 20017;           // a dropped member: %1 group, %2 member
+inline constexpr int kIdcMergeIntro = 20050;             // review: what the dialog is for
+inline constexpr int kIdcMergeList = 20051;              // review: the changed slots
+inline constexpr int kIdcMergeTakePrinter = 20052;       // review: selected conflicts take the printer's
+inline constexpr int kIdcMergeKeepHere = 20053;          // review: selected conflicts keep this window's
+inline constexpr int kIdcMergeDropped = 20054;           // review: group members the merge drops
+inline constexpr int kIdcMergeWrite = 20055;             // review: Merge and Write
+inline constexpr int kIdcMergeCancel = 20056;            // review: Cancel
+
 // The program's own strings, compiled in (app_strings.h).
 inline constexpr int kIdsDefaultLanguage = 10000;  // the UI language's default language ID text
 inline constexpr int kIdsEnglishNameBase = 11000;  // + table row (1..32): English language name

@@ -1,5 +1,8 @@
 #include "ui/show_message.h"
 
+#include <QPushButton>
+#include <memory>
+
 #include "ui/language.h"
 #include "ui/language_module.h"
 
@@ -22,13 +25,29 @@ QMessageBox::StandardButtons ButtonsOf(MessageStyle style) {
     return style == MessageStyle::Question ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok;
 }
 
+// The box of `message_id`, read right to left when the language setting asks for it now.
+std::unique_ptr<QMessageBox> MakeBox(QWidget* owner, int message_id, int caption_id, MessageStyle style) {
+    auto box = std::make_unique<QMessageBox>(IconOf(style), LoadString(caption_id), LoadString(message_id),
+                                             ButtonsOf(style), owner);
+    box->setLayoutDirection(LayoutDirectionOf(CurrentLanguage()));
+    return box;
+}
+
 }  // namespace
 
 QMessageBox::StandardButton ShowMessage(QWidget* owner, int message_id, int caption_id, MessageStyle style) {
-    QMessageBox box(IconOf(style), LoadString(caption_id), LoadString(message_id), ButtonsOf(style), owner);
-    box.setLayoutDirection(LayoutDirectionOf(CurrentLanguage()));
-    const int pressed = box.exec();
+    const int pressed = MakeBox(owner, message_id, caption_id, style)->exec();
     return pressed == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
+}
+
+QuestionAnswer AskWithButton(QWidget* owner, int message_id, int caption_id, int button_id) {
+    const std::unique_ptr<QMessageBox> box = MakeBox(owner, message_id, caption_id, MessageStyle::Question);
+    QPushButton* own = box->addButton(LoadString(button_id), QMessageBox::ActionRole);
+    own->setObjectName(QString::number(button_id));
+    own->setAccessibleName(WithoutMnemonic(own->text()));
+    box->exec();
+    if (box->clickedButton() == own) return QuestionAnswer::Button;
+    return box->clickedButton() == box->button(QMessageBox::Ok) ? QuestionAnswer::Ok : QuestionAnswer::Cancel;
 }
 
 }  // namespace orvane

@@ -18,4 +18,15 @@ enum class MessageStyle {
 // QMessageBox::Ok or QMessageBox::Cancel.
 QMessageBox::StandardButton ShowMessage(QWidget* owner, int message_id, int caption_id, MessageStyle style);
 
+// The answer to a question with a button of its own.
+enum class QuestionAnswer {
+    Ok,      // OK
+    Button,  // the question's own button
+    Cancel,  // Cancel, Escape or the close box
+};
+
+// ShowMessage in the question style with one more button beside OK and Cancel: its text is string
+// `button_id` of the language module, its objectName that ID.
+QuestionAnswer AskWithButton(QWidget* owner, int message_id, int caption_id, int button_id);
+
 }  // namespace orvane

@@ -71,6 +71,14 @@ INSTANTIATE_TEST_SUITE_P(
               {"restore", "--port", "USB001", "--printer", "Nobody", "--all-of-model", "M", "--product-id",
                "1", "--force", "--no-verify", "absent/a.rsd"},
               kNoFile),
+        Taken("WriteMerge",
+              {"write", "--port", "USB001", "absent/a.rsd", "--product-id", "1", "--base", "absent/b.rsd",
+               "--prefer", "printer"},
+              kNoFile),
+        Taken("RestoreMerge",
+              {"restore", "--port", "USB001", "absent/a.rsd", "--product-id", "1", "--base", "absent/b.rsd",
+               "--prefer", "file"},
+              kNoFile),
         Taken("Show", {"show", "absent/a.rsd", "--json"},
               "reading absent/a.rsd: The directory file cannot be opened. (code 14)"),
         Taken("Export",
@@ -101,6 +109,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refused("JsonForExport", {"export", "a.rsd", "--format", "json", "--json"},
                 "export has no option --json"),
         Refused("PortForBackups", {"backups", "--port", "USB001"}, "backups has no option --port"),
+        Refused("PreferWithoutBase", {"write", "--port", "USB001", "a.rsd", "--force", "--prefer", "file"},
+                "write --prefer settles the conflicts of a merge: give --base BASE.rsd"),
+        Refused("PreferOfNeitherSide", {"write", "--port", "USB001", "a.rsd", "--prefer", "mine"},
+                "--prefer takes file or printer, not \"mine\""),
+        Refused("BaseFromStandardInput", {"write", "--port", "USB001", "a.rsd", "--base", "-"},
+                "--base takes a file, not standard input"),
+        Refused("BaseForImport", {"import", "a.csv", "--into", "x.rsd", "--base", "b.rsd"},
+                "import has no option --base"),
         Refused("OutWithoutValue", {"export", "a.rsd", "--format", "csv", "--out"}, "--out needs a value"),
         Refused("FormatWithoutValue", {"export", "a.rsd", "--format"}, "--format needs a value"),
         Refused("OptionInsteadOfPort", {"read", "--port", "--json"}, "--port needs a value"),
@@ -146,7 +162,7 @@ TEST(CliHelp, SynopsisNamesTheOptionsThatEachCommandTakes) {
     const std::string synopsis = run.out.substr(0, commands);
     const std::string entries = run.out.substr(options, run.out.find("\n\n", options) - options);
     const OptionUse listed = OptionsUse(entries);
-    EXPECT_EQ(listed.size(), 12u) << entries;
+    EXPECT_EQ(listed.size(), 14u) << entries;
     EXPECT_EQ(SynopsisUse(synopsis), listed);
 }
 
