@@ -54,6 +54,7 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     setSizeGripEnabled(true);
     CreateControls();
     CreateLanguageAction();
+    CreateCheckAction();
     if (!ReadModels(directory)) {
         usable_ = false;
         return;
@@ -144,7 +145,8 @@ void CRSUMain::ShowDemoButton(const QString& program_directory) {
 }
 
 void CRSUMain::StartUsageSurvey() {
-    if (UsageCounter::StartSurvey(model_list_path_, CurrentLanguage(), &usage_) == UsageCounter::kOutOfMemory) {
+    if (UsageCounter::StartSurvey(model_list_path_, CurrentLanguage(), &usage_) ==
+        UsageCounter::kOutOfMemory) {
         Ask(ids::kMsgOutOfMemory, MessageStyle::Error);
         return;
     }
@@ -164,6 +166,7 @@ void CRSUMain::ShowNoDirectoryState() {
     }
     ShowPage(nullptr);
     write_->setEnabled(false);
+    check_->setEnabled(false);
     read_->setEnabled(printer_list_->count() > 0);
 }
 
@@ -173,6 +176,7 @@ void CRSUMain::ShowDirectoryState() {
         shown->show();
     }
     write_->setEnabled(true);
+    check_->setEnabled(true);
 }
 
 void CRSUMain::CloseDirectory() {

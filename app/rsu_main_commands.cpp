@@ -83,12 +83,13 @@ void CRSUMain::ShowReadDirectory() {
     shown_printer_index_ = printer_list_->currentIndex();
     RememberPrinter();
     const ModelRecord* model = SelectedModel();
-    if (usage_ && model != nullptr && model->survey_dev_id) usage_->SetText(SurveyText::kDevId, *model->survey_dev_id);
+    if (usage_ && model != nullptr && model->survey_dev_id)
+        usage_->SetText(SurveyText::kDevId, *model->survey_dev_id);
     CountUsage(UsageIndex::kUpload);
 }
 
 void CRSUMain::OnWrite() {
-    if (!remote_setup_ || IsBusy()) return;
+    if (!remote_setup_ || IsBusy() || !AgreeToWriteProblems()) return;
     if (!communication_->BeginCommunication()) {
         Ask(ids::kMsgGeneralFailure, MessageStyle::Error);
         return;

@@ -74,9 +74,9 @@ class Checker {
 
     // A problem of one slot (or of the sender).
     void AddAt(std::string kind, const Where& where, std::string text, std::u16string_view subject = {}) {
-        std::vector<std::string> slots;
-        if (!where.id.empty()) slots.push_back(where.id);
-        Add({std::move(kind), where.label, std::move(text), where.place, std::move(slots),
+        std::vector<std::string> slot_ids;
+        if (!where.id.empty()) slot_ids.push_back(where.id);
+        Add({std::move(kind), where.label, std::move(text), where.place, std::move(slot_ids),
              std::u16string(subject)});
     }
 

@@ -27,7 +27,7 @@ struct DirectoryProblem {
     ProblemPlace place = ProblemPlace::kDial;
     // The slot IDs of `place` it names: every slot of a repeated number; a group, then its empty
     // member; else the one slot (none for the sender).
-    std::vector<std::string> slots;
+    std::vector<std::string> slot_ids;
     // The refused name or number, or the repeated number; empty for a group's own problems.
     std::u16string subject;
 };

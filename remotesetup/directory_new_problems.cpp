@@ -20,7 +20,7 @@ bool NamesOnly(const std::vector<std::string>& part, const std::vector<std::stri
 bool Covers(const DirectoryProblem& old, const DirectoryProblem& problem) {
     if (old.kind != problem.kind || old.place != problem.place || old.subject != problem.subject)
         return false;
-    return IsRepeatedNumber(problem) ? NamesOnly(problem.slots, old.slots) : old.slots == problem.slots;
+    return IsRepeatedNumber(problem) ? NamesOnly(problem.slot_ids, old.slot_ids) : old.slot_ids == problem.slot_ids;
 }
 
 }  // namespace
