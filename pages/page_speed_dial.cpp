@@ -80,6 +80,13 @@ void CRSUPageSpeedDial::OnFindTextChanged(const QString& text) {
 }
 
 void CRSUPageSpeedDial::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == find_) {
+        // Into the rows found, never on to the window's default button.
+        List()->setFocus(Qt::OtherFocusReason);
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && !find_->text().isEmpty()) {
         find_->clear();
         event->accept();

@@ -28,7 +28,7 @@ class CRSUPageSpeedDial : public CRSUPage {
     void OnDelete() override;
     // The page's own change keeps the rows shown, so the edited or emptied row stays in view.
     int RefreshAfterChange() override;
-    // Escape clears the find text.
+    // Escape clears the find text; Enter in the find field moves into the list.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

@@ -95,6 +95,7 @@ class CheckAndFindTest : public QObject {
     void findShowsTheRowsThatContainTheText();
     void escapeClearsTheFind_data();
     void escapeClearsTheFind();
+    void enterInTheFindFieldMovesIntoTheList();
     void deleteWithAFindEmptiesOnlyTheRowsShown();
 
   private:
@@ -281,6 +282,24 @@ void CheckAndFindTest::escapeClearsTheFind() {
     QCOMPARE(Find<QLineEdit>(window, ids::kIdcFind)->text(), QString());
     QCOMPARE(Column(window, kSlotColumn), all_slots);
     QVERIFY(window.isVisible());
+}
+
+void CheckAndFindTest::enterInTheFindFieldMovesIntoTheList() {
+    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    ReadInto(window);
+    // The window's default buttons (Write, Edit) stay untouched.
+    Find<QPushButton>(window, ids::kIdOk)->setDefault(true);
+    FindText(window, "ann");
+    // Any window that opens is closed again and named.
+    ModalSteps nothing;
+    nothing.Then("no window", {});
+    QTest::keyClick(Find<QLineEdit>(window, ids::kIdcFind), Qt::Key_Return);
+    auto* list = Find<QTreeView>(window, ids::kIdcSpeedDialList);
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(nothing.Met(), QStringList());
+    QCOMPARE(Column(window, kNameColumn), QStringList{"Ann"});
+    QVERIFY(list->selectionModel()->isRowSelected(0, {}));
+    QCOMPARE(sim_->Count("StartJob"), 1);
 }
 
 void CheckAndFindTest::deleteWithAFindEmptiesOnlyTheRowsShown() {
