@@ -58,6 +58,7 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     setSizeGripEnabled(true);
     CreateControls();
     CreateLanguageAction();
+    CreateCheckAction();
     if (!ReadModels(directory)) {
         usable_ = false;
         return;
@@ -168,6 +169,7 @@ void CRSUMain::ShowNoDirectoryState() {
     }
     ShowPage(nullptr);
     write_->setEnabled(false);
+    check_->setEnabled(false);
     read_->setEnabled(printer_list_->count() > 0);
 }
 
@@ -177,6 +179,7 @@ void CRSUMain::ShowDirectoryState() {
         shown->show();
     }
     write_->setEnabled(true);
+    check_->setEnabled(true);
 }
 
 void CRSUMain::CloseDirectory() {

@@ -13,7 +13,9 @@
 #include "platform/model_list.h"
 #include "ui/show_message.h"
 
+class QAction;
 class QComboBox;
+class QKeySequence;
 class QFileDialog;
 class QFrame;
 class QLabel;
@@ -88,6 +90,10 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void OnLoad();
     // The language dialog (the window's language action 16).
     void OnLanguageDialog();
+    // The check report of every problem of the directory shown (the window's check action).
+    void OnCheck();
+    // The window's check action (Ctrl+K), for a menu that offers it.
+    QAction* CheckAction() const { return check_; }
 
     // Counts one use in the usage survey (nothing while the survey is off).
     void CountUsage(UsageIndex index);
@@ -115,6 +121,15 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void StoreWindowSize();
     // The language action (rsu_main_language.cpp): context menu of the window and a shortcut.
     void CreateLanguageAction();
+    // An action of the window with `text` and objectName `command`, in the window's context menu and
+    // on `shortcut`, that runs `handler`.
+    QAction* AddWindowAction(const QString& text, int command, const QKeySequence& shortcut,
+                             void (CRSUMain::*handler)());
+    // The check action (rsu_main_check.cpp): context menu of the window and a shortcut.
+    void CreateCheckAction();
+    // Before a write: the problems the edits brought in are shown first; false when the user
+    // keeps the directory off the printer.
+    bool AgreeToWriteProblems();
     QPushButton* AddButton(int id);
     void ShowDemoButton(const QString& program_directory);
     // Starts the usage survey and counts this launch.
@@ -205,6 +220,7 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     QPushButton* help_button_ = nullptr;
     QPushButton* catalogue_ = nullptr;
     QPushButton* close_ = nullptr;
+    QAction* check_ = nullptr;
     std::vector<PageRow> page_rows_;
     Communication* communication_ = nullptr;
     std::uint16_t pending_language_ = 0;

@@ -90,7 +90,7 @@ void CRSUMain::ShowReadDirectory() {
 }
 
 void CRSUMain::OnWrite() {
-    if (!remote_setup_ || IsBusy()) return;
+    if (!remote_setup_ || IsBusy() || !AgreeToWriteProblems()) return;
     if (!communication_->BeginCommunication()) {
         Ask(ids::kMsgGeneralFailure, MessageStyle::Error);
         return;

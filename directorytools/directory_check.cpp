@@ -22,6 +22,17 @@ bool Accepted(std::u16string_view text, const FieldRules& rules, std::int32_t li
     return FilterFieldText(text, rules, static_cast<std::size_t>(std::max(limit, 0))) == text;
 }
 
+// Where a problem is: the label the texts use, the part of the directory and the slot ID in it.
+struct Where {
+    std::string label;
+    ProblemPlace place;
+    std::string id;  // empty for the sender
+
+    static Where Dial(const std::string& id) { return {id, ProblemPlace::kDial, id}; }
+    static Where Sender() { return {"sender", ProblemPlace::kSender, {}}; }
+    static Where Reject(const std::string& id) { return {"rejected " + id, ProblemPlace::kReject, id}; }
+};
+
 class Checker {
   public:
     Checker(const DeviceCapability& capability, const PortableDirectory& directory)
@@ -36,73 +47,89 @@ class Checker {
         for (const PortableEntry& entry : directory_.entries) {
             if (entry.kind == EntryKind::Group) Group(entry);
             if (entry.kind == EntryKind::Individual) {
-                Texts(entry.id, entry.name, capability_.current_name_length, entry.number,
+                Texts(Where::Dial(entry.id), entry.name, capability_.current_name_length, entry.number,
                       FaxEditMode::kDialEntry, capability_.current_tel_no_length);
                 numbers[entry.number].push_back(entry.id);
             }
         }
-        Repeated(numbers, "duplicate-number", "slots");
+        Repeated(numbers, "duplicate-number", ProblemPlace::kDial, "slots");
         if (directory_.sender) {
-            Texts("sender", directory_.sender->name, capability_.current_user_name_length,
+            Texts(Where::Sender(), directory_.sender->name, capability_.current_user_name_length,
                   directory_.sender->number, FaxEditMode::kSenderNumber,
                   capability_.current_user_tel_no_length);
         }
         std::map<std::u16string, std::vector<std::string>> rejected;
         for (const PortableReject& reject : directory_.rejects) {
             if (reject.number.empty()) continue;
-            NumberText("rejected " + reject.id, reject.number, FaxEditMode::kRejectedNumber,
+            NumberText(Where::Reject(reject.id), reject.number, FaxEditMode::kRejectedNumber,
                        capability_.current_reject_tel_no_length);
             rejected[reject.number].push_back(reject.id);
         }
-        Repeated(rejected, "duplicate-rejected", "reject slots");
+        Repeated(rejected, "duplicate-rejected", ProblemPlace::kReject, "reject slots");
         return std::move(problems_);
     }
 
   private:
-    void Add(std::string kind, std::string slot, std::string text) {
-        problems_.push_back({std::move(kind), std::move(slot), std::move(text)});
+    void Add(DirectoryProblem problem) { problems_.push_back(std::move(problem)); }
+
+    // A problem of one slot (or of the sender).
+    void AddAt(std::string kind, const Where& where, std::string text, std::u16string_view subject = {}) {
+        std::vector<std::string> slot_ids;
+        if (!where.id.empty()) slot_ids.push_back(where.id);
+        Add({std::move(kind), where.label, std::move(text), where.place, std::move(slot_ids),
+             std::u16string(subject)});
     }
 
     void Group(const PortableEntry& group) {
         const std::string label = "group " + group.id + " " + QuotedText(group.name);
+        const Where where = Where::Dial(group.id);
         if (!Accepted(group.name, name_rules_, capability_.current_name_length)) {
-            Add("name-refused", group.id, "the name of " + label + " is not one the printer's rules accept");
+            AddAt("name-refused", where, "the name of " + label + " is not one the printer's rules accept",
+                  group.name);
         }
         if (group.members.empty()) {
-            Add("group-without-members", group.id, label + " has no members");
+            AddAt("group-without-members", where, label + " has no members");
             return;
         }
         for (const std::string& member : group.members) {
             const auto kind = kinds_.find(member);
             if (kind == kinds_.end() || kind->second == EntryKind::Empty) {
-                Add("empty-member", group.id, label + ": member " + member + " names an empty slot");
+                Add({"empty-member",
+                     group.id,
+                     label + ": member " + member + " names an empty slot",
+                     ProblemPlace::kDial,
+                     {group.id, member},
+                     {}});
             }
         }
     }
 
-    void Texts(const std::string& slot, std::u16string_view name, std::int32_t name_limit,
+    void Texts(const Where& where, std::u16string_view name, std::int32_t name_limit,
                std::u16string_view number, FaxEditMode mode, std::int32_t number_limit) {
         if (!Accepted(name, name_rules_, name_limit)) {
-            Add("name-refused", slot,
-                slot + ": the name " + QuotedText(name) + " is not one the printer's rules accept");
+            AddAt("name-refused", where,
+                  where.label + ": the name " + QuotedText(name) + " is not one the printer's rules accept",
+                  name);
         }
-        NumberText(slot, number, mode, number_limit);
+        NumberText(where, number, mode, number_limit);
     }
 
-    void NumberText(const std::string& slot, std::u16string_view number, FaxEditMode mode,
-                    std::int32_t limit) {
+    void NumberText(const Where& where, std::u16string_view number, FaxEditMode mode, std::int32_t limit) {
         if (!Accepted(number, FieldRules::Number(mode), limit)) {
-            Add("number-refused", slot,
-                slot + ": the number " + QuotedText(number) + " is not one the printer's rules accept");
+            AddAt(
+                "number-refused", where,
+                where.label + ": the number " + QuotedText(number) + " is not one the printer's rules accept",
+                number);
         }
     }
 
     void Repeated(const std::map<std::u16string, std::vector<std::string>>& numbers, const std::string& kind,
-                  const std::string& what) {
+                  ProblemPlace place, const std::string& what) {
         for (const auto& [number, slots] : numbers) {
             if (slots.size() > 1) {
-                Add(kind, slots.front(),
-                    "the number " + QuotedText(number) + " is in the " + what + " " + Listed(slots));
+                Add({kind, slots.front(),
+                     "the number " + QuotedText(number) + " is in the " + what + " " + Listed(slots), place,
+                     slots, number});
             }
         }
     }

@@ -11,12 +11,25 @@
 
 namespace orvane {
 
+// The part of a directory a problem is in.
+enum class ProblemPlace {
+    kDial,    // a dial slot
+    kSender,  // the sender information
+    kReject,  // a reject slot
+};
+
 // One problem found.
 struct DirectoryProblem {
     std::string kind;  // "empty-member", "duplicate-number", "group-without-members", "name-refused",
                        // "number-refused", "duplicate-rejected"
     std::string slot;  // the slot it is about ("01", "*00", "sender", "rejected 01")
     std::string text;  // one sentence
+    ProblemPlace place = ProblemPlace::kDial;
+    // The slot IDs of `place` it names: every slot of a repeated number; a group, then its empty
+    // member; else the one slot (none for the sender).
+    std::vector<std::string> slot_ids;
+    // The refused name or number, or the repeated number; empty for a group's own problems.
+    std::u16string subject;
 };
 
 // Every problem of `directory` for a printer with `capability`, each once: per group and empty

@@ -1,5 +1,6 @@
 #include "pages/rsu_page.h"
 
+#include <QAbstractProxyModel>
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,13 +27,19 @@ constexpr int kNoDirectory = 5;
 }  // namespace
 
 CRSUPage::CRSUPage(CRSUPageHost* host, const PageControls& controls, DirectoryListModel* model,
-                   QWidget* parent)
+                   QWidget* parent, QAbstractProxyModel* shown)
     : QWidget(parent), host_(host), model_(model), menu_x_offset_(controls.menu_x_offset) {
     setObjectName(QString::number(controls.template_id));
     model_->setParent(this);
     list_ = new CRSUListCtrl(this);
     list_->setObjectName(QString::number(controls.list_id));
-    list_->setModel(model_);
+    if (shown != nullptr) {
+        shown->setParent(this);
+        shown->setSourceModel(model_);
+        list_->setModel(shown);
+    } else {
+        list_->setModel(model_);
+    }
     for (std::size_t i = 0; i < model_->Columns().size(); ++i) {
         list_->header()->resizeSection(static_cast<int>(i), model_->Columns()[i].width);
     }
@@ -106,8 +113,14 @@ void CRSUPage::AddSelectAllAccelerator() {
     addAction(select_all);
 }
 
+void CRSUPage::AddAboveList(QLayout* row, QWidget* first) {
+    static_cast<QVBoxLayout*>(layout())->insertLayout(0, row);
+    QWidget* const chain[] = {first, list_, edit_, second_, delete_};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i) setTabOrder(chain[i], chain[i + 1]);
+}
+
 void CRSUPage::RestoreView(int top_row, int row) {
-    RefreshList();
+    RefreshAfterChange();
     ClearSavedFlag();
     SelectRow(row);
     // After the selection, which brings its row into view: the top row wins wherever that row is.

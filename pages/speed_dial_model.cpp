@@ -19,6 +19,11 @@ QString SpeedDialModel::Cell(const DirectoryData& working, int row, int column) 
     return DialEntryCell(working.entries[static_cast<std::size_t>(row)], column);
 }
 
+QString SpeedDialModel::FindText(const DirectoryData& working, int row, int column) const {
+    const DialEntry& entry = working.entries[static_cast<std::size_t>(row)];
+    return column == 2 && entry.kind == EntryKind::Group ? QString() : DialEntryCell(entry, column);
+}
+
 QString DialEntryCell(const DialEntry& entry, int column) {
     switch (column) {
         case 0:

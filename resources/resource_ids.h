@@ -190,6 +190,33 @@ inline constexpr int kIdcMergeDropped = 20054;           // review: group member
 inline constexpr int kIdcMergeWrite = 20055;             // review: Merge and Write
 inline constexpr int kIdcMergeCancel = 20056;            // review: Cancel
 
+// Check before Write, the Check command and the speed-dial page's find field.
+inline constexpr int kIddCheckReport = 203;               // check report dialog
+inline constexpr int kCmdCheck = 20200;                   // window command: check the directory shown
+inline constexpr int kIdsCheckMenuItem = 20200;           // menu item of kCmdCheck
+inline constexpr int kIdsCheckBeforeWrite = 20201;        // report text: the edits bring in these problems
+inline constexpr int kIdsCheckAll = 20202;                // report text: the problems of the directory shown
+inline constexpr int kIdsCheckNone = 20203;               // report text: the directory shown has none
+inline constexpr int kIdsCheckColumnSlot = 20204;         // report column: where the problem is
+inline constexpr int kIdsCheckColumnProblem = 20205;      // report column: what is wrong
+inline constexpr int kIdsCheckSender = 20206;             // where: the sender information
+inline constexpr int kIdsCheckRejectSlot = 20207;         // where: reject slot %1
+inline constexpr int kIdsProblemEmptyMember = 20210;      // problem: member %1 is an empty slot
+inline constexpr int kIdsProblemDuplicateNumber = 20211;  // problem: number %1 in the dial slots %2
+inline constexpr int kIdsProblemNoMembers = 20212;        // problem: a group without members
+inline constexpr int kIdsProblemNameRefused = 20213;      // problem: the printer refuses name %1
+inline constexpr int kIdsProblemNumberRefused = 20214;    // problem: the printer refuses number %1
+inline constexpr int kIdsProblemDuplicateRejected = 20215;  // problem: number %1 in the reject slots %2
+inline constexpr int kIdcCheckText = 20240;                 // check report: the text above the list
+inline constexpr int kIdcCheckList = 20241;                 // check report: one row per problem
+inline constexpr int kIdcCheckWriteAnyway = 20242;          // check report: write all the same
+inline constexpr int kIdcCheckCancel = 20243;               // check report: do not write
+inline constexpr int kIdcCheckClose = 20244;                // check report: close (Check command)
+inline constexpr int kIdcFind = 20250;                      // speed-dial page: find field (label 144.20250)
+inline constexpr int kIdsFindTip = 20250;                   // tool tip: find field
+inline constexpr int kIdsFindPlaceholder = 20251;           // placeholder text of the find field
+inline constexpr int kCmdFind = 20252;                      // speed-dial page command: to the find field
+
 // The program's own strings, compiled in (app_strings.h).
 inline constexpr int kIdsDefaultLanguage = 10000;  // the UI language's default language ID text
 inline constexpr int kIdsEnglishNameBase = 11000;  // + table row (1..32): English language name

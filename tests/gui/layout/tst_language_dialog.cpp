@@ -241,7 +241,8 @@ void LanguageDialogTest::contextMenuOfTheWindowOpensIt() {
     QContextMenuEvent request(QContextMenuEvent::Mouse, inside, window.mapToGlobal(inside));
     QApplication::sendEvent(&window, &request);
     QTRY_VERIFY(chosen != nullptr);
-    QCOMPARE(items, QStringList{orvane::LoadString(ids::kIdsLanguageMenuItem)});
+    QCOMPARE(items, (QStringList{orvane::LoadString(ids::kIdsLanguageMenuItem),
+                                 orvane::LoadString(ids::kIdsCheckMenuItem)}));
     QCOMPARE(chosen->objectName(), QStringLiteral("16"));
     bool shown = false;
     WhenDialogShows([&](CAboutDlg* dialog) {
