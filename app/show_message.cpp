@@ -25,7 +25,12 @@ QMessageBox::StandardButtons ButtonsOf(MessageStyle style) {
 }  // namespace
 
 QMessageBox::StandardButton ShowMessage(QWidget* owner, int message_id, int caption_id, MessageStyle style) {
-    QMessageBox box(IconOf(style), LoadString(caption_id), LoadString(message_id), ButtonsOf(style), owner);
+    return ShowMessage(owner, LoadString(message_id), caption_id, style);
+}
+
+QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, int caption_id,
+                                        MessageStyle style) {
+    QMessageBox box(IconOf(style), LoadString(caption_id), text, ButtonsOf(style), owner);
     box.setLayoutDirection(LayoutDirectionOf(CurrentLanguage()));
     const int pressed = box.exec();
     return pressed == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;

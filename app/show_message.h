@@ -18,4 +18,8 @@ enum class MessageStyle {
 // QMessageBox::Ok or QMessageBox::Cancel.
 QMessageBox::StandardButton ShowMessage(QWidget* owner, int message_id, int caption_id, MessageStyle style);
 
+// The same for a message whose text is already made (a string of the module with its arguments).
+QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, int caption_id,
+                                        MessageStyle style);
+
 }  // namespace orvane
