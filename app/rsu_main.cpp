@@ -106,6 +106,8 @@ void CRSUMain::CreateControls() {
     write_ = AddButton(ids::kIdOk);
     save_ = AddButton(ids::kIdcSave);
     load_ = AddButton(ids::kIdcLoad);
+    more_ = AddButton(ids::kIdcMore);
+    CreateMoreMenu();
     help_button_ = AddButton(ids::kIdcHelp);
     catalogue_ = AddButton(ids::kIdcMessageCatalogue);
     close_ = AddButton(ids::kIdCancel);
@@ -117,6 +119,7 @@ void CRSUMain::CreateControls() {
     tool_tips_.AddTool(tree_, ids::kIdsTreeTip);
     tool_tips_.AddTool(save_, ids::kIdsSaveTip);
     tool_tips_.AddTool(load_, ids::kIdsLoadTip);
+    tool_tips_.AddTool(more_, ids::kIdsMoreTip);
     tool_tips_.AddTool(write_, ids::kIdsWriteTip);
 
     connect(read_, &QPushButton::clicked, this, &CRSUMain::OnRead);
@@ -127,7 +130,7 @@ void CRSUMain::CreateControls() {
     connect(save_, &QPushButton::clicked, this, &CRSUMain::OnSave);
     connect(load_, &QPushButton::clicked, this, &CRSUMain::OnLoad);
     // The keyboard bridge into the page watches the two buttons at its ends.
-    load_->installEventFilter(this);
+    more_->installEventFilter(this);
     write_->installEventFilter(this);
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CRSUMain::OnTreeSelectionChanged);
     ArrangeControls(printer_label);
@@ -164,7 +167,7 @@ void CRSUMain::CountUsage(UsageIndex index) {
 
 void CRSUMain::ShowNoDirectoryState() {
     for (QWidget* hidden :
-         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_}) {
+         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_, more_}) {
         hidden->hide();
     }
     ShowPage(nullptr);
@@ -175,7 +178,7 @@ void CRSUMain::ShowNoDirectoryState() {
 
 void CRSUMain::ShowDirectoryState() {
     for (QWidget* shown :
-         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_}) {
+         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_, more_}) {
         shown->show();
     }
     write_->setEnabled(true);

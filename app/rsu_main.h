@@ -33,6 +33,7 @@ class CRSUTreeCtrl;
 class HelpController;
 class ManualOpener;
 class PrinterChoice;
+struct PortableDirectory;
 
 // The program's one window (template 142), shown modally by start-up. Every control carries its
 // ID as objectName.
@@ -88,6 +89,10 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // The Save and Load commands (buttons 1005 and 1006).
     void OnSave();
     void OnLoad();
+    // The Import and Export commands of the More menu: a directory text (vCard, CSV, JSON) fitted
+    // into the directory shown after the fit report's OK, and the directory shown as such a text.
+    void OnImport();
+    void OnExport();
     // The language dialog (the window's language action 16).
     void OnLanguageDialog();
     // The check report of every problem of the directory shown (the window's check action).
@@ -185,7 +190,7 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void OnTreeSelectionChanged();
     // The page of the selected tree row, or null for a row without one.
     CRSUPage* SelectedRowPage() const;
-    // Tab from Load into the page's list, Shift+Tab from Write onto its Delete button; true when
+    // Tab from More into the page's list, Shift+Tab from Write onto its Delete button; true when
     // the key was taken.
     bool BridgeFocusToPage(QObject* watched, const QKeyEvent* key);
 
@@ -193,9 +198,14 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // Runs `dialog` as the open file dialog; the chosen path, or empty on Cancel.
     QString RunFileDialog(QFileDialog* dialog);
     bool LoadDirectory(const QString& path);
-    void RefreshPagesAfterLoad();
     // Rebuilds the pages after Working was replaced as a whole, each with its first row selected.
     void ShowReplacedDirectory();
+
+    // The More menu (rsu_main_more.cpp) and Import and Export (rsu_main_transfer.cpp).
+    void CreateMoreMenu();
+    // Reads the file Import chose, asking for the columns of an address book that are not
+    // recognised; false after its message, or when the user cancelled.
+    bool ReadImportFile(const QString& path, PortableDirectory* source);
 
     CRSUToolTipCtrl tool_tips_;
     std::unique_ptr<CRSUFuncRemoteSetup> remote_setup_;
@@ -217,6 +227,7 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     QPushButton* write_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* load_ = nullptr;
+    QPushButton* more_ = nullptr;
     QPushButton* help_button_ = nullptr;
     QPushButton* catalogue_ = nullptr;
     QPushButton* close_ = nullptr;

@@ -1,7 +1,7 @@
 // The main window's layout and its remembered size.
 //
 // The controls follow the window as it grows: the tree and the page grow downwards, the page and
-// the heading to the right; Write, Save and Load keep their distance from the bottom-left corner,
+// the heading to the right; Write, Save, Load and More keep their distance from the bottom-left corner,
 // Help, the catalogue button and Close from the bottom-right one; the printer row stays put.
 #include <QComboBox>
 #include <QEvent>
@@ -74,7 +74,7 @@ void CRSUMain::ArrangeControls(QLabel* printer_label) {
     directory->setRowStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {write_, save_, load_}) buttons->addWidget(button);
+    for (QPushButton* button : {write_, save_, load_, more_}) buttons->addWidget(button);
     buttons->addStretch(1);
     for (QPushButton* button : {help_button_, catalogue_, close_}) buttons->addWidget(button);
 

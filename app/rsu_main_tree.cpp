@@ -107,7 +107,7 @@ bool CRSUMain::BridgeFocusToPage(QObject* watched, const QKeyEvent* key) {
     QWidget* target = nullptr;
     CRSUPage* page = SelectedRowPage();
     if (page == nullptr) return false;
-    if (forwards && watched == load_) target = page->List();
+    if (forwards && watched == more_) target = page->List();
     if (backwards && watched == write_) target = page->DeleteButton();
     if (target == nullptr) return false;
     // The focus moves after this key, as the dialog manager would do it.

@@ -1,6 +1,7 @@
 // The command line of orvane-cli: one command, the printers and files it works on, and its flags.
 #pragma once
 
+#include "directorytools/directory_csv.h"
 #include "directorytools/directory_merge.h"
 
 #include <cstdint>
@@ -51,6 +52,7 @@ struct CliOptions {
     bool into = false;                        // import: --into was given
     std::string into_file;                    // import: --into FILE.rsd; empty for --into --port/--printer
     bool replace = false;                     // import: empty what the source does not name
+    std::optional<CsvColumns> columns;        // import: the name and number columns of a CSV address book
     bool dry_run = false;                     // write: print what would change, write nothing
     bool no_verify = false;                   // write, import, restore: do not read the printer back
     std::string all_of_model;                 // write, restore: every supported printer of this model

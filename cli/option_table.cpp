@@ -67,6 +67,29 @@ bool SetPrefer(const std::string& value, CliOptions* options, std::string* error
     return true;
 }
 
+// --columns name=HEADER,number=HEADER (either order): the columns of a CSV address book.
+bool SetColumns(const std::string& value, CliOptions* options, std::string* error) {
+    constexpr std::string_view kName = "name=";
+    constexpr std::string_view kNumber = "number=";
+    const bool name_first = value.starts_with(kName);
+    const std::string_view first_key = name_first ? kName : kNumber;
+    const std::string second_key = "," + std::string(name_first ? kNumber : kName);
+    const std::size_t split = value.find(second_key);
+    if (!value.starts_with(first_key) || split == std::string::npos) {
+        *error = "--columns takes name=HEADER,number=HEADER, not \"" + value + "\"";
+        return false;
+    }
+    std::string first = value.substr(first_key.size(), split - first_key.size());
+    std::string second = value.substr(split + second_key.size());
+    if (first.empty() || second.empty()) {
+        *error = "--columns needs a header for the name and one for the number, not \"" + value + "\"";
+        return false;
+    }
+    options->columns = name_first ? CsvColumns{std::move(first), std::move(second)}
+                                  : CsvColumns{std::move(second), std::move(first)};
+    return true;
+}
+
 }  // namespace
 
 const std::vector<CommandSpec>& CommandTable() {
@@ -130,6 +153,14 @@ const std::vector<OptionSpec>& OptionTable() {
          {Import},
          SetFlag<&CliOptions::replace>,
          "empty every part of the target the source does not name."},
+        {"--columns",
+         OptionValue::Required,
+         "COLUMNS",
+         {Import},
+         SetColumns,
+         "name=HEADER,number=HEADER: the columns of a CSV address book that hold each contact's name "
+         "and fax number, by their headers; without it they are recognised from the headers of "
+         "Outlook, Google Contacts and Thunderbird exports."},
         {"--json",
          OptionValue::None,
          "",

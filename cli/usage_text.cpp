@@ -21,8 +21,10 @@ constexpr char kCommandsText[] = R"(Usage:
   orvane-cli export (--port PORT | --printer NAME | FILE) --format csv|vcard|json [--out FILE]
              [--product-id ID]
   orvane-cli import SOURCE.(csv|vcf|json) --into FILE.rsd [--out FILE.rsd] [--replace]
+             [--columns name=HEADER,number=HEADER]
   orvane-cli import SOURCE.(csv|vcf|json) --into (--port PORT | --printer NAME) [--out FILE.rsd]
-             [--replace] [--product-id ID] [--force] [--no-verify]
+             [--replace] [--columns name=HEADER,number=HEADER] [--product-id ID] [--force]
+             [--no-verify]
   orvane-cli check (FILE | --port PORT | --printer NAME) [--product-id ID] [--json]
   orvane-cli diff A B [--product-id ID] [--json]  (A and B each FILE, --port PORT or --printer NAME)
   orvane-cli backups [--printer NAME]
@@ -84,6 +86,11 @@ constexpr char kFormatsText[] = R"(CSV (export --format csv, import):
   A header row slot,kind,name,number,members; one row per dial slot (kind empty, individual
   or group; members as slot IDs separated by spaces), a row of kind sender (no slot), and one
   row of kind rejected per reject slot. UTF-8; "," or ";" between fields; quotes as usual.
+  Import also reads the contact lists of address books (Outlook, Google Contacts, Thunderbird):
+  the name from a display-name column, else first and last name; the number from a fax column,
+  else a business phone; each contact goes to a free slot. Where the columns are not
+  recognised, --columns names them. Separator ",", ";" or tab; UTF-8 (with or without BOM),
+  UTF-16 with BOM, else the locale's 8-bit code page (Windows-1252 under a UTF-8 locale).
 
 vCard (export --format vcard, import):
   Export writes vCard 3.0: a card per individual entry (FN, N, TEL;TYPE=FAX, X-ORVANE-SLOT),

@@ -1,11 +1,13 @@
 #include "directorytools/directory_csv.h"
 
 #include "directorytools/directory_kind.h"
-#include "text/utf_text.h"
+#include "directorytools/internal/address_book_csv.h"
+#include "directorytools/internal/csv_reader.h"
+#include "directorytools/text_encoding.h"
+#include "remotesetup/text_codec.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace orvane {
 namespace {
@@ -33,108 +35,15 @@ std::string Row(std::string_view slot, std::string_view kind, std::u16string_vie
            Field(Utf16ToUtf8(number)) + "," + Field(Joined(members, " ")) + "\r\n";
 }
 
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
-    return out;
-}
-
-std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
-
-// Splits the text into records of fields, counting lines.
-class CsvReader {
-  public:
-    CsvReader(std::string_view text, std::string* error) : text_(text), error_(error) {}
-
-    // Reads the next non-empty record into `fields`; false at the end or on an error (`Failed`).
-    bool Next(std::vector<std::string>* fields) {
-        while (pos_ < text_.size()) {
-            record_line_ = line_;
-            fields->clear();
-            quoted_.clear();
-            if (!Record(fields)) return false;
-            const bool blank = fields->size() == 1 && Trimmed(fields->front()).empty();
-            if (!blank) return true;
-        }
-        return false;
-    }
-
-    std::size_t line() const { return record_line_; }
-    // Whether field `index` of the last record was quoted: its text then stands exactly as written.
-    bool Quoted(std::size_t index) const { return index < quoted_.size() && quoted_[index]; }
-    bool Failed() const { return failed_; }
-    void SetSeparator(char separator) { separator_ = separator; }
-
-    bool Fail(std::size_t line, const std::string& message) {
-        *error_ = "line " + std::to_string(line) + ": " + message;
-        failed_ = true;
-        return false;
-    }
-
-  private:
-    bool Record(std::vector<std::string>* fields) {
-        std::string field;
-        while (true) {
-            const bool quoted = pos_ < text_.size() && text_[pos_] == '"';
-            if (quoted && !QuotedField(&field)) return false;
-            while (pos_ < text_.size() && text_[pos_] != separator_ && text_[pos_] != '\n' &&
-                   text_[pos_] != '\r') {
-                if (quoted) return Fail(line_, "expected a separator after a quoted field");
-                field += text_[pos_++];
-            }
-            fields->push_back(std::move(field));
-            quoted_.push_back(quoted);
-            field.clear();
-            if (pos_ >= text_.size()) return true;
-            const char end = text_[pos_++];
-            if (end == separator_) continue;
-            if (end == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-            ++line_;
-            return true;
-        }
-    }
-
-    bool QuotedField(std::string* field) {
-        const std::size_t opened = line_;
-        ++pos_;
-        while (true) {
-            if (pos_ >= text_.size()) return Fail(opened, "a quoted field is not closed");
-            const char c = text_[pos_++];
-            if (c == '"') {
-                if (pos_ < text_.size() && text_[pos_] == '"') {
-                    ++pos_;
-                } else {
-                    return true;
-                }
-            }
-            if (c == '\n') ++line_;
-            *field += c;
-        }
-    }
-
-    std::string_view text_;
-    std::string* error_;
-    std::size_t pos_ = 0;
-    std::size_t line_ = 1;
-    std::size_t record_line_ = 1;
-    std::vector<bool> quoted_;
-    char separator_ = ',';
-    bool failed_ = false;
-};
-
 // Where each column is in the rows; false with the reason for a header that is not the five columns.
 bool HeaderColumns(const std::vector<std::string>& header, std::array<std::size_t, 5>* positions,
                    CsvReader& reader) {
     positions->fill(header.size());
     for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::string name = Lower(Trimmed(header[i]));
+        const std::string name = CsvLower(CsvTrimmed(header[i]));
         const auto column = std::find(kColumns.begin(), kColumns.end(), name);
         if (column == kColumns.end())
-            return reader.Fail(reader.line(), "unknown column \"" + Trimmed(header[i]) + "\"");
+            return reader.Fail(reader.line(), "unknown column \"" + CsvTrimmed(header[i]) + "\"");
         const auto index = static_cast<std::size_t>(column - kColumns.begin());
         if ((*positions)[index] != header.size())
             return reader.Fail(reader.line(), "the column \"" + name + "\" appears twice");
@@ -174,9 +83,9 @@ bool ReadRow(const std::vector<std::string>& fields, const std::array<std::size_
     Utf8ToUtf16(fields[at[kName]], &name);
     // Spaces around an unquoted number are the spreadsheet's; a quoted one keeps what was written.
     const std::string& raw_number = fields[at[kNumber]];
-    Utf8ToUtf16(reader.Quoted(at[kNumber]) ? raw_number : Trimmed(raw_number), &number);
-    const std::string slot = Trimmed(fields[at[kSlot]]);
-    const std::string kind = Lower(Trimmed(fields[at[kKind]]));
+    Utf8ToUtf16(reader.Quoted(at[kNumber]) ? raw_number : CsvTrimmed(raw_number), &number);
+    const std::string slot = CsvTrimmed(fields[at[kSlot]]);
+    const std::string kind = CsvLower(CsvTrimmed(fields[at[kKind]]));
     std::vector<std::string> members = MemberIds(fields[at[kMembers]]);
     if (kind == kSender) {
         if (directory->sender) return reader.Fail(line, "a second sender row");
@@ -198,6 +107,32 @@ bool ReadRow(const std::vector<std::string>& fields, const std::array<std::size_
     return true;
 }
 
+// Whether the header names a column only the own form has.
+bool NamesOwnColumns(const std::vector<std::string>& header) {
+    return std::any_of(header.begin(), header.end(), [](const std::string& column) {
+        const std::string name = CsvLower(CsvTrimmed(column));
+        return name == kColumns[kSlot] || name == kColumns[kKind] || name == kColumns[kMembers];
+    });
+}
+
+// Reads the own form from `text` (its byte-order mark removed).
+bool ReadOwnCsv(std::string_view text, char separator, PortableDirectory* directory, std::string* error) {
+    CsvReader reader(text, separator, error);
+    std::vector<std::string> fields;
+    reader.Next(&fields);
+    std::array<std::size_t, 5> positions{};
+    if (!HeaderColumns(fields, &positions, reader)) return false;
+    const std::size_t columns = fields.size();
+    while (reader.Next(&fields)) {
+        if (fields.size() != columns) {
+            return reader.Fail(reader.line(), std::to_string(fields.size()) +
+                                                  " fields where the header has " + std::to_string(columns));
+        }
+        if (!ReadRow(fields, positions, reader, directory)) return false;
+    }
+    return !reader.Failed();
+}
+
 }  // namespace
 
 std::string DirectoryCsv(const PortableDirectory& directory) {
@@ -211,30 +146,33 @@ std::string DirectoryCsv(const PortableDirectory& directory) {
     return out;
 }
 
-bool ParseDirectoryCsv(std::string_view text, PortableDirectory* directory, std::string* error) {
+CsvOutcome ReadDirectoryCsv(std::string_view bytes, const CsvColumns* columns, PortableDirectory* directory,
+                            std::vector<std::string>* headers, std::string* error) {
     *directory = PortableDirectory{};
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    const std::string_view first_line = text.substr(0, text.find('\n'));
-    CsvReader reader(text, error);
-    if (first_line.find(',') == std::string_view::npos && first_line.find(';') != std::string_view::npos) {
-        reader.SetSeparator(';');
-    }
-    std::vector<std::string> fields;
-    if (!reader.Next(&fields)) {
+    headers->clear();
+    const TextEncoding encoding = DetectTextEncoding(bytes);
+    const std::string text = TextToUtf8(bytes, encoding, LocalCodePage());
+    const char separator = CsvSeparatorOf(text);
+    CsvReader reader(text, separator, error);
+    std::vector<std::string> header;
+    if (!reader.Next(&header)) {
         if (!reader.Failed()) reader.Fail(1, "the file is empty; it needs a header row");
-        return false;
+        return CsvOutcome::Refused;
     }
-    std::array<std::size_t, 5> positions{};
-    if (!HeaderColumns(fields, &positions, reader)) return false;
-    const std::size_t columns = fields.size();
-    while (reader.Next(&fields)) {
-        if (fields.size() != columns) {
-            return reader.Fail(reader.line(), std::to_string(fields.size()) +
-                                                  " fields where the header has " + std::to_string(columns));
-        }
-        if (!ReadRow(fields, positions, reader, directory)) return false;
+    if (columns == nullptr && NamesOwnColumns(header)) {
+        // The own form is written as UTF-8: other bytes are refused with their line.
+        const bool own_bytes = encoding == TextEncoding::CodePage;
+        return ReadOwnCsv(own_bytes ? bytes : std::string_view(text), separator, directory, error)
+                   ? CsvOutcome::Read
+                   : CsvOutcome::Refused;
     }
-    return !reader.Failed();
+    for (const std::string& column : header) headers->push_back(CsvTrimmed(column));
+    return ReadAddressBookCsv(reader, *headers, columns, directory);
+}
+
+bool ParseDirectoryCsv(std::string_view text, PortableDirectory* directory, std::string* error) {
+    std::vector<std::string> headers;
+    return ReadDirectoryCsv(text, nullptr, directory, &headers, error) == CsvOutcome::Read;
 }
 
 }  // namespace orvane

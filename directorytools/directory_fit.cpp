@@ -20,17 +20,44 @@ std::u16string Typed(std::u16string_view text, const FieldRules& rules, std::siz
     return field.text;
 }
 
+// A note found while a part was fitted, before its slot is known.
+struct Change {
+    FitIssue issue;
+    std::string what;
+    std::u16string given{};
+    std::u16string stored{};
+    std::size_t limit = 0;
+};
+
+// The issues of a changed and of a cut text of one field.
+struct FieldIssues {
+    std::string_view field;  // "name", "number"
+    FitIssue changed;
+    FitIssue cut;
+};
+
+constexpr FieldIssues kNameIssues{"name", FitIssue::NameChanged, FitIssue::NameCut};
+constexpr FieldIssues kNumberIssues{"number", FitIssue::NumberChanged, FitIssue::NumberCut};
+
 // Fits one text and notes how it changed: `typed` is what the field keeps with the limit, `folded`
 // what it keeps without one.
-void NoteChange(std::string_view field, std::u16string_view given, std::u16string_view folded,
-                std::u16string_view typed, std::size_t limit, std::vector<std::string>* changes) {
+void NoteChange(const FieldIssues& field, std::u16string_view given, std::u16string_view folded,
+                std::u16string_view typed, std::size_t limit, std::vector<Change>* changes) {
+    const std::string name(field.field);
     if (folded != given) {
-        changes->push_back(std::string(field) + " " + QuotedText(given) + " was changed to " +
-                           QuotedText(typed));
+        changes->push_back({field.changed,
+                            name + " " + QuotedText(given) + " was changed to " + QuotedText(typed),
+                            std::u16string(given), std::u16string(typed), limit});
     } else if (typed != given) {
-        changes->push_back(std::string(field) + " " + QuotedText(given) + " was cut to " +
-                           std::to_string(limit) + " characters: " + QuotedText(typed));
+        changes->push_back({field.cut,
+                            name + " " + QuotedText(given) + " was cut to " + std::to_string(limit) +
+                                " characters: " + QuotedText(typed),
+                            std::u16string(given), std::u16string(typed), limit});
     }
+}
+
+std::u16string Ascii16(std::string_view text) {
+    return std::u16string(text.begin(), text.end());
 }
 
 class Fitter {
@@ -53,14 +80,26 @@ class Fitter {
     void Entries(const std::vector<PortableEntry>& entries) {
         std::vector<bool> claimed(target_.entries.size(), false);
         std::vector<std::pair<const PortableEntry*, std::size_t>> placed;
+        std::map<const PortableEntry*, std::size_t> items;
+        for (const PortableEntry& entry : entries) {
+            // An empty entry without a slot empties nothing.
+            if (!entry.id.empty() || entry.kind != EntryKind::Empty) {
+                items[&entry] =
+                    Item(entry.line, FitPart::Dial, entry.id, entry.kind, entry.name, entry.number);
+            }
+        }
         for (const PortableEntry& entry : entries) {
             if (entry.id.empty()) continue;
+            const std::size_t item = items[&entry];
             const auto slot = slots_.find(entry.id);
             if (slot == slots_.end()) {
-                Note(entry.line, "",
-                     Label(entry) + " could not be placed: this printer has no slot " + entry.id);
+                Note(item, "",
+                     {FitIssue::NoSuchSlot,
+                      Label(entry) + " could not be placed: this printer has no slot " + entry.id,
+                      Ascii16(entry.id)});
             } else if (claimed[slot->second]) {
-                Note(entry.line, "slot " + entry.id, "could not be placed: the slot is given twice");
+                Note(item, "slot " + entry.id,
+                     {FitIssue::SlotGivenTwice, "could not be placed: the slot is given twice"});
             } else {
                 claimed[slot->second] = true;
                 placed.emplace_back(&entry, slot->second);
@@ -69,11 +108,13 @@ class Fitter {
         const std::vector<std::size_t> free_order = FreeSlotOrder(target_);
         auto next_free = free_order.begin();
         for (const PortableEntry& entry : entries) {
-            // An empty entry without a slot empties nothing.
             if (!entry.id.empty() || entry.kind == EntryKind::Empty) continue;
+            const std::size_t item = items[&entry];
             if (entry.kind == EntryKind::Individual &&
                 Typed(entry.number, FieldRules::Number(FaxEditMode::kDialEntry), kNoLengthLimit).empty()) {
-                Note(entry.line, "", Label(entry) + " was not placed: it has no number the printer accepts");
+                Note(item, "",
+                     {FitIssue::NoNumber,
+                      Label(entry) + " was not placed: it has no number the printer accepts"});
                 continue;
             }
             while (next_free != free_order.end() &&
@@ -81,18 +122,21 @@ class Fitter {
                 ++next_free;
             }
             if (next_free == free_order.end()) {
-                Note(entry.line, "", Label(entry) + " could not be placed: no free slot is left");
+                Note(item, "",
+                     {FitIssue::NoFreeSlot, Label(entry) + " could not be placed: no free slot is left"});
                 continue;
             }
             claimed[*next_free] = true;
             placed.emplace_back(&entry, *next_free);
         }
         for (const auto& [entry, index] : placed)
-            Fill(*entry, target_.entries[index], original_.entries[index]);
+            Fill(*entry, items[entry], target_.entries[index], original_.entries[index]);
     }
 
     void Sender(const PortableSender& sender) {
-        std::vector<std::string> changes;
+        const std::size_t item =
+            Item(sender.line, FitPart::Sender, "", EntryKind::Individual, sender.name, sender.number);
+        std::vector<Change> changes;
         if (!SameName(sender.name, original_.sender.name)) {
             StoreName(
                 target_.sender.name,
@@ -107,21 +151,31 @@ class Fitter {
         } else {
             target_.sender.number = original_.sender.number;
         }
-        for (const std::string& change : changes) Note(sender.line, "sender", change);
+        report_.items[item].name = DeviceNameToUtf16(FieldText(target_.sender.name));
+        report_.items[item].number = Ascii16(FieldText(target_.sender.number));
+        for (Change& change : changes) Note(item, "sender", std::move(change));
     }
 
     void Rejects(const std::vector<PortableReject>& rejects) {
         std::vector<bool> claimed(target_.rejects.size(), false);
         std::vector<std::pair<const PortableReject*, std::size_t>> placed;
+        std::map<const PortableReject*, std::size_t> items;
+        for (const PortableReject& reject : rejects) {
+            items[&reject] =
+                Item(reject.line, FitPart::Reject, reject.id, EntryKind::Individual, u"", reject.number);
+        }
         for (const PortableReject& reject : rejects) {
             if (reject.id.empty()) continue;
             const auto slot = rejects_.find(reject.id);
             if (slot == rejects_.end()) {
-                Note(reject.line, "",
-                     "rejected number " + QuotedText(reject.number) +
-                         " could not be placed: this printer has no reject slot " + reject.id);
+                Note(items[&reject], "",
+                     {FitIssue::NoSuchSlot,
+                      "rejected number " + QuotedText(reject.number) +
+                          " could not be placed: this printer has no reject slot " + reject.id,
+                      Ascii16(reject.id)});
             } else if (claimed[slot->second]) {
-                Note(reject.line, "rejected " + reject.id, "could not be placed: the slot is given twice");
+                Note(items[&reject], "rejected " + reject.id,
+                     {FitIssue::SlotGivenTwice, "could not be placed: the slot is given twice"});
             } else {
                 claimed[slot->second] = true;
                 placed.emplace_back(&reject, slot->second);
@@ -135,28 +189,15 @@ class Fitter {
                 ++next_free;
             }
             if (next_free == claimed.size()) {
-                Note(reject.line, "",
-                     "rejected number " + QuotedText(reject.number) +
-                         " could not be placed: no free reject slot is left");
+                Note(items[&reject], "",
+                     {FitIssue::NoFreeSlot, "rejected number " + QuotedText(reject.number) +
+                                                " could not be placed: no free reject slot is left"});
                 continue;
             }
             claimed[next_free] = true;
             placed.emplace_back(&reject, next_free);
         }
-        for (const auto& [reject, index] : placed) {
-            RejectEntry& slot = target_.rejects[index];
-            std::vector<std::string> changes;
-            if (SameAscii(reject->number, original_.rejects[index].number)) {
-                slot.number = original_.rejects[index].number;
-                continue;
-            }
-            StoreAscii(slot.number,
-                       Number(reject->number, FaxEditMode::kRejectedNumber,
-                              static_cast<std::size_t>(capability_.current_reject_tel_no_length), &changes));
-            for (const std::string& change : changes) {
-                Note(reject->line, "rejected " + std::string(FieldText(slot.slot_id)), change);
-            }
-        }
+        for (const auto& [reject, index] : placed) FillReject(*reject, items[reject], index);
     }
 
   private:
@@ -164,23 +205,32 @@ class Fitter {
         return entry.name.empty() ? "an entry" : QuotedText(entry.name);
     }
 
-    void Note(std::size_t line, std::string where, std::string what) {
-        report_.notes.push_back({line, std::move(where), std::move(what)});
+    // Adds the part of the source at `line`; returns its index in the report's items.
+    std::size_t Item(std::size_t line, FitPart part, const std::string& slot, EntryKind kind,
+                     const std::u16string& name, const std::u16string& number) {
+        report_.items.push_back({line, part, slot, kind, name, number, FitOutcome::Placed});
+        return report_.items.size() - 1;
     }
 
-    std::u16string Name(std::u16string_view given, std::size_t limit,
-                        std::vector<std::string>* changes) const {
+    void Note(std::size_t item, std::string where, Change change) {
+        FitItem& part = report_.items[item];
+        part.outcome = std::max(part.outcome, OutcomeOf(change.issue));
+        report_.notes.push_back({part.line, std::move(where), std::move(change.what), change.issue,
+                                 std::move(change.given), std::move(change.stored), change.limit, item});
+    }
+
+    std::u16string Name(std::u16string_view given, std::size_t limit, std::vector<Change>* changes) const {
         const FieldRules rules = FieldRules::Name(keycodes_);
         const std::u16string typed = Typed(given, rules, limit);
-        NoteChange("name", given, Typed(given, rules, kNoLengthLimit), typed, limit, changes);
+        NoteChange(kNameIssues, given, Typed(given, rules, kNoLengthLimit), typed, limit, changes);
         return typed;
     }
 
     static std::u16string Number(std::u16string_view given, FaxEditMode mode, std::size_t limit,
-                                 std::vector<std::string>* changes) {
+                                 std::vector<Change>* changes) {
         const FieldRules rules = FieldRules::Number(mode);
         const std::u16string typed = Typed(given, rules, limit);
-        NoteChange("number", given, Typed(given, rules, kNoLengthLimit), typed, limit, changes);
+        NoteChange(kNumberIssues, given, Typed(given, rules, kNoLengthLimit), typed, limit, changes);
         return typed;
     }
 
@@ -206,9 +256,9 @@ class Fitter {
         StoreText(field, ascii);
     }
 
-    void Fill(const PortableEntry& source, DialEntry& entry, const DialEntry& original) {
-        const std::string where = "slot " + std::string(FieldText(entry.slot_id));
-        std::vector<std::string> changes;
+    void Fill(const PortableEntry& source, std::size_t item, DialEntry& entry, const DialEntry& original) {
+        const std::string slot_id(FieldText(entry.slot_id));
+        std::vector<Change> changes;
         const bool same_name = SameName(source.name, original.name);
         const bool same_number = source.kind == original.kind && SameAscii(source.number, original.number);
         const std::u16string name =
@@ -224,7 +274,8 @@ class Fitter {
                          : Number(source.number, FaxEditMode::kDialEntry,
                                   static_cast<std::size_t>(capability_.current_tel_no_length), &changes);
             if (number.empty()) {
-                changes = {"has no number the printer accepts; the slot was left empty"};
+                changes = {
+                    {FitIssue::NumberRefused, "has no number the printer accepts; the slot was left empty"}};
                 kind = EntryKind::Empty;
             }
         } else if (kind == EntryKind::Group) {
@@ -244,17 +295,44 @@ class Fitter {
             }
         }
         if (kind == EntryKind::Individual) StoreAscii(entry.number, number);
-        for (const std::string& change : changes) Note(source.line, where, change);
+        FitItem& part = report_.items[item];
+        part.slot = slot_id;
+        part.kind = kind;
+        if (kind != EntryKind::Empty) {
+            part.name = name;
+            part.number = number;
+        }
+        for (Change& change : changes) Note(item, "slot " + slot_id, std::move(change));
     }
 
-    std::vector<SlotId> Members(const PortableEntry& source, std::vector<std::string>* changes) const {
+    void FillReject(const PortableReject& reject, std::size_t item, std::size_t index) {
+        RejectEntry& slot = target_.rejects[index];
+        const std::string slot_id(FieldText(slot.slot_id));
+        report_.items[item].slot = slot_id;
+        if (SameAscii(reject.number, original_.rejects[index].number)) {
+            slot.number = original_.rejects[index].number;
+            return;
+        }
+        std::vector<Change> changes;
+        const std::u16string number =
+            Number(reject.number, FaxEditMode::kRejectedNumber,
+                   static_cast<std::size_t>(capability_.current_reject_tel_no_length), &changes);
+        StoreAscii(slot.number, number);
+        report_.items[item].number = number;
+        for (Change& change : changes) Note(item, "rejected " + slot_id, std::move(change));
+    }
+
+    std::vector<SlotId> Members(const PortableEntry& source, std::vector<Change>* changes) const {
         std::vector<std::size_t> indexes;
         for (const std::string& member : source.members) {
             const auto slot = slots_.find(member);
             if (slot == slots_.end()) {
-                changes->push_back("member " + member + " was dropped: this printer has no such slot");
+                changes->push_back({FitIssue::MemberDropped,
+                                    "member " + member + " was dropped: this printer has no such slot",
+                                    Ascii16(member)});
             } else if (std::find(indexes.begin(), indexes.end(), slot->second) != indexes.end()) {
-                changes->push_back("member " + member + " is given twice");
+                changes->push_back(
+                    {FitIssue::MemberTwice, "member " + member + " is given twice", Ascii16(member)});
             } else {
                 indexes.push_back(slot->second);
             }
@@ -289,9 +367,29 @@ std::string FitReport::Text() const {
     return text;
 }
 
-RsResult FitIntoWorking(const PortableDirectory& source, FitMode mode, CRSUFuncRemoteSetup& setup,
-                        FitReport* report) {
-    report->notes.clear();
+FitOutcome OutcomeOf(FitIssue issue) {
+    switch (issue) {
+        case FitIssue::NameCut:
+        case FitIssue::NumberCut:
+            return FitOutcome::Cut;
+        case FitIssue::NameChanged:
+        case FitIssue::NumberChanged:
+        case FitIssue::MemberDropped:
+        case FitIssue::MemberTwice:
+            return FitOutcome::Changed;
+        case FitIssue::NoSuchSlot:
+        case FitIssue::SlotGivenTwice:
+        case FitIssue::NoNumber:
+        case FitIssue::NoFreeSlot:
+        case FitIssue::NumberRefused:
+            break;
+    }
+    return FitOutcome::NotPlaced;
+}
+
+RsResult FitDirectory(const PortableDirectory& source, FitMode mode, const CRSUFuncRemoteSetup& setup,
+                      DirectoryData* fitted, FitReport* report) {
+    *report = FitReport{};
     const DirectoryData* working = setup.Copy(DirectoryCopy::Working);
     if (working == nullptr || !HasShape(*working, setup.Capability())) return rs::kMissingBuffer;
     try {
@@ -303,7 +401,20 @@ RsResult FitIntoWorking(const PortableDirectory& source, FitMode mode, CRSUFuncR
         fitter.Rejects(source.rejects);
         std::stable_sort(report->notes.begin(), report->notes.end(),
                          [](const FitNote& a, const FitNote& b) { return a.line < b.line; });
-        *setup.Copy(DirectoryCopy::Working) = std::move(target);
+        *fitted = std::move(target);
+    } catch (const std::bad_alloc&) {
+        return rs::kOutOfMemory;
+    }
+    return rs::kSuccess;
+}
+
+RsResult FitIntoWorking(const PortableDirectory& source, FitMode mode, CRSUFuncRemoteSetup& setup,
+                        FitReport* report) {
+    DirectoryData fitted;
+    const RsResult result = FitDirectory(source, mode, setup, &fitted, report);
+    if (result != rs::kSuccess) return result;
+    try {
+        *setup.Copy(DirectoryCopy::Working) = std::move(fitted);
     } catch (const std::bad_alloc&) {
         return rs::kOutOfMemory;
     }

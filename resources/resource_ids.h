@@ -217,6 +217,51 @@ inline constexpr int kIdsFindTip = 20250;                   // tool tip: find fi
 inline constexpr int kIdsFindPlaceholder = 20251;           // placeholder text of the find field
 inline constexpr int kCmdFind = 20252;                      // speed-dial page command: to the find field
 
+// Import and export: the main window's More menu, its file dialogs and messages, the fit report
+// (template 201) and the choice of an address book's columns (template 202).
+inline constexpr int kIddFitReport = 201;           // what an import brings, with OK and Cancel
+inline constexpr int kIddColumnChoice = 202;        // an address book's name and number columns
+inline constexpr int kMenuMore = 20100;             // the main window's More menu
+inline constexpr int kCmdImport = 20101;            // import an address book or directory text
+inline constexpr int kCmdExport = 20102;            // export the directory shown as text
+inline constexpr int kIdcMore = 20103;              // main window: More menu button
+inline constexpr int kIdsMoreTip = 20103;           // tool tip: More
+inline constexpr int kIdsFilterImport = 20110;      // file dialog filter: every file Import reads
+inline constexpr int kIdsFilterVcard = 20111;       // file dialog filter: vCard
+inline constexpr int kIdsFilterCsv = 20112;         // file dialog filter: CSV
+inline constexpr int kIdsFilterJson = 20113;        // file dialog filter: JSON
+inline constexpr int kMsgImportUnreadable = 20120;  // error: the file cannot be read (%1 its name)
+inline constexpr int kMsgImportRefused = 20121;     // error: not a file to import (%1 name, %2 why)
+inline constexpr int kMsgExportFailed = 20122;      // error: the file cannot be saved (%1 its name)
+inline constexpr int kIdcFitSummary = 20130;        // fit report: the counts and what OK does
+inline constexpr int kIdcFitList = 20131;           // fit report: one row per part of the file
+inline constexpr int kIdsFitColumnLine = 20132;     // fit report column: the file's line
+inline constexpr int kIdsFitColumnSlot = 20133;     // fit report column: the slot
+inline constexpr int kIdsFitColumnName = 20134;     // fit report column: the name
+inline constexpr int kIdsFitColumnNumber = 20135;   // fit report column: the fax number
+inline constexpr int kIdsFitColumnResult = 20136;   // fit report column: the outcome
+inline constexpr int kIdsFitColumnDetails = 20137;  // fit report column: what changed, or why not
+inline constexpr int kIdsFitSender = 20138;         // fit report slot: the sender information
+inline constexpr int kIdsFitReject = 20139;         // fit report slot: rejected number slot %1
+inline constexpr int kIdsFitPlaced = 20140;         // outcome: placed as given
+inline constexpr int kIdsFitChanged = 20141;        // outcome: placed with a text changed
+inline constexpr int kIdsFitCut = 20142;            // outcome: placed with a text cut
+inline constexpr int kIdsFitNotPlaced = 20143;      // outcome: not placed
+inline constexpr int kIdsFitNameChanged = 20150;    // detail: name %1 stored as %2
+inline constexpr int kIdsFitNameCut = 20151;        // detail: name %1 cut to %2 characters
+inline constexpr int kIdsFitNumberChanged = 20152;  // detail: number %1 stored as %2
+inline constexpr int kIdsFitNumberCut = 20153;      // detail: number %1 cut to %2 characters
+inline constexpr int kIdsFitNoSuchSlot = 20154;     // detail: the printer has no slot %1
+inline constexpr int kIdsFitSlotTwice = 20155;      // detail: the slot is named twice
+inline constexpr int kIdsFitNoNumber = 20156;       // detail: no number the printer accepts
+inline constexpr int kIdsFitNoFreeSlot = 20157;     // detail: no free slot is left
+inline constexpr int kIdsFitNumberRefused = 20158;  // detail: no accepted number, the slot emptied
+inline constexpr int kIdsFitMemberDropped = 20159;  // detail: group member %1 names no slot
+inline constexpr int kIdsFitMemberTwice = 20160;    // detail: group member %1 named twice
+inline constexpr int kIdcColumnPrompt = 20170;      // column choice: what to choose (%1 the file)
+inline constexpr int kIdcColumnName = 20171;        // column choice: the name column
+inline constexpr int kIdcColumnNumber = 20172;      // column choice: the fax number column
+
 // The program's own strings, compiled in (app_strings.h).
 inline constexpr int kIdsDefaultLanguage = 10000;  // the UI language's default language ID text
 inline constexpr int kIdsEnglishNameBase = 11000;  // + table row (1..32): English language name

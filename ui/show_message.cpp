@@ -26,9 +26,10 @@ QMessageBox::StandardButtons ButtonsOf(MessageStyle style) {
 }
 
 // The box of `message_id`, read right to left when the language setting asks for it now.
-std::unique_ptr<QMessageBox> MakeBox(QWidget* owner, int message_id, int caption_id, MessageStyle style) {
-    auto box = std::make_unique<QMessageBox>(IconOf(style), LoadString(caption_id), LoadString(message_id),
-                                             ButtonsOf(style), owner);
+std::unique_ptr<QMessageBox> MakeBox(QWidget* owner, const QString& text, int caption_id,
+                                     MessageStyle style) {
+    auto box =
+        std::make_unique<QMessageBox>(IconOf(style), LoadString(caption_id), text, ButtonsOf(style), owner);
     box->setLayoutDirection(LayoutDirectionOf(CurrentLanguage()));
     return box;
 }
@@ -36,12 +37,18 @@ std::unique_ptr<QMessageBox> MakeBox(QWidget* owner, int message_id, int caption
 }  // namespace
 
 QMessageBox::StandardButton ShowMessage(QWidget* owner, int message_id, int caption_id, MessageStyle style) {
-    const int pressed = MakeBox(owner, message_id, caption_id, style)->exec();
+    return ShowMessage(owner, LoadString(message_id), caption_id, style);
+}
+
+QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, int caption_id,
+                                        MessageStyle style) {
+    const int pressed = MakeBox(owner, text, caption_id, style)->exec();
     return pressed == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
 }
 
 QuestionAnswer AskWithButton(QWidget* owner, int message_id, int caption_id, int button_id) {
-    const std::unique_ptr<QMessageBox> box = MakeBox(owner, message_id, caption_id, MessageStyle::Question);
+    const std::unique_ptr<QMessageBox> box =
+        MakeBox(owner, LoadString(message_id), caption_id, MessageStyle::Question);
     QPushButton* own = box->addButton(LoadString(button_id), QMessageBox::ActionRole);
     own->setObjectName(QString::number(button_id));
     own->setAccessibleName(WithoutMnemonic(own->text()));

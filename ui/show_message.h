@@ -29,4 +29,8 @@ enum class QuestionAnswer {
 // `button_id` of the language module, its objectName that ID.
 QuestionAnswer AskWithButton(QWidget* owner, int message_id, int caption_id, int button_id);
 
+// The same for a message whose text is already made (a string of the module with its arguments).
+QMessageBox::StandardButton ShowMessage(QWidget* owner, const QString& text, int caption_id,
+                                        MessageStyle style);
+
 }  // namespace orvane

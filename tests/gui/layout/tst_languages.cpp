@@ -14,8 +14,11 @@
 #include <QXmlStreamReader>
 
 #include "app/about_dialog.h"
+#include "app/column_choice_dlg.h"
 #include "app/communicate_dlg.h"
+#include "app/fit_report_dlg.h"
 #include "app/rsu_main.h"
+#include "directorytools/directory_fit.h"
 #include "pages/rsu_reception_reject.h"
 #include "pages/rsu_tti.h"
 #include "pages/speed_dial_group.h"
@@ -90,8 +93,9 @@ QStringList Placeholders(const QString& text) {
 
 // The templates whose mnemonics are reachable at the same time: the main window with each page,
 // and each dialog and menu alone.
-const QList<QList<int>> kMnemonicGroups = {{142, 143}, {142, 144}, {142, 145}, {146}, {147}, {148},
-                                           {105},      {109},      {173},      {155}, {156}, {157}};
+const QList<QList<int>> kMnemonicGroups = {{142, 143}, {142, 144}, {142, 145}, {146}, {147},
+                                           {148},      {105},      {109},      {173}, {155},
+                                           {156},      {157},      {201},      {202}, {20100}};
 
 // Whether `text` has a letter of the module's own script.
 bool WrittenInOwnScript(const QString& module, const QString& text) {
@@ -294,6 +298,14 @@ void LanguagesTest::textsFitAndControlsAreNamedInTheWindowAndEveryDialog() {
     ExpectDialogFits(about);
     orvane::CORVCommunicateDlg progress(&window);
     ExpectDialogFits(progress);
+    orvane::FitReport report;
+    report.items = {{2, orvane::FitPart::Dial, "06", orvane::EntryKind::Individual, u"Name", u"0123",
+                     orvane::FitOutcome::Changed}};
+    report.notes = {{2, "slot 06", "", orvane::FitIssue::NumberChanged, u"0-123", u"0123", 0, 0}};
+    orvane::CRSUFitReportDlg fit_report(report, "contacts.vcf", &window);
+    ExpectDialogFits(fit_report);
+    orvane::CRSUColumnChoiceDlg columns({"Name", "Fax"}, "contacts.csv", &window);
+    ExpectDialogFits(columns);
 }
 
 QTEST_MAIN(LanguagesTest)

@@ -84,7 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
         Taken("Export",
               {"export", "--printer", "Nobody", "--format", "csv", "--out", "x.csv", "--product-id", "1"},
               kNoPrinter),
-        Taken("ImportIntoFile", {"import", "absent/a.csv", "--into", "x.rsd", "--out", "y.rsd", "--replace"},
+        Taken("ImportIntoFile",
+              {"import", "absent/a.csv", "--into", "x.rsd", "--out", "y.rsd", "--replace", "--columns",
+               "name=Name,number=Fax"},
               kNoSource),
         Taken("ImportIntoPrinter",
               {"import", "absent/a.csv", "--into", "--printer", "Nobody", "--product-id", "1", "--force",
@@ -119,6 +121,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "import has no option --base"),
         Refused("OutWithoutValue", {"export", "a.rsd", "--format", "csv", "--out"}, "--out needs a value"),
         Refused("FormatWithoutValue", {"export", "a.rsd", "--format"}, "--format needs a value"),
+        Refused("ColumnsWithoutNumber", {"import", "a.csv", "--into", "b.rsd", "--columns", "name=Name"},
+                "--columns takes name=HEADER,number=HEADER, not \"name=Name\""),
+        Refused("ColumnsWithEmptyHeader",
+                {"import", "a.csv", "--into", "b.rsd", "--columns", "number=,name=N"},
+                "--columns needs a header for the name and one for the number, not \"number=,name=N\""),
+        Refused("ColumnsForExport", {"export", "a.rsd", "--format", "csv", "--columns", "name=N,number=F"},
+                "export has no option --columns"),
         Refused("OptionInsteadOfPort", {"read", "--port", "--json"}, "--port needs a value"),
         Refused("OptionInsteadOfProductId", {"write", "--port", "USB001", "a.rsd", "--product-id", "--force"},
                 "--product-id needs a value")),
@@ -162,7 +171,7 @@ TEST(CliHelp, SynopsisNamesTheOptionsThatEachCommandTakes) {
     const std::string synopsis = run.out.substr(0, commands);
     const std::string entries = run.out.substr(options, run.out.find("\n\n", options) - options);
     const OptionUse listed = OptionsUse(entries);
-    EXPECT_EQ(listed.size(), 14u) << entries;
+    EXPECT_EQ(listed.size(), 15u) << entries;
     EXPECT_EQ(SynopsisUse(synopsis), listed);
 }
 
