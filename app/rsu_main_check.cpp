@@ -1,5 +1,7 @@
 // The main window's check action and the check before Write.
 #include <QAction>
+#include <QMenu>
+#include <QPushButton>
 
 #include "app/check_report_dlg.h"
 #include "app/rsu_main.h"
@@ -12,6 +14,8 @@ namespace orvane {
 void CRSUMain::CreateCheckAction() {
     check_ = AddWindowAction(LoadString(ids::kIdsCheckMenuItem), ids::kCmdCheck,
                              QKeySequence(Qt::CTRL | Qt::Key_K), &CRSUMain::OnCheck);
+    // By mouse it is also the last command of the More menu.
+    more_->menu()->addAction(check_);
 }
 
 void CRSUMain::OnCheck() {

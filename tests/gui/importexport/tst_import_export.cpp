@@ -183,8 +183,10 @@ void ImportExportTest::moreMenuHoldsImportAndExportWhileADirectoryIsShown() {
     Press(window, ids::kIdcMore);
     QVERIFY(menu.Seen());
     QCOMPARE(menu.MenuId(), QString::number(ids::kMenuMore));
-    QCOMPARE(menu.Commands(), (QMap<int, bool>{{ids::kCmdImport, true}, {ids::kCmdExport, true}}));
-    const QMap<int, QString> shortcuts = {{ids::kCmdImport, "Ctrl+I"}, {ids::kCmdExport, "Ctrl+E"}};
+    QCOMPARE(menu.Commands(),
+             (QMap<int, bool>{{ids::kCmdImport, true}, {ids::kCmdExport, true}, {ids::kCmdCheck, true}}));
+    const QMap<int, QString> shortcuts = {
+        {ids::kCmdImport, "Ctrl+I"}, {ids::kCmdExport, "Ctrl+E"}, {ids::kCmdCheck, "Ctrl+K"}};
     for (QAction* action : more->menu()->actions()) {
         QCOMPARE(action->shortcut().toString(), shortcuts.value(action->objectName().toInt()));
         QVERIFY(!action->text().isEmpty());
