@@ -93,9 +93,9 @@ QStringList Placeholders(const QString& text) {
 
 // The templates whose mnemonics are reachable at the same time: the main window with each page,
 // and each dialog and menu alone.
-const QList<QList<int>> kMnemonicGroups = {{142, 143}, {142, 144}, {142, 145}, {146}, {147},
-                                           {148},      {105},      {109},      {173}, {155},
-                                           {156},      {157},      {201},      {202}, {20100}};
+const QList<QList<int>> kMnemonicGroups = {{142, 143}, {142, 144}, {142, 145}, {146}, {147},  {148},
+                                           {105},      {109},      {173},      {155}, {156},  {157},
+                                           {200},      {201},      {202},      {203}, {20100}};
 
 // Whether `text` has a letter of the module's own script.
 bool WrittenInOwnScript(const QString& module, const QString& text) {
