@@ -7,6 +7,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
+#include "pages/left_to_right_delegate.h"
 #include "pages/sideways_wheel.h"
 
 namespace orvane {
@@ -31,6 +32,7 @@ CRSUListCtrl::CRSUListCtrl(QWidget* parent) : QTreeView(parent) {
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setItemDelegate(new LeftToRightDelegate(this));
     ScrollSidewaysOnWheel(this, [](QScrollBar* bar, bool left) {
         bar->setValue(bar->value() + (left ? -kWheelStep : kWheelStep));
     });

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QStandardItemModel>
 #include <QStyleOptionHeader>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -19,6 +20,8 @@
 #include "app/fit_report_dlg.h"
 #include "app/rsu_main.h"
 #include "directorytools/directory_fit.h"
+#include "pages/left_to_right_delegate.h"
+#include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_reception_reject.h"
 #include "pages/rsu_tti.h"
 #include "pages/speed_dial_group.h"
@@ -201,6 +204,8 @@ class LanguagesTest : public QObject {
     void modulesHoldEveryEnglishText();
     void textsFitAndControlsAreNamedInTheWindowAndEveryDialog_data();
     void textsFitAndControlsAreNamedInTheWindowAndEveryDialog();
+    void slotIdsAndNumbersReadLeftToRightInARightToLeftList_data();
+    void slotIdsAndNumbersReadLeftToRightInARightToLeftList();
 
   private:
     void AddModuleRows();
@@ -306,6 +311,38 @@ void LanguagesTest::textsFitAndControlsAreNamedInTheWindowAndEveryDialog() {
     ExpectDialogFits(fit_report);
     orvane::CRSUColumnChoiceDlg columns({"Name", "Fax"}, "contacts.csv", &window);
     ExpectDialogFits(columns);
+}
+
+void LanguagesTest::slotIdsAndNumbersReadLeftToRightInARightToLeftList_data() {
+    QTest::addColumn<int>("list_direction");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("drawn");
+    QTest::newRow("slot ID, right to left") << int(Qt::RightToLeft) << "*00" << int(Qt::LeftToRight);
+    QTest::newRow("number, right to left") << int(Qt::RightToLeft) << "+49 30 1234" << int(Qt::LeftToRight);
+    QTest::newRow("Arabic name, right to left") << int(Qt::RightToLeft) << "مجموعة" << int(Qt::RightToLeft);
+    QTest::newRow("slot ID, left to right") << int(Qt::LeftToRight) << "*00" << int(Qt::LeftToRight);
+}
+
+void LanguagesTest::slotIdsAndNumbersReadLeftToRightInARightToLeftList() {
+    QFETCH(int, list_direction);
+    QFETCH(QString, text);
+    QFETCH(int, drawn);
+    // The delegate's view of a cell, as the list paints it.
+    struct Probe : orvane::LeftToRightDelegate {
+        using LeftToRightDelegate::initStyleOption;
+    };
+    orvane::CRSUListCtrl list;
+    list.setLayoutDirection(Qt::LayoutDirection(list_direction));
+    QStandardItemModel rows;
+    rows.appendRow(new QStandardItem(text));
+    list.setModel(&rows);
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    Probe().initStyleOption(&option, rows.index(0, 0));
+    QCOMPARE(int(option.direction), drawn);
+    // Whatever the text's direction, it stays at the list's leading side of the cell.
+    QCOMPARE(QStyle::visualAlignment(option.direction, option.displayAlignment) & Qt::AlignRight,
+             list_direction == Qt::RightToLeft ? Qt::AlignRight : Qt::Alignment());
 }
 
 QTEST_MAIN(LanguagesTest)
