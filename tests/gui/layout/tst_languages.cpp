@@ -249,8 +249,12 @@ void LanguagesTest::modulesHoldEveryEnglishText() {
         QCOMPARE(text->translation.endsWith(' '), english.translation.endsWith(' '));
         QVERIFY2(Mnemonics(text->translation).size() == Mnemonics(english.translation).size(),
                  qPrintable(what + ": \"" + text->translation + "\" has another number of mnemonics"));
-        if (text.key() != QLatin1String("186"))  // the manual's language code, not a text
-            QCOMPARE(text->translation.isRightToLeft(), language == orvane::kLanguageArabic);
+        // 186 is the manual's language code, not a text; a text of placeholders alone has no direction.
+        const bool has_letters = std::any_of(text->translation.begin(), text->translation.end(),
+                                             [](QChar c) { return c.isLetter(); });
+        if (text.key() != QLatin1String("186") && has_letters)
+            QVERIFY2(text->translation.isRightToLeft() == (language == orvane::kLanguageArabic),
+                     qPrintable(what + " reads in the other direction"));
     }
     for (const QList<int>& group : kMnemonicGroups) {
         QStringList seen;
