@@ -15,9 +15,11 @@
 #include <QXmlStreamReader>
 
 #include "app/about_dialog.h"
+#include "app/check_report_dlg.h"
 #include "app/column_choice_dlg.h"
 #include "app/communicate_dlg.h"
 #include "app/fit_report_dlg.h"
+#include "app/merge_review_dlg.h"
 #include "app/rsu_main.h"
 #include "directorytools/directory_fit.h"
 #include "pages/left_to_right_delegate.h"
@@ -315,6 +317,14 @@ void LanguagesTest::textsFitAndControlsAreNamedInTheWindowAndEveryDialog() {
     ExpectDialogFits(fit_report);
     orvane::CRSUColumnChoiceDlg columns({"Name", "Fax"}, "contacts.csv", &window);
     ExpectDialogFits(columns);
+    const orvane::DirectoryData& working = *window.RemoteSetup()->Copy(orvane::DirectoryCopy::Working);
+    orvane::CRSUMergeReviewDlg merge(working, working, working, &window);
+    ExpectDialogFits(merge);
+    for (const auto purpose :
+         {orvane::CRSUCheckReport::Purpose::kBeforeWrite, orvane::CRSUCheckReport::Purpose::kShowAll}) {
+        orvane::CRSUCheckReport check(purpose, {}, &window);
+        ExpectDialogFits(check);
+    }
 }
 
 void LanguagesTest::slotIdsAndNumbersReadLeftToRightInARightToLeftList_data() {
