@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTreeWidgetItemIterator>
+#include <algorithm>
 
 #include "pages/sideways_wheel.h"
 
@@ -36,7 +37,18 @@ const PageRow* CRSUTreeCtrl::RowOf(const QTreeWidgetItem* item) const {
 }
 
 int CRSUTreeCtrl::ContentsWidth() const {
-    return sizeHintForColumn(0) + 2 * frameWidth();
+    // Every item counts, also those a hidden or short tree has not laid out yet.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int widest = 0;
+    for (QTreeWidgetItemIterator item(const_cast<CRSUTreeCtrl*>(this)); *item; ++item) {
+        int depth = rootIsDecorated() ? 1 : 0;
+        for (const QTreeWidgetItem* parent = (*item)->parent(); parent != nullptr; parent = parent->parent())
+            ++depth;
+        const QModelIndex index = indexFromItem(*item);
+        widest = std::max(widest, indentation() * depth + itemDelegate()->sizeHint(option, index).width());
+    }
+    return widest + 2 * frameWidth();
 }
 
 void CRSUTreeCtrl::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
