@@ -73,7 +73,11 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     RestoreWindowSize();
 }
 
-CRSUMain::~CRSUMain() = default;
+CRSUMain::~CRSUMain() {
+    // The pages' lists ask this window for the directory while they are hidden and go; so they go
+    // first, while the window is still whole.
+    for (CRSUPage* page : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_}) delete page;
+}
 
 bool CRSUMain::IsBusy() const {
     return communication_->IsBusy();
