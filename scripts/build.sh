@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Configures and builds one build tree. Usage: scripts/build.sh [normal|asan]
+# Configures and builds one build tree, or only the targets named. Usage:
+#   scripts/build.sh [normal|asan] [TARGET...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 kind=${1:-normal}
+shift || true
+targets=()
+for target in "$@"; do targets+=(--target "$target"); done
 jobs=$(nproc)
 # ccache, where installed, lets several work trees share one compiler cache.
 launcher=()
@@ -13,6 +17,6 @@ case "$kind" in
   asan)   dir="$top/build-asan"
           CC=clang CXX=clang++ cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
             -DORVANE_SANITIZE=ON -DORVANE_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null ;;
-  *) echo "usage: $0 [normal|asan]" >&2; exit 2 ;;
+  *) echo "usage: $0 [normal|asan] [TARGET...]" >&2; exit 2 ;;
 esac
-cmake --build "$dir" -j "$jobs"
+cmake --build "$dir" -j "$jobs" "${targets[@]}"

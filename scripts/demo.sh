@@ -4,13 +4,18 @@
 # window (under Xvfb with a screenshot when there is no display).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+echo "== Installing the Debian packages the program needs (once)"
 "$top/scripts/install-deps.sh"
-"$top/scripts/build.sh" normal
+# Only what the demo runs: the window (with its language modules and model list), orvane-cli, the
+# virtual printer and the network port library; the tests are built by scripts/test.sh.
+echo "== Building the programs the demo runs"
+"$top/scripts/build.sh" normal orvane orvane-cli orvane-printer-sim vlmnppm
 
 work=$(mktemp -d /tmp/orvane-demo.XXXXXX)
 export ORVANE_USB_DEVICE_DIR="$work/usb" ORVANE_OBJECT_DIR="$work/objects" ORVANE_SESSION_DIR="$work/session"
 mkdir -p "$ORVANE_USB_DEVICE_DIR"  # the programs make the object and session folders themselves
 
+echo "== Starting the virtual printer on port USB001"
 "$top/build/emulator/orvane-printer-sim" --usb "$ORVANE_USB_DEVICE_DIR" --profile typical \
   --state "$work/printer.state" --log "$work/printer.log" --ready-file "$work/ready" >/dev/null &
 sim=$!
