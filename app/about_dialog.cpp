@@ -6,10 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/language.h"
-#include "app/language_module.h"
 #include "resources/language_table.h"
 #include "resources/resource_ids.h"
+#include "ui/language.h"
+#include "ui/language_module.h"
+#include "ui/template_controls.h"
 
 namespace orvane {
 namespace {
@@ -30,9 +31,8 @@ QString TemplateText(int control_id) {
 }
 
 QPushButton* AddButton(QDialogButtonBox* box, int id, QDialogButtonBox::ButtonRole role) {
-    auto* button = box->addButton(TemplateText(id), role);
-    button->setObjectName(QString::number(id));
-    button->setAccessibleName(WithoutMnemonic(button->text()));
+    QPushButton* button = MakeTemplateButton(ids::kIddLanguage, id, box);
+    box->addButton(button, role);
     return button;
 }
 

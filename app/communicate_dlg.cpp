@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/deferred_notice.h"
-#include "app/language_module.h"
 #include "resources/resource_ids.h"
+#include "ui/deferred_notice.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 namespace {

@@ -7,8 +7,8 @@
 #include <QWidget>
 
 #include "app/communicate_dlg.h"
-#include "app/deferred_notice.h"
 #include "app/result_message.h"
+#include "ui/deferred_notice.h"
 
 namespace orvane {
 namespace {

@@ -5,13 +5,13 @@
 
 #include "app/first_show_report.h"
 #include "app/instance_channel.h"
-#include "app/language.h"
-#include "app/language_module.h"
 #include "app/program_icon.h"
 #include "app/rsu_main.h"
 #include "app/single_instance.h"
 #include "platform/program_directory.h"
 #include "resources/resource_ids.h"
+#include "ui/language.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 
@@ -43,7 +43,8 @@ ExitCode COrvaneApp::Run() {
 bool COrvaneApp::InitInstance(ExitCode* exit_code) {
     SyncLanguageSetting();
     // A language without a loadable module falls back to English; the stored choice stays.
-    const std::optional<std::uint16_t> language = LoadStartupLanguageModule(CurrentLanguage(), ProgramDirectory());
+    const std::optional<std::uint16_t> language =
+        LoadStartupLanguageModule(CurrentLanguage(), ProgramDirectory());
     if (!language) {
         *exit_code = ExitCode::StartupEnded;
         return false;

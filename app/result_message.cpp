@@ -1,8 +1,8 @@
 #include "app/result_message.h"
 
-#include "app/show_message.h"
 #include "remotesetup/result_codes.h"
 #include "resources/resource_ids.h"
+#include "ui/show_message.h"
 
 namespace orvane {
 
@@ -12,25 +12,25 @@ int ResultMessageId(std::int32_t code) {
             return 0;
         case rs::kOutOfMemory:
             return ids::kMsgOutOfMemory;
-        case 2:
-        case 3:
-        case 8:
-        case 9:
-        case 10:
-        case 11:
-        case 12:
-        case 16:
-        case 19:
+        case rs::kTransportFailure:
+        case rs::kProtocolFailure:
+        case rs::kUnexpectedDocument:
+        case rs::kSenderRecordIncomplete:
+        case rs::kRejectRecordsIncomplete:
+        case rs::kDialRecordsMalformed:
+        case rs::kDialRecordUnterminated:
+        case kUnassignedLinkCode16:
+        case rs::kResponseTimeout:
         case kPreparePrinterFailed:
-        case 22:
+        case kUnassignedLinkCode22:
             return ids::kMsgCommunicationFailed;
         case rs::kFileOpenFailed:
         case rs::kFileMalformed:
             return ids::kMsgLoadFailed;
         case rs::kDiskFull:
             return ids::kMsgSaveFailed;
-        case 24:
-        case 26:
+        case kUnassignedBusyCode24:
+        case kUnassignedBusyCode26:
         case rs::kDeviceUseOtherJob:
         case rs::kNetworkBusy:
             return ids::kMsgPrinterBusy;

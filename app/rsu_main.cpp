@@ -11,8 +11,8 @@
 
 #include "app/command_line.h"
 #include "app/communication.h"
-#include "app/language.h"
-#include "app/language_module.h"
+#include "app/help_controller.h"
+#include "app/printer_choice.h"
 #include "app/program_icon.h"
 #include "pages/page_reception_reject.h"
 #include "pages/page_speed_dial.h"
@@ -23,6 +23,9 @@
 #include "platform/program_directory.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/language.h"
+#include "ui/language_module.h"
+#include "ui/template_controls.h"
 
 namespace orvane {
 namespace {
@@ -43,7 +46,8 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     : QDialog(parent),
       communication_(new Communication(this)),
       pending_language_(CurrentLanguage()),
-      manual_opener_(DesktopManualOpener()) {
+      printers_(std::make_unique<PrinterChoice>()),
+      help_(std::make_unique<HelpController>(DesktopManualOpener())) {
     program_directory_ = program_directory.isEmpty() ? ProgramDirectory() : program_directory;
     const QString& directory = program_directory_;
     setObjectName(QString::number(ids::kIddMain));
@@ -54,6 +58,7 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     setSizeGripEnabled(true);
     CreateControls();
     CreateLanguageAction();
+    CreateCheckAction();
     if (!ReadModels(directory)) {
         usable_ = false;
         return;
@@ -68,16 +73,19 @@ CRSUMain::CRSUMain(QWidget* parent, const QString& program_directory)
     RestoreWindowSize();
 }
 
-CRSUMain::~CRSUMain() = default;
+CRSUMain::~CRSUMain() {
+    // The pages' lists ask this window for the directory while they are hidden and go; so they go
+    // first, while the window is still whole.
+    for (CRSUPage* page : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_}) delete page;
+}
 
 bool CRSUMain::IsBusy() const {
     return communication_->IsBusy();
 }
 
 QPushButton* CRSUMain::AddButton(int id) {
-    auto* button = Named(new QPushButton(TemplateText(id), this), id);
+    QPushButton* button = MakeTemplateButton(ids::kIddMain, id, this);
     button->setAutoDefault(false);
-    button->setAccessibleName(WithoutMnemonic(button->text()));
     return button;
 }
 
@@ -102,7 +110,9 @@ void CRSUMain::CreateControls() {
     write_ = AddButton(ids::kIdOk);
     save_ = AddButton(ids::kIdcSave);
     load_ = AddButton(ids::kIdcLoad);
-    help_ = AddButton(ids::kIdcHelp);
+    more_ = AddButton(ids::kIdcMore);
+    CreateMoreMenu();
+    help_button_ = AddButton(ids::kIdcHelp);
     catalogue_ = AddButton(ids::kIdcMessageCatalogue);
     close_ = AddButton(ids::kIdCancel);
     bottom_static_ = Named(new QLabel(TemplateText(ids::kIdcBottomStatic), this), ids::kIdcBottomStatic);
@@ -113,17 +123,18 @@ void CRSUMain::CreateControls() {
     tool_tips_.AddTool(tree_, ids::kIdsTreeTip);
     tool_tips_.AddTool(save_, ids::kIdsSaveTip);
     tool_tips_.AddTool(load_, ids::kIdsLoadTip);
+    tool_tips_.AddTool(more_, ids::kIdsMoreTip);
     tool_tips_.AddTool(write_, ids::kIdsWriteTip);
 
     connect(read_, &QPushButton::clicked, this, &CRSUMain::OnRead);
     connect(write_, &QPushButton::clicked, this, &CRSUMain::OnWrite);
     connect(close_, &QPushButton::clicked, this, &CRSUMain::reject);
-    connect(help_, &QPushButton::clicked, this, &CRSUMain::OnHelp);
+    connect(help_button_, &QPushButton::clicked, this, &CRSUMain::OnHelp);
     connect(catalogue_, &QPushButton::clicked, this, &CRSUMain::OnMessageCatalogue);
     connect(save_, &QPushButton::clicked, this, &CRSUMain::OnSave);
     connect(load_, &QPushButton::clicked, this, &CRSUMain::OnLoad);
     // The keyboard bridge into the page watches the two buttons at its ends.
-    load_->installEventFilter(this);
+    more_->installEventFilter(this);
     write_->installEventFilter(this);
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CRSUMain::OnTreeSelectionChanged);
     ArrangeControls(printer_label);
@@ -144,7 +155,8 @@ void CRSUMain::ShowDemoButton(const QString& program_directory) {
 }
 
 void CRSUMain::StartUsageSurvey() {
-    if (UsageCounter::StartSurvey(model_list_path_, CurrentLanguage(), &usage_) == UsageCounter::kOutOfMemory) {
+    if (UsageCounter::StartSurvey(printers_->ModelListPath(), CurrentLanguage(), &usage_) ==
+        UsageCounter::kOutOfMemory) {
         Ask(ids::kMsgOutOfMemory, MessageStyle::Error);
         return;
     }
@@ -159,20 +171,22 @@ void CRSUMain::CountUsage(UsageIndex index) {
 
 void CRSUMain::ShowNoDirectoryState() {
     for (QWidget* hidden :
-         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_}) {
+         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_, more_}) {
         hidden->hide();
     }
     ShowPage(nullptr);
     write_->setEnabled(false);
+    check_->setEnabled(false);
     read_->setEnabled(printer_list_->count() > 0);
 }
 
 void CRSUMain::ShowDirectoryState() {
     for (QWidget* shown :
-         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_}) {
+         std::initializer_list<QWidget*>{directory_static_, tree_, page_heading_, save_, load_, more_}) {
         shown->show();
     }
     write_->setEnabled(true);
+    check_->setEnabled(true);
 }
 
 void CRSUMain::CloseDirectory() {

@@ -6,15 +6,16 @@
 #include <memory>
 #include <vector>
 
-#include "app/show_message.h"
 #include "app/usage_counter.h"
 #include "pages/page_row.h"
 #include "pages/rsu_page_host.h"
 #include "pages/rsu_tooltip_ctrl.h"
-#include "platform/manual_settings.h"
 #include "platform/model_list.h"
+#include "ui/show_message.h"
 
+class QAction;
 class QComboBox;
+class QKeySequence;
 class QFileDialog;
 class QFrame;
 class QLabel;
@@ -29,7 +30,10 @@ class CRSUPageReceptionReject;
 class CRSUPageSpeedDial;
 class CRSUPageTTI;
 class CRSUTreeCtrl;
+class HelpController;
 class ManualOpener;
+class PrinterChoice;
+struct PortableDirectory;
 
 // The program's one window (template 142), shown modally by start-up. Every control carries its
 // ID as objectName.
@@ -64,9 +68,9 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // A successful save to a directory file sets the saved flag.
     void SetSavedFlag() { saved_ = true; }
     // The product ID of the model resolved for the last read (0 before one).
-    std::uint16_t ProductId() const { return product_id_; }
+    std::uint16_t ProductId() const;
     // The printer name of the last read.
-    const QString& PrinterName() const { return printer_name_; }
+    const QString& PrinterName() const;
     // The model record of the printer selected in the list, or null when it has none.
     const ModelRecord* SelectedModel() const;
     // The three pages, for the commands that refresh them after a change (file load).
@@ -85,8 +89,16 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // The Save and Load commands (buttons 1005 and 1006).
     void OnSave();
     void OnLoad();
+    // The Import and Export commands of the More menu: a directory text (vCard, CSV, JSON) fitted
+    // into the directory shown after the fit report's OK, and the directory shown as such a text.
+    void OnImport();
+    void OnExport();
     // The language dialog (the window's language action 16).
     void OnLanguageDialog();
+    // The check report of every problem of the directory shown (the window's check action).
+    void OnCheck();
+    // The window's check action (Ctrl+K), for a menu that offers it.
+    QAction* CheckAction() const { return check_; }
 
     // Counts one use in the usage survey (nothing while the survey is off).
     void CountUsage(UsageIndex index);
@@ -108,10 +120,21 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void CreatePages();
     // Layout (rsu_main_layout.cpp).
     void ArrangeControls(QLabel* printer_label);
+    // Widens the tree to show its rows' texts whole, within bounds that leave the page its room.
+    void FitTreeWidth();
     void RestoreWindowSize();
     void StoreWindowSize();
     // The language action (rsu_main_language.cpp): context menu of the window and a shortcut.
     void CreateLanguageAction();
+    // An action of the window with `text` and objectName `command`, in the window's context menu and
+    // on `shortcut`, that runs `handler`.
+    QAction* AddWindowAction(const QString& text, int command, const QKeySequence& shortcut,
+                             void (CRSUMain::*handler)());
+    // The check action (rsu_main_check.cpp): context menu of the window and a shortcut.
+    void CreateCheckAction();
+    // Before a write: the problems the edits brought in are shown first; false when the user
+    // keeps the directory off the printer.
+    bool AgreeToWriteProblems();
     QPushButton* AddButton(int id);
     void ShowDemoButton(const QString& program_directory);
     // Starts the usage survey and counts this launch.
@@ -129,23 +152,23 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // Model list and printer choice (rsu_main_printers.cpp).
     bool ReadModels(const QString& program_directory);
     bool FillPrinterList();
-    int ResolvePrinter();
     // False when the printer cannot be prepared (a failure of its own may have been shown).
     bool PrepareRead();
     void RememberPrinter();
-    // The model of the printer chosen in the list, found without a message; null when none.
-    const ModelRecord* ListedPrinterModel() const;
 
-    // Help (rsu_main_help.cpp): the manual data of the chosen printer's model, whether its manual
-    // can be opened, and the Help button's state from both.
-    void ReadManualData();
-    void CheckManual();
+    // Help (rsu_main_help.cpp): the Help button follows whether the chosen model's manual opens.
     void UpdateHelpState();
 
     // Commands (rsu_main_commands.cpp).
     // Step of a successful read: tree, pages and the directory-shown state.
     void ShowReadDirectory();
     std::int32_t CheckAndWrite(bool* written);
+    // Message 170 with its Merge... button: true to write Working, as edited (OK) or merged with the
+    // printer's directory in DeviceCheck (Merge... and then Merge and Write).
+    bool AgreeToWriteOverPrinterChanges();
+    // The merge review of Baseline, DeviceCheck and Working; on Merge and Write, Working holds the
+    // merge and the pages show it. False when the user cancelled.
+    bool ReviewMerge();
     void OnPrinterChanged(int index);
     // Asks whether the shown directory may be closed for another printer; false to keep it.
     bool AgreeToCloseDirectory();
@@ -167,7 +190,7 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     void OnTreeSelectionChanged();
     // The page of the selected tree row, or null for a row without one.
     CRSUPage* SelectedRowPage() const;
-    // Tab from Load into the page's list, Shift+Tab from Write onto its Delete button; true when
+    // Tab from More into the page's list, Shift+Tab from Write onto its Delete button; true when
     // the key was taken.
     bool BridgeFocusToPage(QObject* watched, const QKeyEvent* key);
 
@@ -175,11 +198,19 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // Runs `dialog` as the open file dialog; the chosen path, or empty on Cancel.
     QString RunFileDialog(QFileDialog* dialog);
     bool LoadDirectory(const QString& path);
-    void RefreshPagesAfterLoad();
+    // Rebuilds the pages after Working was replaced as a whole, each with its first row selected.
+    void ShowReplacedDirectory();
+
+    // The More menu (rsu_main_more.cpp) and Import and Export (rsu_main_transfer.cpp).
+    void CreateMoreMenu();
+    // Reads the file Import chose, asking for the columns of an address book that are not
+    // recognised; false after its message, or when the user cancelled.
+    bool ReadImportFile(const QString& path, PortableDirectory* source);
 
     CRSUToolTipCtrl tool_tips_;
     std::unique_ptr<CRSUFuncRemoteSetup> remote_setup_;
-    std::vector<ModelRecord> models_;
+    std::unique_ptr<PrinterChoice> printers_;
+    std::unique_ptr<HelpController> help_;
     bool saved_ = false;
     bool usable_ = true;
     CRSUPage* current_page_ = nullptr;
@@ -188,12 +219,6 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     CRSUPageReceptionReject* reject_ = nullptr;
     CRSUTreeCtrl* tree_ = nullptr;
     QComboBox* printer_list_ = nullptr;
-    QString printer_name_;
-    QString driver_name_;
-    QString port_name_;
-    QString remembered_printer_;
-    std::uint16_t product_id_ = 0;
-    int model_index_ = -1;
     QLabel* directory_static_ = nullptr;
     QLabel* page_heading_ = nullptr;
     QLabel* bottom_static_ = nullptr;
@@ -202,9 +227,11 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     QPushButton* write_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* load_ = nullptr;
-    QPushButton* help_ = nullptr;
+    QPushButton* more_ = nullptr;
+    QPushButton* help_button_ = nullptr;
     QPushButton* catalogue_ = nullptr;
     QPushButton* close_ = nullptr;
+    QAction* check_ = nullptr;
     std::vector<PageRow> page_rows_;
     Communication* communication_ = nullptr;
     std::uint16_t pending_language_ = 0;
@@ -212,13 +239,6 @@ class CRSUMain : public QDialog, public CRSUPageHost {
     // Maximized as the window last reported it; minimizing leaves it as it was.
     bool maximized_ = false;
     QFileDialog* file_dialog_ = nullptr;
-    // Help: the chosen model's "Manual" and "DevID", and what the last check found.
-    int manual_mode_ = 0;
-    QString device_id_;
-    bool help_available_ = false;
-    ManualViewer viewer_;
-    std::unique_ptr<ManualOpener> manual_opener_;
-    QString model_list_path_;
     // Null while the survey is off for this run.
     std::unique_ptr<UsageCounter> usage_;
     // The printer list's entry while the directory shown belongs to it (for Cancel on a change).

@@ -4,19 +4,20 @@
 #include <QPushButton>
 
 #include "app/communication.h"
-#include "app/deferred_notice.h"
-#include "app/language.h"
+#include "app/merge_review_dlg.h"
 #include "app/result_message.h"
 #include "app/rsu_main.h"
-#include "app/show_message.h"
+#include "directorytools/directory_backup.h"
 #include "pages/page_reception_reject.h"
 #include "pages/page_speed_dial.h"
 #include "pages/page_tti.h"
 #include "pages/rsu_edit_dialog.h"
 #include "pages/rsu_tree_ctrl.h"
-#include "remotesetup/directory_backup.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/deferred_notice.h"
+#include "ui/language.h"
+#include "ui/show_message.h"
 
 namespace orvane {
 
@@ -83,12 +84,13 @@ void CRSUMain::ShowReadDirectory() {
     shown_printer_index_ = printer_list_->currentIndex();
     RememberPrinter();
     const ModelRecord* model = SelectedModel();
-    if (usage_ && model != nullptr && model->survey_dev_id) usage_->SetText(SurveyText::kDevId, *model->survey_dev_id);
+    if (usage_ && model != nullptr && model->survey_dev_id)
+        usage_->SetText(SurveyText::kDevId, *model->survey_dev_id);
     CountUsage(UsageIndex::kUpload);
 }
 
 void CRSUMain::OnWrite() {
-    if (!remote_setup_ || IsBusy()) return;
+    if (!remote_setup_ || IsBusy() || !AgreeToWriteProblems()) return;
     if (!communication_->BeginCommunication()) {
         Ask(ids::kMsgGeneralFailure, MessageStyle::Error);
         return;
@@ -113,9 +115,7 @@ std::int32_t CRSUMain::CheckAndWrite(bool* written) {
         if (modified != rs::kModified) return modified;
     } else if (check == rs::kDeviceDirectoryChanged) {
         communication_->EndCommunication();
-        if (Ask(ids::kMsgPrinterChanged, MessageStyle::Question) != QMessageBox::Ok) {
-            return rs::kSuccess;
-        }
+        if (!AgreeToWriteOverPrinterChanges()) return rs::kSuccess;
         if (!communication_->BeginCommunication()) {
             Ask(ids::kMsgGeneralFailure, MessageStyle::Error);
             return rs::kSuccess;
@@ -125,11 +125,36 @@ std::int32_t CRSUMain::CheckAndWrite(bool* written) {
     }
     // What the check read is kept as a backup; a backup that cannot be saved does not stop the write.
     std::filesystem::path backup;
-    BackUpBeforeWrite(*setup, check, product_id_, &backup);
+    BackUpBeforeWrite(*setup, check, ProductId(), &backup);
     const RsResult write = communication_->RunWorker([setup] { return setup->WriteToDevice(); });
     if (write != rs::kSuccess) return write;
     *written = true;
     return setup->ReplaceCopy(DirectoryCopy::Baseline, DirectoryCopy::Working);
+}
+
+bool CRSUMain::AgreeToWriteOverPrinterChanges() {
+    switch (AskWithButton(this, ids::kMsgPrinterChanged, ids::kIdsAppTitle, ids::kIdsMergeButton)) {
+        case QuestionAnswer::Ok:
+            return true;
+        case QuestionAnswer::Button:
+            return ReviewMerge();
+        case QuestionAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool CRSUMain::ReviewMerge() {
+    CRSUFuncRemoteSetup& setup = *remote_setup_;
+    DirectoryData& working = *setup.Copy(DirectoryCopy::Working);
+    CRSUMergeReviewDlg review(*setup.Copy(DirectoryCopy::Baseline), *setup.Copy(DirectoryCopy::DeviceCheck),
+                              working, this);
+    if (review.exec() != QDialog::Accepted) return false;
+    // The write that follows makes the merge the Baseline too.
+    working = review.Merge().merged;
+    saved_ = false;
+    ShowReplacedDirectory();
+    return true;
 }
 
 bool CRSUMain::PrepareExit() {
@@ -166,7 +191,7 @@ bool CRSUMain::QueryEndSession() {
 
 void CRSUMain::OnPrinterChanged(int index) {
     const bool leaves_directory =
-        remote_setup_ && index != shown_printer_index_ && printer_list_->itemText(index) != printer_name_;
+        remote_setup_ && index != shown_printer_index_ && printer_list_->itemText(index) != PrinterName();
     if (leaves_directory) {
         if (AgreeToCloseDirectory()) {
             CloseDirectory();
@@ -193,7 +218,7 @@ void CRSUMain::RestorePrinterSelection() {
     // The last entry with the shown printer's name, as the list may hold a name twice.
     int entry = -1;
     for (int i = 0; i < printer_list_->count(); ++i) {
-        if (printer_list_->itemText(i) == printer_name_) entry = i;
+        if (printer_list_->itemText(i) == PrinterName()) entry = i;
     }
     const QSignalBlocker quiet(printer_list_);
     printer_list_->setCurrentIndex(entry);

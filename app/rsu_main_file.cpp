@@ -1,10 +1,8 @@
 // The main window's Save and Load commands: the directory shown kept in a directory file (.rsd).
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QStandardPaths>
 
+#include "app/file_dialogs.h"
 #include "app/result_message.h"
 #include "app/rsu_main.h"
 #include "pages/page_reception_reject.h"
@@ -16,25 +14,8 @@
 namespace orvane {
 namespace {
 
-// The folder the file dialogs start in: Velor/Orvane in the user's application data, or empty when
-// the system names no such place.
-QString DefaultFolder() {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return data.isEmpty() ? QString() : QDir(data).filePath(QStringLiteral("Velor/Orvane"));
-}
-
-void PrepareDialog(QFileDialog* dialog, QFileDialog::AcceptMode mode) {
-    dialog->setAcceptMode(mode);
-    dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog->setNameFilter(QStringLiteral("RSD(*.rsd)"));
-    dialog->setDefaultSuffix(QStringLiteral("rsd"));
-    const QString folder = DefaultFolder();
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog->setDirectory(folder);
-}
-
-std::filesystem::path FilePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
+const QStringList kRsdFilters = {QStringLiteral("RSD(*.rsd)")};
+const QString kRsdSuffix = QStringLiteral("rsd");
 
 }  // namespace
 
@@ -51,10 +32,10 @@ void CRSUMain::OnSave() {
     const QString folder = DefaultFolder();
     // Without the folder the dialog starts elsewhere; saving still works.
     if (!folder.isEmpty()) QDir().mkpath(folder);
-    PrepareDialog(&dialog, QFileDialog::AcceptSave);
+    PrepareFileDialog(&dialog, QFileDialog::AcceptSave, kRsdFilters, kRsdSuffix);
     const QString path = RunFileDialog(&dialog);
     if (path.isEmpty()) return;
-    if (remote_setup_->SaveDirectoryFile(FilePath(path), product_id_) != rs::kSuccess) {
+    if (remote_setup_->SaveDirectoryFile(FilePath(path), ProductId()) != rs::kSuccess) {
         Ask(ids::kMsgSaveFailed, MessageStyle::Error);
         return;
     }
@@ -65,9 +46,12 @@ void CRSUMain::OnSave() {
 void CRSUMain::OnLoad() {
     if (!remote_setup_ || IsBusy()) return;
     QFileDialog dialog(this);
-    PrepareDialog(&dialog, QFileDialog::AcceptOpen);
+    PrepareFileDialog(&dialog, QFileDialog::AcceptOpen, kRsdFilters, kRsdSuffix);
     const QString path = RunFileDialog(&dialog);
-    if (!path.isEmpty() && LoadDirectory(path)) RefreshPagesAfterLoad();
+    if (!path.isEmpty() && LoadDirectory(path)) {
+        ShowReplacedDirectory();
+        CountUsage(UsageIndex::kLoadFromPc);
+    }
     // Whatever happened, the directory shown no longer matches a saved file.
     saved_ = false;
 }
@@ -75,7 +59,7 @@ void CRSUMain::OnLoad() {
 bool CRSUMain::LoadDirectory(const QString& path) {
     if (AskBeforeDiscard() != DiscardAnswer::Discard) return false;
     const std::filesystem::path file = FilePath(path);
-    const RsResult check = remote_setup_->CheckDirectoryFile(file, product_id_);
+    const RsResult check = remote_setup_->CheckDirectoryFile(file, ProductId());
     if (check == rs::kOtherProduct) {
         if (Ask(ids::kMsgOtherModelFile, MessageStyle::Question) != QMessageBox::Ok) return false;
     } else if (check != rs::kSuccess) {
@@ -87,11 +71,10 @@ bool CRSUMain::LoadDirectory(const QString& path) {
     return loaded == rs::kSuccess;
 }
 
-void CRSUMain::RefreshPagesAfterLoad() {
+void CRSUMain::ShowReplacedDirectory() {
     // The tree and the page shown stay as they are.
     RefreshPages();
     for (CRSUPage* page : std::initializer_list<CRSUPage*>{speed_dial_, sender_, reject_}) page->SelectRow(0);
-    CountUsage(UsageIndex::kLoadFromPc);
 }
 
 }  // namespace orvane

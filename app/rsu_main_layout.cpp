@@ -1,7 +1,7 @@
 // The main window's layout and its remembered size.
 //
 // The controls follow the window as it grows: the tree and the page grow downwards, the page and
-// the heading to the right; Write, Save and Load keep their distance from the bottom-left corner,
+// the heading to the right; Write, Save, Load and More keep their distance from the bottom-left corner,
 // Help, the catalogue button and Close from the bottom-right one; the printer row stays put.
 #include <QComboBox>
 #include <QEvent>
@@ -13,17 +13,19 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "app/window_size.h"
 #include "pages/rsu_tree_ctrl.h"
 #include "platform/settings_store.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 namespace {
 
 constexpr int kTreeWidth = 190;
+// A wider text (a long printer name) scrolls the tree sideways rather than crowd out the page.
+constexpr int kMaxTreeWidth = 300;
 constexpr int kPrinterNameLength = 40;
 // The heading holds up to three lines, the bottom static two; their height never changes.
 constexpr int kHeadingLines = 3;
@@ -72,15 +74,19 @@ void CRSUMain::ArrangeControls(QLabel* printer_label) {
     directory->setRowStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {write_, save_, load_}) buttons->addWidget(button);
+    for (QPushButton* button : {write_, save_, load_, more_}) buttons->addWidget(button);
     buttons->addStretch(1);
-    for (QPushButton* button : {help_, catalogue_, close_}) buttons->addWidget(button);
+    for (QPushButton* button : {help_button_, catalogue_, close_}) buttons->addWidget(button);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(printer_row);
     layout->addLayout(directory, 1);
     layout->addLayout(buttons);
     layout->addWidget(bottom_static_);
+}
+
+void CRSUMain::FitTreeWidth() {
+    tree_->setFixedWidth(std::clamp(tree_->ContentsWidth(), kTreeWidth, kMaxTreeWidth));
 }
 
 void CRSUMain::RestoreWindowSize() {

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/language_module.h"
 #include "app/program_icon.h"
 #include "app/rsu_main.h"
 #include "pages/page_reception_reject.h"
@@ -15,6 +14,7 @@
 #include "pages/rsu_tree_ctrl.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 namespace {
@@ -29,7 +29,7 @@ QIcon RowIcon(int image) {
 
 void CRSUMain::BuildPageRows() {
     page_rows_.clear();
-    page_rows_.push_back({kRowRoot, 0, printer_name_, 0});
+    page_rows_.push_back({kRowRoot, 0, PrinterName(), 0});
     const ModelRecord* model = SelectedModel();
     const std::uint8_t functions = model != nullptr ? model->functions : 0;
     if (functions & kFunctionScanner) {
@@ -70,6 +70,7 @@ void CRSUMain::FillTree() {
         }
     }
     tree_->expandAll();
+    FitTreeWidth();
 }
 
 CRSUPage* CRSUMain::SelectedRowPage() const {
@@ -106,7 +107,7 @@ bool CRSUMain::BridgeFocusToPage(QObject* watched, const QKeyEvent* key) {
     QWidget* target = nullptr;
     CRSUPage* page = SelectedRowPage();
     if (page == nullptr) return false;
-    if (forwards && watched == load_) target = page->List();
+    if (forwards && watched == more_) target = page->List();
     if (backwards && watched == write_) target = page->DeleteButton();
     if (target == nullptr) return false;
     // The focus moves after this key, as the dialog manager would do it.

@@ -1,9 +1,9 @@
 #include "app/single_instance.h"
 
 #include "app/instance_channel.h"
-#include "app/show_message.h"
 #include "platform/instance_object.h"
 #include "resources/resource_ids.h"
+#include "ui/show_message.h"
 
 namespace orvane {
 

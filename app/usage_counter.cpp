@@ -12,7 +12,8 @@ namespace orvane {
 namespace {
 
 constexpr const char* kCounterKeys[UsageCounter::kCounterCount] = {
-    "ORVLaunch", "ORVupload", "ORVdownload", "ORVsavetoPC", "ORVloadfromPC", "ORVhelp", "ORVTALVLaunch", "ORVDSLaunch",
+    "ORVLaunch",     "ORVupload", "ORVdownload",   "ORVsavetoPC",
+    "ORVloadfromPC", "ORVhelp",   "ORVTALVLaunch", "ORVDSLaunch",
 };
 constexpr const char* kTextKeys[UsageCounter::kTextCount] = {"LangID", "FirstTime", "Version", "DevID"};
 constexpr char kApplicationName[] = "OrvaneApp";
@@ -97,7 +98,8 @@ int UsageCounter::Open(const QString& model_list_path, std::uint16_t language) {
     enabled_ = true;
     if (new_file_) {
         const QDate today = QDate::currentDate();
-        SetText(SurveyText::kFirstTime, QString::asprintf("%d-%02d-%02d", today.year(), today.month(), today.day()));
+        SetText(SurveyText::kFirstTime,
+                QString::asprintf("%d-%02d-%02d", today.year(), today.month(), today.day()));
     }
     SetText(SurveyText::kLangId, QString::asprintf("%04X", language));
     if (!settings.version.isEmpty()) SetText(SurveyText::kVersion, settings.version);
@@ -108,10 +110,11 @@ void UsageCounter::ReadFile() {
     IniFile ini;
     // A damaged line ends what is read; the values before it still count.
     ParseIni(QString::fromUtf8(file_.Read()), &ini);
-    const IniSection values = ini.sections.value(QLatin1String(kSection));
-    for (int i = 0; i < kTextCount; ++i) texts_[i] = FieldText(values.value(QLatin1String(kTextKeys[i])));
+    const IniSection values = ini.Section(QLatin1String(kSection));
+    for (int i = 0; i < kTextCount; ++i) texts_[i] = FieldText(values.Value(QLatin1String(kTextKeys[i])));
     for (int i = 0; i < kCounterCount; ++i) {
-        const std::optional<std::uint32_t> stored = CounterFromText(values.value(QLatin1String(kCounterKeys[i])));
+        const std::optional<std::uint32_t> stored =
+            CounterFromText(values.Value(QLatin1String(kCounterKeys[i])));
         if (stored) counters_[i] = *stored;
     }
 }
@@ -138,12 +141,14 @@ QString UsageCounter::Text(int index) const {
 QByteArray UsageCounter::FileText() const {
     QList<std::pair<QString, QString>> values;
     for (int i = 0; i < kTextCount; ++i) values.append({QLatin1String(kTextKeys[i]), texts_[i]});
-    for (int i = 0; i < kCounterCount; ++i) values.append({QLatin1String(kCounterKeys[i]), CounterText(counters_[i])});
+    for (int i = 0; i < kCounterCount; ++i)
+        values.append({QLatin1String(kCounterKeys[i]), CounterText(counters_[i])});
     return SetIniValues(QString::fromUtf8(file_.Read()), QLatin1String(kSection), values).toUtf8();
 }
 
 QString UsageCounter::ReportText() const {
-    QString report = QStringLiteral("<Application NAME=\"") + QLatin1String(kApplicationName) + QStringLiteral("\">");
+    QString report =
+        QStringLiteral("<Application NAME=\"") + QLatin1String(kApplicationName) + QStringLiteral("\">");
     for (int i = 0; i < kTextCount; ++i) {
         if (!texts_[i].isEmpty()) report += Element(kTextKeys[i], texts_[i]);
     }

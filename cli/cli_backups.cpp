@@ -1,7 +1,7 @@
 // backups: the directories saved before writes, oldest first.
 #include "cli/cli_commands.h"
 #include "cli/text_table.h"
-#include "remotesetup/directory_backup.h"
+#include "directorytools/directory_backup.h"
 
 namespace orvane::cli {
 namespace {

@@ -2,8 +2,8 @@
 #include "cli/cli_commands.h"
 #include "cli/directory_source.h"
 #include "cli/text_table.h"
-#include "remotesetup/directory_check.h"
-#include "remotesetup/json_text.h"
+#include "directorytools/directory_check.h"
+#include "directorytools/json_text.h"
 
 namespace orvane::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include "cli/device_target.h"
 #include "cli/directory_report.h"
 #include "cli/directory_source.h"
-#include "remotesetup/directory_json.h"
+#include "directorytools/directory_json.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/version.h"
 #include "transport/named_object.h"

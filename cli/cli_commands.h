@@ -4,7 +4,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_support.h"
 #include "cli/device_target.h"
-#include "remotesetup/directory_diff.h"
+#include "directorytools/directory_diff.h"
 
 #include <ostream>
 #include <string>

@@ -61,6 +61,15 @@ std::string FirstLine(const std::string& text) {
     return line;
 }
 
+// The status of several printers: any failure first, then any conflicts of a merge, then any write
+// that did not verify.
+int Worse(int a, int b) {
+    for (int status : {kExitFailure, kExitConflicts, kExitVerifyFailed}) {
+        if (a == status || b == status) return status;
+    }
+    return kExitSuccess;
+}
+
 std::string Outcome(const PrinterJob& job) {
     if (job.status == kExitSuccess) return job.out.str().starts_with("Wrote ") ? "written" : "unchanged";
     return (job.status == kExitVerifyFailed ? "written, not verified: " : "failed: ") +
@@ -91,7 +100,7 @@ int WriteMany(const CliOptions& options, std::string_view text, std::ostream& ou
         table.AddRow(
             {job->label, job->target ? job->target->port : "", job->target ? seconds : "", Outcome(*job)});
         if (job->status == kExitSuccess) err << job->err.str();  // warnings of a good write
-        if (job->status != kExitSuccess && status != kExitFailure) status = job->status;
+        status = Worse(status, job->status);
     }
     out << table.Text();
     return status;

@@ -53,6 +53,8 @@ void CheckComplete(const CommandSpec& shape, const CliOptions& options, std::str
                 *error = "write --dry-run works on one printer";
             } else if (shape.command == Command::Read && !options.out.empty() && !product_known) {
                 *error = "read --out needs --product-id: a directory file records the printer's product ID";
+            } else if (options.prefer && options.base.empty()) {
+                *error = name + " --prefer settles the conflicts of a merge: give --base BASE.rsd";
             } else if (shape.command != Command::Read && !product_known && !options.force) {
                 *error =
                     name + " needs --product-id to check the file's product (or --force to skip that check)";

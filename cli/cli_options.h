@@ -1,6 +1,9 @@
 // The command line of orvane-cli: one command, the printers and files it works on, and its flags.
 #pragma once
 
+#include "directorytools/directory_csv.h"
+#include "directorytools/directory_merge.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -49,9 +52,12 @@ struct CliOptions {
     bool into = false;                        // import: --into was given
     std::string into_file;                    // import: --into FILE.rsd; empty for --into --port/--printer
     bool replace = false;                     // import: empty what the source does not name
+    std::optional<CsvColumns> columns;        // import: the name and number columns of a CSV address book
     bool dry_run = false;                     // write: print what would change, write nothing
     bool no_verify = false;                   // write, import, restore: do not read the printer back
     std::string all_of_model;                 // write, restore: every supported printer of this model
+    std::string base;                         // write, restore: the directory FILE was edited from
+    std::optional<MergeSide> prefer;          // write, restore: the side every conflict of --base takes
 
     // The printers named by --port or --printer, and the files, each in command-line order.
     std::vector<Source> Devices() const;
@@ -59,8 +65,8 @@ struct CliOptions {
 };
 
 // Parses the arguments after the program name. Returns false with a one-line `*error` for an unknown
-// command or option, a missing or surplus value, an option the command does not take, or a product
-// ID that is not a number from 1 to 0xffff (decimal or 0x hexadecimal).
+// command or option, a missing or surplus value, an option the command does not take, a product ID
+// that is not a number from 1 to 0xffff (decimal or 0x hexadecimal), or --prefer without --base.
 bool ParseCommandLine(const std::vector<std::string>& arguments, CliOptions* options, std::string* error);
 
 // Reads a product ID: decimal or 0x hexadecimal, 1 to 0xffff.

@@ -2,7 +2,7 @@
 #include "cli/cli_commands.h"
 #include "cli/printer_lookup.h"
 #include "cli/text_table.h"
-#include "remotesetup/json_text.h"
+#include "directorytools/json_text.h"
 
 namespace orvane::cli {
 

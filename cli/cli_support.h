@@ -17,6 +17,7 @@ inline constexpr int kExitUsage = 2;         // the command line was wrong
 inline constexpr int kExitProblems = 3;      // check found problems
 inline constexpr int kExitDifferent = 3;     // diff found differences
 inline constexpr int kExitVerifyFailed = 4;  // after a write the printer did not hold what was sent
+inline constexpr int kExitConflicts = 5;     // a merge left slots changed differently on both sides
 
 // Writes "orvane-cli: <doing>: <sentence for code> (code N) [advice]" to `err`; returns kExitFailure.
 int Fail(std::ostream& err, const std::string& doing, RsResult code, std::string_view advice = {});

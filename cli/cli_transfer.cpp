@@ -2,21 +2,19 @@
 #include "cli/cli_commands.h"
 #include "cli/directory_source.h"
 #include "cli/printer_write.h"
-#include "remotesetup/directory_csv.h"
+#include "directorytools/directory_fit.h"
+#include "directorytools/text_directory.h"
 #include "remotesetup/directory_file.h"
 #include "remotesetup/directory_file_io.h"
-#include "remotesetup/directory_fit.h"
-#include "remotesetup/directory_json.h"
-#include "remotesetup/directory_vcard.h"
+#include "remotesetup/text_codec.h"
 
 namespace orvane::cli {
 namespace {
 
-std::string ExportText(const CRSUFuncRemoteSetup& setup, const std::string& format) {
-    const DirectoryData& working = *setup.Copy(DirectoryCopy::Working);
-    if (format == "json") return DirectoryJson(setup.Capability(), working);
-    if (format == "vcard") return DirectoryVcard(ToPortable(working));
-    return DirectoryCsv(ToPortable(working));
+TextFormat FormatNamed(const std::string& name) {
+    if (name == "json") return TextFormat::Json;
+    if (name == "vcard") return TextFormat::Vcard;
+    return TextFormat::Csv;
 }
 
 // Prints the fit report of an import: every entry that was changed, cut or not placed.
@@ -30,13 +28,21 @@ void PrintReport(const std::string& source, const FitReport& report, std::ostrea
     for (const FitNote& note : report.notes) out << "  " << note.Text() << "\n";
 }
 
-bool ReadSource(const std::string& file, PortableDirectory* directory, std::ostream& err) {
+bool ReadSource(const std::string& file, const CliOptions& options, PortableDirectory* directory,
+                std::ostream& err) {
     std::string text;
     std::string error;
     if (!ReadTextFile(file, &text, &error)) return FailWith(err, error), false;
-    if (!ParseTextDirectory(FormatOf(file, text), text, directory, &error)) {
-        return FailWith(err, (file == "-" ? "standard input" : file) + ": " + error), false;
+    std::vector<std::string> headers;
+    const CsvOutcome outcome =
+        ReadTextDirectory(TextFormatOf(file, text), text, options.columns ? &*options.columns : nullptr,
+                          directory, &headers, &error);
+    if (outcome == CsvOutcome::ColumnsUnknown) {
+        error += " among \"" + Joined(headers, "\", \"") +
+                 "\"; name them with --columns name=HEADER,number=HEADER";
     }
+    if (outcome != CsvOutcome::Read)
+        return FailWith(err, (file == "-" ? "standard input" : file) + ": " + error), false;
     return true;
 }
 
@@ -54,7 +60,8 @@ int RunExport(const CliOptions& options, std::ostream& out, std::ostream& err) {
     CRSUFuncRemoteSetup setup;
     LoadedFrom from;
     if (!LoadDirectory(options.sources.front(), options, setup, &from, err)) return kExitFailure;
-    const std::string text = ExportText(setup, options.format);
+    const std::string text =
+        DirectoryText(FormatNamed(options.format), setup.Capability(), *setup.Copy(DirectoryCopy::Working));
     if (options.out.empty()) {
         out << text;
         return kExitSuccess;
@@ -68,7 +75,7 @@ int RunExport(const CliOptions& options, std::ostream& out, std::ostream& err) {
 int RunImport(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const std::string source = options.Files().front();
     PortableDirectory directory;
-    if (!ReadSource(source, &directory, err)) return kExitFailure;
+    if (!ReadSource(source, options, &directory, err)) return kExitFailure;
     const std::vector<Source> devices = options.Devices();
     const Source target = devices.empty() ? Source{Source::Kind::File, options.into_file} : devices.front();
     CRSUFuncRemoteSetup setup;

@@ -3,15 +3,25 @@
 #include "cli/cli_commands.h"
 #include "cli/directory_source.h"
 #include "cli/printer_write.h"
+#include "directorytools/directory_fit.h"
+#include "directorytools/directory_json.h"
+#include "directorytools/directory_merge.h"
 #include "remotesetup/directory_file.h"
-#include "remotesetup/directory_fit.h"
-#include "remotesetup/directory_json.h"
+#include "remotesetup/text_codec.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvane::cli {
 namespace {
+
+// The directories of a merge besides the base, which is loaded into Working.
+struct MergeInputs {
+    std::string base_file;  // BASE, for messages
+    DirectoryData printer;  // the printer's directory now
+    DirectoryData here;     // FILE
+};
 
 // The one printer of a command that works on one.
 bool ResolveOnlyDevice(const CliOptions& options, DeviceTarget* target, std::ostream& err) {
@@ -70,6 +80,62 @@ bool LoadWriteSource(CRSUFuncRemoteSetup& setup, const DeviceTarget& target, con
     return true;
 }
 
+// What `directory` holds in the slot of `slot`, in one line.
+std::string SlotText(const PortableDirectory& directory, const MergeSlot& slot) {
+    switch (slot.part) {
+        case MergePart::Dial:
+            return DescribeEntry(directory.entries[slot.index]);
+        case MergePart::Sender:
+            return QuotedText(directory.sender->name) + " " + QuotedText(directory.sender->number);
+        case MergePart::Reject:
+            break;
+    }
+    return QuotedText(directory.rejects[slot.index].number);
+}
+
+// Every conflict left, by slot ID with what each side holds; nothing was written.
+int ListConflicts(const std::vector<MergeSlot>& slots, const MergeInputs& inputs, const std::string& printer,
+                  const std::string& file, std::ostream& err) {
+    const PortableDirectory on_printer = ToPortable(inputs.printer);
+    const PortableDirectory in_file = ToPortable(inputs.here);
+    err << "orvane-cli: nothing was written to " << printer << ": it and " << file
+        << " changed these slots differently since " << inputs.base_file
+        << "; settle them with --prefer file or --prefer printer:\n";
+    for (const MergeSlot& slot : slots) {
+        if (slot.change != SlotChange::Conflict) continue;
+        err << "  " << slot.id << ": the printer holds " << SlotText(on_printer, slot) << ", " << file
+            << " holds " << SlotText(in_file, slot) << "\n";
+    }
+    return kExitConflicts;
+}
+
+// With --base: Working (FILE) becomes the merge of FILE and the printer's directory just read
+// (Baseline), BASE being the directory FILE was edited from. Conflicts that --prefer does not settle
+// are listed, and nothing is written.
+int MergeWithBase(const CliOptions& options, CRSUFuncRemoteSetup& setup, const DeviceTarget& target,
+                  const std::string& what, std::ostream& err) {
+    std::string text;
+    std::string error;
+    if (!ReadTextFile(options.base, &text, &error)) return FailWith(err, error);
+    MergeInputs inputs{options.base, *setup.Copy(DirectoryCopy::Baseline),
+                       *setup.Copy(DirectoryCopy::Working)};
+    std::optional<std::uint16_t> base_product;
+    if (!LoadWriteSource(setup, target, options.base, text, options.force, &base_product, err))
+        return kExitFailure;
+    DirectoryData& working = *setup.Copy(DirectoryCopy::Working);
+    std::vector<MergeSlot> slots = CompareThreeWay(working, inputs.printer, inputs.here);
+    if (options.prefer) ChooseForConflicts(slots, *options.prefer);
+    if (!options.prefer && HasConflict(slots))
+        return ListConflicts(slots, inputs, target.Description(), what, err);
+    MergeResult merge = MergeDirectories(working, inputs.printer, inputs.here, slots);
+    working = std::move(merge.merged);
+    for (const DroppedMember& dropped : merge.dropped) {
+        err << "orvane-cli: warning: group " << dropped.group << " no longer has member " << dropped.member
+            << ": the merge emptied that slot\n";
+    }
+    return kExitSuccess;
+}
+
 }  // namespace
 
 int WriteToTarget(const CliOptions& options, const DeviceTarget& target, const std::string& file,
@@ -80,6 +146,10 @@ int WriteToTarget(const CliOptions& options, const DeviceTarget& target, const s
     std::optional<std::uint16_t> file_product;
     if (!LoadWriteSource(setup, target, file, text, options.force, &file_product, err)) return kExitFailure;
     const std::string what = file == "-" ? "standard input" : file;
+    if (!options.base.empty()) {
+        if (const int merged = MergeWithBase(options, setup, target, what, err); merged != kExitSuccess)
+            return merged;
+    }
     if (options.dry_run) {
         const std::vector<DirectoryChange> changes =
             DiffDirectories(ToPortable(*setup.Copy(DirectoryCopy::Baseline)),

@@ -2,8 +2,8 @@
 
 #include "cli/text_table.h"
 
+#include "directorytools/directory_kind.h"
 #include "protocol/job_protocol.h"
-#include "remotesetup/directory_kind.h"
 #include "remotesetup/text_codec.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // Prints the directory a CRSUFuncRemoteSetup holds (its capability and Working copy) as a readable
-// table; the JSON form is remotesetup/directory_json.h.
+// table; the JSON form is directorytools/directory_json.h.
 #pragma once
 
 #include "remotesetup/remote_setup.h"

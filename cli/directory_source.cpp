@@ -1,17 +1,14 @@
 #include "cli/directory_source.h"
 
 #include "cli/cli_support.h"
-#include "remotesetup/directory_csv.h"
+#include "directorytools/directory_csv.h"
+#include "directorytools/directory_fit.h"
+#include "directorytools/directory_json.h"
+#include "directorytools/directory_vcard.h"
 #include "remotesetup/directory_file.h"
 #include "remotesetup/directory_file_io.h"
-#include "remotesetup/directory_fit.h"
-#include "remotesetup/directory_json.h"
-#include "remotesetup/directory_vcard.h"
 #include "remotesetup/slot_order.h"
 
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
 #include <iostream>
 #include <iterator>
 
@@ -20,17 +17,6 @@ namespace {
 
 // Larger text files are not directories of any printer.
 constexpr std::size_t kMaxTextFileSize = 16 * 1024 * 1024;
-
-std::string LowerExtension(const std::string& file) {
-    std::string extension = std::filesystem::path(file).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    return extension;
-}
-
-}  // namespace
-
-namespace {
 
 bool LoadJsonDirectory(const std::string& file, std::string_view text, CRSUFuncRemoteSetup& setup,
                        LoadedFrom* from, std::ostream& err) {
@@ -96,29 +82,6 @@ bool ReadTextFile(const std::string& file, std::string* text, std::string* error
         return false;
     }
     return true;
-}
-
-TextFormat FormatOf(const std::string& file, std::string_view text) {
-    const std::string extension = LowerExtension(file);
-    if (extension == ".csv") return TextFormat::Csv;
-    if (extension == ".vcf" || extension == ".vcard") return TextFormat::Vcard;
-    if (extension == ".json") return TextFormat::Json;
-    if (LooksLikeJson(text)) return TextFormat::Json;
-    if (text.substr(0, 64).find("BEGIN:VCARD") != std::string_view::npos) return TextFormat::Vcard;
-    return TextFormat::Csv;
-}
-
-bool ParseTextDirectory(TextFormat format, std::string_view text, PortableDirectory* directory,
-                        std::string* error) {
-    switch (format) {
-        case TextFormat::Json:
-            return ParseDirectoryJson(text, directory, error);
-        case TextFormat::Vcard:
-            return ParseDirectoryVcard(text, directory, error);
-        case TextFormat::Csv:
-            break;
-    }
-    return ParseDirectoryCsv(text, directory, error);
 }
 
 }  // namespace orvane::cli

@@ -4,7 +4,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/device_target.h"
-#include "remotesetup/portable_directory.h"
+#include "directorytools/portable_directory.h"
 #include "remotesetup/remote_setup.h"
 
 #include <cstdint>
@@ -30,16 +30,5 @@ bool LoadDirectory(const Source& source, const CliOptions& options, CRSUFuncRemo
 
 // The whole text of `file`, or of standard input for "-". False with a one-line `*error`.
 bool ReadTextFile(const std::string& file, std::string* text, std::string* error);
-
-// The formats a directory can be imported from.
-enum class TextFormat { Csv, Vcard, Json };
-
-// The format of `file`: by its extension (.csv, .vcf, .json, any letter case), for "-" or another
-// extension by its content.
-TextFormat FormatOf(const std::string& file, std::string_view text);
-
-// Parses `text` of `format`. False with `*error` naming the line.
-bool ParseTextDirectory(TextFormat format, std::string_view text, PortableDirectory* directory,
-                        std::string* error);
 
 }  // namespace orvane::cli

@@ -48,6 +48,48 @@ bool SetInto(const std::string& value, CliOptions* options, std::string*) {
     return true;
 }
 
+// --base BASE: a file; standard input may already carry FILE.
+bool SetBase(const std::string& value, CliOptions* options, std::string* error) {
+    if (value == "-") {
+        *error = "--base takes a file, not standard input";
+        return false;
+    }
+    options->base = value;
+    return true;
+}
+
+bool SetPrefer(const std::string& value, CliOptions* options, std::string* error) {
+    if (value != "file" && value != "printer") {
+        *error = "--prefer takes file or printer, not \"" + value + "\"";
+        return false;
+    }
+    options->prefer = value == "file" ? MergeSide::Here : MergeSide::Printer;
+    return true;
+}
+
+// --columns name=HEADER,number=HEADER (either order): the columns of a CSV address book.
+bool SetColumns(const std::string& value, CliOptions* options, std::string* error) {
+    constexpr std::string_view kName = "name=";
+    constexpr std::string_view kNumber = "number=";
+    const bool name_first = value.starts_with(kName);
+    const std::string_view first_key = name_first ? kName : kNumber;
+    const std::string second_key = "," + std::string(name_first ? kNumber : kName);
+    const std::size_t split = value.find(second_key);
+    if (!value.starts_with(first_key) || split == std::string::npos) {
+        *error = "--columns takes name=HEADER,number=HEADER, not \"" + value + "\"";
+        return false;
+    }
+    std::string first = value.substr(first_key.size(), split - first_key.size());
+    std::string second = value.substr(split + second_key.size());
+    if (first.empty() || second.empty()) {
+        *error = "--columns needs a header for the name and one for the number, not \"" + value + "\"";
+        return false;
+    }
+    options->columns = name_first ? CsvColumns{std::move(first), std::move(second)}
+                                  : CsvColumns{std::move(second), std::move(first)};
+    return true;
+}
+
 }  // namespace
 
 const std::vector<CommandSpec>& CommandTable() {
@@ -111,6 +153,14 @@ const std::vector<OptionSpec>& OptionTable() {
          {Import},
          SetFlag<&CliOptions::replace>,
          "empty every part of the target the source does not name."},
+        {"--columns",
+         OptionValue::Required,
+         "COLUMNS",
+         {Import},
+         SetColumns,
+         "name=HEADER,number=HEADER: the columns of a CSV address book that hold each contact's name "
+         "and fax number, by their headers; without it they are recognised from the headers of "
+         "Outlook, Google Contacts and Thunderbird exports."},
         {"--json",
          OptionValue::None,
          "",
@@ -129,6 +179,22 @@ const std::vector<OptionSpec>& OptionTable() {
          {Write},
          SetFlag<&CliOptions::dry_run>,
          "print the changes the write to one printer would make, send nothing."},
+        {"--base",
+         OptionValue::Required,
+         "BASE.rsd",
+         {Write, Restore},
+         SetBase,
+         "the directory FILE was edited from (a directory file or JSON document): what changed on the "
+         "printer since then is merged with what changed in FILE instead of being written over. When "
+         "both changed a slot differently, nothing is written and each such slot is listed (exit status "
+         "5) unless --prefer settles them."},
+        {"--prefer",
+         OptionValue::Required,
+         "SIDE",
+         {Write, Restore},
+         SetPrefer,
+         "file or printer: the side whose contents every slot changed differently on both sides takes "
+         "in a merge with --base."},
         {"--no-verify",
          OptionValue::None,
          "",

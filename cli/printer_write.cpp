@@ -2,8 +2,8 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_support.h"
-#include "remotesetup/directory_backup.h"
-#include "remotesetup/directory_diff.h"
+#include "directorytools/directory_backup.h"
+#include "directorytools/directory_diff.h"
 
 namespace orvane::cli {
 namespace {

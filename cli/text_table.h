@@ -1,7 +1,7 @@
 // Aligned text for the terminal: UTF-8 texts padded by code points, and tables of such columns.
 #pragma once
 
-#include "remotesetup/text_codec.h"
+#include "text/utf_text.h"
 
 #include <cstddef>
 #include <string>

@@ -11,21 +11,25 @@ constexpr char kCommandsText[] = R"(Usage:
   orvane-cli read --port PORT [--out FILE.rsd --product-id ID] [--json]
   orvane-cli read --printer NAME [--out FILE.rsd] [--product-id ID] [--json]
   orvane-cli write --port PORT FILE (--product-id ID | --force) [--dry-run] [--no-verify]
+             [--base BASE.rsd [--prefer file|printer]]
   orvane-cli write --printer NAME FILE [--product-id ID] [--force] [--dry-run] [--no-verify]
+             [--base BASE.rsd [--prefer file|printer]]
   orvane-cli write (--port PORT | --printer NAME ... | --all-of-model MODEL) FILE [--product-id ID]
-             [--force] [--no-verify]
+             [--force] [--no-verify] [--base BASE.rsd [--prefer file|printer]]
   orvane-cli show FILE.rsd [--json]
   orvane-cli printers [--json]
   orvane-cli export (--port PORT | --printer NAME | FILE) --format csv|vcard|json [--out FILE]
              [--product-id ID]
   orvane-cli import SOURCE.(csv|vcf|json) --into FILE.rsd [--out FILE.rsd] [--replace]
+             [--columns name=HEADER,number=HEADER]
   orvane-cli import SOURCE.(csv|vcf|json) --into (--port PORT | --printer NAME) [--out FILE.rsd]
-             [--replace] [--product-id ID] [--force] [--no-verify]
+             [--replace] [--columns name=HEADER,number=HEADER] [--product-id ID] [--force]
+             [--no-verify]
   orvane-cli check (FILE | --port PORT | --printer NAME) [--product-id ID] [--json]
   orvane-cli diff A B [--product-id ID] [--json]  (A and B each FILE, --port PORT or --printer NAME)
   orvane-cli backups [--printer NAME]
   orvane-cli restore BACKUP.rsd (--port PORT | --printer NAME ... | --all-of-model MODEL)
-             [--product-id ID] [--force] [--no-verify]
+             [--product-id ID] [--force] [--no-verify] [--base BASE.rsd [--prefer file|printer]]
   orvane-cli --help
   orvane-cli --version
 
@@ -44,6 +48,13 @@ Commands:
           is sent. Before anything is sent, the directory read just then is saved as a backup
           (see backups); after the write the printer is read back and compared with what was
           sent (--no-verify skips that). --dry-run prints what would change and sends nothing.
+          With --base BASE.rsd, the directory FILE was edited from, FILE is merged with the
+          printer's directory instead of written over it: per slot (the sender and each
+          rejected number too), what changed only on the printer stays and what changed only
+          in FILE is taken. A slot both changed differently is a conflict: nothing is written,
+          each conflict is listed by slot ID (exit status 5), unless --prefer file or --prefer
+          printer settles every conflict. Group members naming a slot the merge emptied are
+          dropped, each with a warning.
   show    Prints the directory held in FILE.rsd, using the capability recorded in the file.
           Wherever a command reads a directory FILE (show, export, check, diff), it may also be a
           JSON document as read --json prints it; its "capability" gives the slots.
@@ -75,6 +86,11 @@ constexpr char kFormatsText[] = R"(CSV (export --format csv, import):
   A header row slot,kind,name,number,members; one row per dial slot (kind empty, individual
   or group; members as slot IDs separated by spaces), a row of kind sender (no slot), and one
   row of kind rejected per reject slot. UTF-8; "," or ";" between fields; quotes as usual.
+  Import also reads the contact lists of address books (Outlook, Google Contacts, Thunderbird):
+  the name from a display-name column, else first and last name; the number from a fax column,
+  else a business phone; each contact goes to a free slot. Where the columns are not
+  recognised, --columns names them. Separator ",", ";" or tab; UTF-8 (with or without BOM),
+  UTF-16 with BOM, else the locale's 8-bit code page (Windows-1252 under a UTF-8 locale).
 
 vCard (export --format vcard, import):
   Export writes vCard 3.0: a card per individual entry (FN, N, TEL;TYPE=FAX, X-ORVANE-SLOT),
@@ -105,6 +121,8 @@ Exit status:
   2  bad command line
   3  check found problems; diff found differences
   4  a write went out, but the printer read back does not hold what was sent
+  5  write or restore with --base: slots changed differently in FILE and on the printer;
+     nothing was written
 )";
 
 constexpr std::size_t kHelpColumn = 20;  // where the text of each option starts

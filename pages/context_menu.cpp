@@ -1,6 +1,6 @@
 #include "pages/context_menu.h"
 
-#include "app/language_module.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 

@@ -1,7 +1,7 @@
 #include "pages/directory_list_model.h"
 
-#include "app/language_module.h"
 #include "remotesetup/remote_setup.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 
@@ -30,6 +30,7 @@ int DirectoryListModel::columnCount(const QModelIndex& parent) const {
 QVariant DirectoryListModel::data(const QModelIndex& index, int role) const {
     const DirectoryData* working = Working();
     if (working == nullptr || !index.isValid() || index.row() >= Rows(*working)) return {};
+    if (role == kFindTextRole) return FindText(*working, index.row(), index.column());
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
     return Cell(*working, index.row(), index.column());
 }

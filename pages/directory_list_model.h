@@ -18,6 +18,9 @@ struct ListColumn {
 class DirectoryListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
+    // The data role of the text Find looks in (a cell's text unless the list says otherwise).
+    static constexpr int kFindTextRole = Qt::UserRole;
+
     explicit DirectoryListModel(std::vector<ListColumn> columns, QObject* parent = nullptr);
 
     // Shows the Working copy of `setup` (null: no rows); rebuilds every row.
@@ -33,6 +36,10 @@ class DirectoryListModel : public QAbstractTableModel {
     // Rows of `working`, and the text of one cell.
     virtual int Rows(const DirectoryData& working) const = 0;
     virtual QString Cell(const DirectoryData& working, int row, int column) const = 0;
+    // The text of one cell that Find looks in; the cell's text unless a list leaves some out.
+    virtual QString FindText(const DirectoryData& working, int row, int column) const {
+        return Cell(working, row, column);
+    }
     CRSUFuncRemoteSetup* Setup() const { return setup_; }
 
   private:

@@ -12,9 +12,15 @@ QString DeviceName(std::span<const char> field) {
 }
 
 bool StoreDeviceName(const QString& name, std::span<char> field) {
-    const std::u16string_view wide(reinterpret_cast<const char16_t*>(name.utf16()),
-                                   static_cast<std::size_t>(name.size()));
-    return WideToDevice(wide, field) >= 0;
+    return WideToDevice(WideText(name), field) >= 0;
+}
+
+std::string NarrowBytes(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+std::u16string WideText(const QString& text) {
+    return text.toStdU16String();
 }
 
 QString NarrowText(std::span<const char> field, std::size_t max_bytes) {

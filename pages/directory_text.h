@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstddef>
 #include <span>
+#include <string>
 
 namespace orvane {
 
@@ -15,6 +16,12 @@ QString DeviceName(std::span<const char> field);
 // device character table (a character without a code ends the name), the rest zero-filled. False,
 // with `field` unchanged, when the name and its terminator do not fit.
 bool StoreDeviceName(const QString& name, std::span<char> field);
+
+// `text` as the UTF-8 bytes that narrow fields (numbers, slot IDs) and the editing rules take.
+std::string NarrowBytes(const QString& text);
+
+// `text` as the UTF-16 that the device-name rules take.
+std::u16string WideText(const QString& text);
 
 // A narrow (UTF-8) field, at most `max_bytes` bytes up to its first zero byte.
 QString NarrowText(std::span<const char> field, std::size_t max_bytes);

@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <new>
 
-#include "app/show_message.h"
 #include "pages/directory_text.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_tti.h"
 #include "pages/sender_model.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/show_message.h"
 
 namespace orvane {
 namespace {

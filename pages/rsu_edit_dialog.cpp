@@ -6,9 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/deferred_notice.h"
-#include "app/language_module.h"
 #include "resources/resource_ids.h"
+#include "ui/deferred_notice.h"
+#include "ui/language_module.h"
+#include "ui/template_controls.h"
 
 namespace orvane {
 namespace {
@@ -38,10 +39,7 @@ QString CRSUEditDialog::TemplateText(int control_id) const {
 }
 
 QPushButton* CRSUEditDialog::AddButton(int control_id) {
-    auto* button = new QPushButton(TemplateText(control_id), this);
-    button->setObjectName(QString::number(control_id));
-    button->setAccessibleName(WithoutMnemonic(button->text()));
-    return button;
+    return MakeTemplateButton(template_id_, control_id, this);
 }
 
 QLabel* CRSUEditDialog::AddLabel(int control_id, QWidget* buddy) {

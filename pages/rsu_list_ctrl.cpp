@@ -4,8 +4,19 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+#include "pages/left_to_right_delegate.h"
+#include "pages/sideways_wheel.h"
 
 namespace orvane {
+namespace {
+
+// Pixels the wheel scrolls the list sideways over its horizontal scroll bar.
+constexpr int kWheelStep = 10;
+
+}  // namespace
 
 CRSUListCtrl::CRSUListCtrl(QWidget* parent) : QTreeView(parent) {
     setRootIsDecorated(false);
@@ -20,10 +31,16 @@ CRSUListCtrl::CRSUListCtrl(QWidget* parent) : QTreeView(parent) {
     header()->setSectionsClickable(false);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setItemDelegate(new LeftToRightDelegate(this));
+    ScrollSidewaysOnWheel(this, [](QScrollBar* bar, bool left) {
+        bar->setValue(bar->value() + (left ? -kWheelStep : kWheelStep));
+    });
 }
 
 void CRSUListCtrl::SelectRow(int row) {
     if (model() == nullptr || row < 0 || row >= model()->rowCount()) return;
+    const QScopedValueRollback<bool> own(choosing_itself_, true);
     const QModelIndex index = model()->index(row, 0);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
@@ -51,11 +68,17 @@ QString CRSUListCtrl::CellText(int row, int column) const {
 
 void CRSUListCtrl::SelectAllRows(bool focus_each) {
     if (model() == nullptr || model()->rowCount() == 0) return;
+    const QScopedValueRollback<bool> own(choosing_itself_, true);
     const QModelIndex first = model()->index(0, 0);
     const QModelIndex last = model()->index(model()->rowCount() - 1, 0);
     selectionModel()->select(QItemSelection(first, last),
                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    if (focus_each) selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+    if (!focus_each) return;
+    // The focus moves to the last row; the view stays where it is.
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
+    selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+    setAutoScroll(scrolls);
 }
 
 int CRSUListCtrl::TopRow() const {
@@ -98,6 +121,17 @@ void CRSUListCtrl::KeepSelection() {
     }
 }
 
+bool CRSUListCtrl::viewportEvent(QEvent* event) {
+    const QScopedValueRollback<bool> own(choosing_itself_, true);
+    return QTreeView::viewportEvent(event);
+}
+
+void CRSUListCtrl::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QTreeView::selectionChanged(selected, deselected);
+    // Chosen from outside: the row alone is selected and carries the selection mark.
+    if (!choosing_itself_ && !selected.isEmpty()) SelectRow(selected.indexes().first().row());
+}
+
 void CRSUListCtrl::mousePressEvent(QMouseEvent* event) {
     if (!HitsRow(event->position().toPoint())) {
         event->accept();
@@ -121,10 +155,16 @@ void CRSUListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    // Only a left double-click is one (Edit, Add, Remove); another button's second press is a press.
+    if (event->button() != Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
     QTreeView::mouseDoubleClickEvent(event);
 }
 
 void CRSUListCtrl::keyPressEvent(QKeyEvent* event) {
+    const QScopedValueRollback<bool> own(choosing_itself_, true);
     // Shift+F10 asks for the context menu as the menu key does.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
         event->accept();

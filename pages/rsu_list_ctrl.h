@@ -1,5 +1,6 @@
 // The list of the pages and dialogs: a report-style list over a model whose selection, once a list
-// with rows has one, is never lost to a click on empty space or a key.
+// with rows has one, is never lost to a click on empty space or a key. A row chosen from outside the
+// list (an accessibility client) is chosen as a click chooses it.
 #pragma once
 
 #include <QTreeView>
@@ -22,7 +23,7 @@ class CRSUListCtrl : public QTreeView {
     // The text of one cell (empty outside the list).
     QString CellText(int row, int column) const;
     // Selects every row; with `focus_each` the focus walks through them and ends on the last row,
-    // otherwise the current row stays.
+    // otherwise the current row stays. The view does not scroll either way.
     void SelectAllRows(bool focus_each);
     // The index of the row at the top of the view, and scrolling that brings `row` back there.
     int TopRow() const;
@@ -37,6 +38,9 @@ class CRSUListCtrl : public QTreeView {
     void ContextMenuRequested(const QPoint& global_position, bool from_keyboard);
 
   protected:
+    // The mouse over the rows: the list's own input.
+    bool viewportEvent(QEvent* event) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -47,6 +51,9 @@ class CRSUListCtrl : public QTreeView {
     bool HitsRow(const QPoint& position) const;
     // Puts the selection back on the current row (the selection mark) when none is left.
     void KeepSelection();
+
+    // True while the selection changes through the list's own mouse, keys or functions.
+    bool choosing_itself_ = false;
 };
 
 }  // namespace orvane

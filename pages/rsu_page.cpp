@@ -1,5 +1,6 @@
 #include "pages/rsu_page.h"
 
+#include <QAbstractProxyModel>
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,13 +9,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/language_module.h"
 #include "pages/context_menu.h"
 #include "pages/directory_list_model.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_page_host.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
+#include "ui/template_controls.h"
 
 namespace orvane {
 namespace {
@@ -25,13 +27,19 @@ constexpr int kNoDirectory = 5;
 }  // namespace
 
 CRSUPage::CRSUPage(CRSUPageHost* host, const PageControls& controls, DirectoryListModel* model,
-                   QWidget* parent)
+                   QWidget* parent, QAbstractProxyModel* shown)
     : QWidget(parent), host_(host), model_(model), menu_x_offset_(controls.menu_x_offset) {
     setObjectName(QString::number(controls.template_id));
     model_->setParent(this);
     list_ = new CRSUListCtrl(this);
     list_->setObjectName(QString::number(controls.list_id));
-    list_->setModel(model_);
+    if (shown != nullptr) {
+        shown->setParent(this);
+        shown->setSourceModel(model_);
+        list_->setModel(shown);
+    } else {
+        list_->setModel(model_);
+    }
     for (std::size_t i = 0; i < model_->Columns().size(); ++i) {
         list_->header()->resizeSection(static_cast<int>(i), model_->Columns()[i].width);
     }
@@ -59,10 +67,8 @@ CRSUPage::CRSUPage(CRSUPageHost* host, const PageControls& controls, DirectoryLi
 }
 
 QPushButton* CRSUPage::AddButton(int template_id, int id, int tip) {
-    auto* button = new QPushButton(LoadTemplateText(template_id, id), this);
-    button->setObjectName(QString::number(id));
+    QPushButton* button = MakeTemplateButton(template_id, id, this);
     button->setAutoDefault(false);
-    button->setAccessibleName(WithoutMnemonic(button->text()));
     tool_tips_.AddTool(button, tip);
     return button;
 }
@@ -107,11 +113,18 @@ void CRSUPage::AddSelectAllAccelerator() {
     addAction(select_all);
 }
 
+void CRSUPage::AddAboveList(QLayout* row, QWidget* first) {
+    static_cast<QVBoxLayout*>(layout())->insertLayout(0, row);
+    QWidget* const chain[] = {first, list_, edit_, second_, delete_};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i) setTabOrder(chain[i], chain[i + 1]);
+}
+
 void CRSUPage::RestoreView(int top_row, int row) {
-    RefreshList();
+    RefreshAfterChange();
     ClearSavedFlag();
-    list_->ScrollToTopRow(top_row);
     SelectRow(row);
+    // After the selection, which brings its row into view: the top row wins wherever that row is.
+    list_->ScrollToTopRow(top_row);
 }
 
 void CRSUPage::FocusLater(QWidget* control) {

@@ -6,6 +6,8 @@
 
 #include "pages/rsu_tooltip_ctrl.h"
 
+class QAbstractProxyModel;
+class QLayout;
 class QPushButton;
 
 namespace orvane {
@@ -30,7 +32,9 @@ struct PageControls {
 class CRSUPage : public QWidget {
     Q_OBJECT
   public:
-    CRSUPage(CRSUPageHost* host, const PageControls& controls, DirectoryListModel* model, QWidget* parent);
+    // With `shown`, the list shows the rows of `model` through it (the page owns both).
+    CRSUPage(CRSUPageHost* host, const PageControls& controls, DirectoryListModel* model, QWidget* parent,
+             QAbstractProxyModel* shown = nullptr);
 
     // Rebuilds the list from the Working copy: 0, or 5 (list left empty) while the window holds no
     // remote-setup object.
@@ -59,6 +63,15 @@ class CRSUPage : public QWidget {
     // After a change of the Working copy: rebuilds the list, clears the saved flag, scrolls
     // `top_row` back to the top and selects and focuses `row` alone.
     void RestoreView(int top_row, int row);
+    // How RestoreView rebuilds the list after the page's own change; RefreshList unless the page
+    // keeps more of its view.
+    virtual int RefreshAfterChange() { return RefreshList(); }
+    // Puts `row` of controls above the list; `first` comes right before the list in the tab order
+    // (Tab from the window still enters at the list).
+    void AddAboveList(QLayout* row, QWidget* first);
+    // Edit is enabled exactly when one row is selected, and is the default button while the list
+    // has the focus.
+    void UpdateEditButton();
     // Moves the focus to `control` once the current event is done.
     static void FocusLater(QWidget* control);
 
@@ -78,9 +91,6 @@ class CRSUPage : public QWidget {
 
   private:
     QPushButton* AddButton(int template_id, int id, int tip);
-    // Edit is enabled exactly when one row is selected, and is the default button while the list
-    // has the focus.
-    void UpdateEditButton();
     void ShowContextMenu(const QPoint& global_position, bool from_keyboard);
 
     CRSUPageHost* host_;

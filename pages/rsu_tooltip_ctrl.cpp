@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/language_module.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 

@@ -1,9 +1,14 @@
 #include "pages/rsu_tree_ctrl.h"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTreeWidgetItemIterator>
+#include <algorithm>
+
+#include "pages/sideways_wheel.h"
 
 namespace orvane {
 
@@ -12,6 +17,15 @@ CRSUTreeCtrl::CRSUTreeCtrl(QWidget* parent) : QTreeWidget(parent) {
     setItemsExpandable(false);
     setExpandsOnDoubleClick(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Items, not rows (the one column makes them alike): an accessibility client that chooses a row
+    // would have its place among its siblings taken for its place in the whole tree.
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    ScrollSidewaysOnWheel(this, [](QScrollBar* bar, bool left) {
+        bar->triggerAction(left ? QAbstractSlider::SliderSingleStepSub
+                                : QAbstractSlider::SliderSingleStepAdd);
+    });
 }
 
 const PageRow* CRSUTreeCtrl::RowOf(const QTreeWidgetItem* item) const {
@@ -20,6 +34,30 @@ const PageRow* CRSUTreeCtrl::RowOf(const QTreeWidgetItem* item) const {
         if (row.text == item->text(0)) return &row;
     }
     return nullptr;
+}
+
+int CRSUTreeCtrl::ContentsWidth() const {
+    // Every item counts, also those a hidden or short tree has not laid out yet.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int widest = 0;
+    for (QTreeWidgetItemIterator item(const_cast<CRSUTreeCtrl*>(this)); *item; ++item) {
+        int depth = rootIsDecorated() ? 1 : 0;
+        for (const QTreeWidgetItem* parent = (*item)->parent(); parent != nullptr; parent = parent->parent())
+            ++depth;
+        const QModelIndex index = indexFromItem(*item);
+        widest = std::max(widest, indentation() * depth + itemDelegate()->sizeHint(option, index).width());
+    }
+    return widest + 2 * frameWidth();
+}
+
+void CRSUTreeCtrl::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QTreeWidget::selectionChanged(selected, deselected);
+    // The chosen item becomes the current one, also when chosen from outside the tree's own input.
+    const QModelIndexList chosen = selected.indexes();
+    if (!chosen.isEmpty() && chosen.first() != currentIndex()) {
+        selectionModel()->setCurrentIndex(chosen.first(), QItemSelectionModel::NoUpdate);
+    }
 }
 
 void CRSUTreeCtrl::SelectFirstPage() {

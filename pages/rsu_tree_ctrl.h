@@ -1,5 +1,6 @@
 // The navigation tree: the printer, its function headings and the pages; only pages can be
-// selected.
+// selected with the mouse. Item texts are never cut short: a text wider than the tree scrolls it
+// sideways.
 #pragma once
 
 #include <QTreeWidget>
@@ -22,8 +23,11 @@ class CRSUTreeCtrl : public QTreeWidget {
     void SelectMarkedFirstPage();
     // The row whose text equals the item's text, or null.
     const PageRow* RowOf(const QTreeWidgetItem* item) const;
+    // The width that shows every item's text whole.
+    int ContentsWidth() const;
 
   protected:
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

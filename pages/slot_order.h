@@ -1,5 +1,5 @@
-// The order of slot IDs in the group dialog's lists: one-touch slots ("01") before coded slots
-// ("*00"), each class in numeric order.
+// The order of slot IDs in the group dialog's lists: the printer's slot order, which is the order of
+// the Working copy's dial entries, whichever kind of slot the printer sends first.
 #pragma once
 
 #include <QString>
@@ -7,12 +7,9 @@
 
 namespace orvane {
 
-// The number of a slot ID: a leading "*" dropped, then its leading decimal digits (0 without any).
-int SlotNumber(const QString& slot_id);
-
-// Where `moving` goes among `listed` (walked from the top): before the first row it does not pass.
-// A one-touch ID passes no coded row, a coded ID passes every one-touch row, and within one class an
-// ID passes the rows with a smaller number.
-int SortedInsertIndex(const QStringList& listed, const QString& moving);
+// Where `moving` goes among `listed` (walked from the top): before the first row that does not come
+// before it in `slot_order` (the slot IDs in the printer's order). An ID missing from `slot_order`
+// comes after every ID it holds.
+int SortedInsertIndex(const QStringList& listed, const QString& moving, const QStringList& slot_order);
 
 }  // namespace orvane

@@ -10,17 +10,18 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/language_module.h"
-#include "app/show_message.h"
 #include "pages/context_menu.h"
+#include "pages/directory_text.h"
 #include "pages/rsu_list_ctrl.h"
 #include "pages/rsu_name_edit.h"
 #include "pages/slot_order.h"
-#include "pages/speed_dial_edit.h"
 #include "pages/speed_dial_model.h"
+#include "remotesetup/dial_entry_edit.h"
 #include "remotesetup/directory_data.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
+#include "ui/show_message.h"
 
 namespace orvane {
 namespace {
@@ -166,8 +167,9 @@ void CMPSpeedDialGroup::Connect() {
 
 void CMPSpeedDialGroup::FillLists(const DirectoryData& working) {
     // Without the group's own entry nothing is skipped and nothing counts as a member.
-    const DialEntry* group = FindDialEntry(working, slot_id_);
+    const DialEntry* group = FindDialEntry(working, NarrowBytes(slot_id_));
     for (const DialEntry& entry : working.entries) {
+        slot_order_ << DialEntryCell(entry, 0);
         if (&entry == group) continue;
         const bool member = group != nullptr && ListsMember(*group, entry.slot_id);
         if (!member && entry.kind == EntryKind::Empty) continue;
@@ -193,7 +195,7 @@ void CMPSpeedDialGroup::MoveRows(CRSUListCtrl* source, CRSUListCtrl* destination
     for (int row : selected) {
         const QStringList texts = RowTexts(source, row);
         RowsOf(destination)
-            ->insertRow(SortedInsertIndex(SlotIds(destination), texts.first()), RowItems(texts));
+            ->insertRow(SortedInsertIndex(SlotIds(destination), texts.first(), slot_order_), RowItems(texts));
     }
     const QString first_moved = source->SlotIdAt(selected.first());
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) RowsOf(source)->removeRow(*row);
@@ -268,13 +270,15 @@ void CMPSpeedDialGroup::accept() {
 
 bool CMPSpeedDialGroup::WriteGroup() {
     DirectoryData* working = setup_ != nullptr ? setup_->Copy(DirectoryCopy::Working) : nullptr;
-    DialEntry* entry = working != nullptr ? FindDialEntry(*working, slot_id_) : nullptr;
+    DialEntry* entry = working != nullptr ? FindDialEntry(*working, NarrowBytes(slot_id_)) : nullptr;
     if (entry == nullptr) return false;
     if (members_->model()->rowCount() == 0 && name_edit_->text().isEmpty()) {
         EmptyDialEntry(*entry);
         return true;
     }
-    return StoreGroupEntry(*entry, name_edit_->text(), SlotIds(members_));
+    std::vector<std::string> members;
+    for (const QString& member : SlotIds(members_)) members.push_back(NarrowBytes(member));
+    return StoreGroupEntry(*entry, WideText(name_edit_->text()), members);
 }
 
 }  // namespace orvane

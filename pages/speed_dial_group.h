@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "pages/rsu_edit_dialog.h"
 
@@ -57,6 +58,7 @@ class CMPSpeedDialGroup : public CRSUEditDialog {
     QString slot_id_;
     bool existing_;
     CRSUFuncRemoteSetup* setup_;
+    QStringList slot_order_;  // every slot ID in the printer's order, which both lists keep
     QLabel* slot_id_label_ = nullptr;
     CRSUNameEdit* name_edit_ = nullptr;
     CRSUListCtrl* candidates_ = nullptr;

@@ -4,14 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/show_message.h"
 #include "pages/rsu_fax_edit.h"
 #include "pages/rsu_name_edit.h"
-#include "pages/speed_dial_edit.h"
+#include "remotesetup/dial_entry_edit.h"
 #include "remotesetup/directory_data.h"
 #include "remotesetup/input_rules.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
+#include "ui/show_message.h"
 
 namespace orvane {
 CMPSpeedDialIndividual::CMPSpeedDialIndividual(const IndividualEntryTexts& entry, CRSUFuncRemoteSetup* setup,

@@ -1,9 +1,9 @@
 #include "pages/speed_dial_model.h"
 
-#include "app/language_module.h"
 #include "pages/directory_text.h"
 #include "remotesetup/directory_data.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 
@@ -17,6 +17,11 @@ int SpeedDialModel::Rows(const DirectoryData& working) const {
 
 QString SpeedDialModel::Cell(const DirectoryData& working, int row, int column) const {
     return DialEntryCell(working.entries[static_cast<std::size_t>(row)], column);
+}
+
+QString SpeedDialModel::FindText(const DirectoryData& working, int row, int column) const {
+    const DialEntry& entry = working.entries[static_cast<std::size_t>(row)];
+    return column == 2 && entry.kind == EntryKind::Group ? QString() : DialEntryCell(entry, column);
 }
 
 QString DialEntryCell(const DialEntry& entry, int column) {

@@ -19,6 +19,8 @@ class SpeedDialModel : public DirectoryListModel {
   protected:
     int Rows(const DirectoryData& working) const override;
     QString Cell(const DirectoryData& working, int row, int column) const override;
+    // A group's number column shows string 1043, which is no number to find.
+    QString FindText(const DirectoryData& working, int row, int column) const override;
 };
 
 }  // namespace orvane

@@ -5,8 +5,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/language_module.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 namespace orvane {
 

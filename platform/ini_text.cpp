@@ -21,7 +21,24 @@ QString ValueLine(const std::pair<QString, QString>& value) {
     return value.first + QLatin1Char('=') + value.second;
 }
 
+bool SameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 }  // namespace
+
+QString IniSection::Value(const QString& key) const {
+    return values_.value(key.toCaseFolded());
+}
+
+void IniSection::Add(const QString& key, const QString& value) {
+    const QString folded = key.toCaseFolded();
+    if (!values_.contains(folded)) values_.insert(folded, value);
+}
+
+IniSection IniFile::Section(const QString& name) const {
+    return sections_.value(name.toCaseFolded());
+}
 
 bool ParseIni(const QString& text, IniFile* ini) {
     IniSection* current = nullptr;
@@ -31,19 +48,21 @@ bool ParseIni(const QString& text, IniFile* ini) {
         if (line.startsWith(QLatin1Char('['))) {
             const QString name = HeaderName(line);
             if (name.isEmpty()) return false;
-            ini->names.append(name);
-            // A repeated section adds nothing: lookups find the first one.
-            current = ini->sections.contains(name) ? nullptr : &ini->sections[name];
+            ini->names_.append(name);
+            // A repeated section, in any letter case, adds nothing: lookups find the first one.
+            const QString folded = name.toCaseFolded();
+            current = ini->sections_.contains(folded) ? nullptr : &ini->sections_[folded];
             continue;
         }
         const QString key = KeyOf(line);
         if (current == nullptr || key.isEmpty()) continue;
-        if (!current->contains(key)) current->insert(key, line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed());
+        current->Add(key, line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed());
     }
     return true;
 }
 
-QString SetIniValues(const QString& text, const QString& section, const QList<std::pair<QString, QString>>& values) {
+QString SetIniValues(const QString& text, const QString& section,
+                     const QList<std::pair<QString, QString>>& values) {
     QStringList lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     QList<bool> written(values.size(), false);
@@ -53,7 +72,7 @@ QString SetIniValues(const QString& text, const QString& section, const QList<st
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (line.startsWith(QLatin1Char('['))) {
-            inside = !seen && HeaderName(line) == section;
+            inside = !seen && SameName(HeaderName(line), section);
             seen = seen || inside;
             if (inside) section_end = i + 1;
             continue;
@@ -62,7 +81,7 @@ QString SetIniValues(const QString& text, const QString& section, const QList<st
         if (!line.isEmpty()) section_end = i + 1;
         const QString key = KeyOf(line);
         for (qsizetype v = 0; v < values.size(); ++v) {
-            if (written[v] || key != values[v].first) continue;
+            if (written[v] || !SameName(key, values[v].first)) continue;
             lines[i] = ValueLine(values[v]);
             written[v] = true;
         }

@@ -24,7 +24,8 @@ bool IsExistingFile(const QString& path) {
 }  // namespace
 
 QString ManualHost() {
-    const std::optional<QString> host = SettingsStore::OpenInstallation().ReadString(QStringLiteral("ManualHost"));
+    const std::optional<QString> host =
+        SettingsStore::OpenInstallation().ReadString(QStringLiteral("ManualHost"));
     return host && !host->isEmpty() ? *host : QString::fromLatin1(kDefaultManualHost);
 }
 

@@ -23,11 +23,11 @@ long long IntValue(const QString& text) {
 }
 
 long long IntValue(const IniSection& section, const QString& key) {
-    return IntValue(section.value(key));
+    return IntValue(section.Value(key));
 }
 
 std::optional<QString> StringValue(const IniSection& section, const QString& key) {
-    const QString text = section.value(key).left(kMaxStringValue);
+    const QString text = section.Value(key).left(kMaxStringValue);
     if (text.isEmpty()) return std::nullopt;
     return text;
 }
@@ -67,8 +67,8 @@ int ReadModelList(const QString& path, std::vector<ModelRecord>* records) {
     records->clear();
     IniFile ini;
     if (!ReadIniFile(path, &ini)) return -1;
-    for (const QString& name : ini.names) {
-        const IniSection& section = ini.sections[name];
+    for (const QString& name : ini.Names()) {
+        const IniSection section = ini.Section(name);
         if (IntValue(section, QStringLiteral("DeviceInfo")) == 1) records->push_back(RecordOf(name, section));
     }
     return 0;
@@ -85,10 +85,10 @@ SurveySettings ReadSurveySettings(const QString& path) {
     SurveySettings settings;
     IniFile ini;
     if (!ReadIniFile(path, &ini)) return settings;
-    const IniSection survey = ini.sections.value(QStringLiteral("InformationSurvey"));
-    const QString collect = survey.value(QStringLiteral("CollectData"));
+    const IniSection survey = ini.Section(QStringLiteral("InformationSurvey"));
+    const QString collect = survey.Value(QStringLiteral("CollectData"));
     if (!collect.isEmpty()) settings.collect_data = IntValue(collect);
-    settings.version = survey.value(QStringLiteral("Version"));
+    settings.version = survey.Value(QStringLiteral("Version"));
     return settings;
 }
 

@@ -24,7 +24,8 @@ QString SurveyFile::DataFolder() {
 SurveyFile SurveyFile::Open(SurveyFolderStatus* status) {
     const QString data_folder = DataFolder();
     // The data folder is the administrator's choice: it is followed as the system resolves it.
-    const ScopedFd parent(::open(QFile::encodeName(data_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const ScopedFd parent(
+        ::open(QFile::encodeName(data_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!parent.IsValid()) {
         *status = SurveyFolderStatus::NoDataFolder;
         return {};
@@ -65,7 +66,8 @@ QByteArray SurveyFile::Read() const {
 
 bool SurveyFile::Replace(const QByteArray& bytes) const {
     if (!IsOpen()) return false;
-    return ReplaceSharedFileAt(folder_.Get(), kFileName, std::string_view(bytes.constData(), bytes.size()), 0666) == 0;
+    return ReplaceSharedFileAt(folder_.Get(), kFileName, std::string_view(bytes.constData(), bytes.size()),
+                               0666) == 0;
 }
 
 }  // namespace orvane

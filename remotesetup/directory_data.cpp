@@ -12,6 +12,8 @@ void Zero(Field& field) {
     std::fill(field.begin(), field.end(), '\0');
 }
 
+}  // namespace
+
 bool SameEntry(const DialEntry& a, const DialEntry& b) {
     return a.coded == b.coded && a.kind == b.kind && a.slot_id == b.slot_id &&
            FieldText(a.name) == FieldText(b.name) && FieldText(a.number) == FieldText(b.number) &&
@@ -22,7 +24,9 @@ bool SameReject(const RejectEntry& a, const RejectEntry& b) {
     return a.slot_id == b.slot_id && FieldText(a.number) == FieldText(b.number);
 }
 
-}  // namespace
+bool SameSender(const SenderInfo& a, const SenderInfo& b) {
+    return FieldText(a.name) == FieldText(b.name) && FieldText(a.number) == FieldText(b.number);
+}
 
 std::string_view FieldText(std::span<const char> field) {
     const auto end = std::find(field.begin(), field.end(), '\0');
@@ -85,8 +89,7 @@ void ClearContents(DirectoryData& data) {
 }
 
 bool SameDirectory(const DirectoryData& a, const DirectoryData& b) {
-    return FieldText(a.sender.name) == FieldText(b.sender.name) &&
-           FieldText(a.sender.number) == FieldText(b.sender.number) &&
+    return SameSender(a.sender, b.sender) &&
            std::equal(a.rejects.begin(), a.rejects.end(), b.rejects.begin(), b.rejects.end(), SameReject) &&
            std::equal(a.entries.begin(), a.entries.end(), b.entries.begin(), b.entries.end(), SameEntry);
 }

@@ -93,6 +93,16 @@ bool HasShape(const DirectoryData& data, const DeviceCapability& capability);
 // Empties the contents of `data` and keeps slot IDs and coded flags.
 void ClearContents(DirectoryData& data);
 
+// True when the two entries hold the same slot: texts compared as texts, slot IDs and member cells
+// byte for byte, the other fields by value.
+bool SameEntry(const DialEntry& a, const DialEntry& b);
+
+// True when the two reject entries have the same slot ID and number.
+bool SameReject(const RejectEntry& a, const RejectEntry& b);
+
+// True when the two senders have the same name and number (as texts).
+bool SameSender(const SenderInfo& a, const SenderInfo& b);
+
 // True when the two copies hold the same directory: sender name and number and every text field as
 // texts, slot IDs, reject slot IDs and member cells byte for byte, and the other fields by value.
 bool SameDirectory(const DirectoryData& a, const DirectoryData& b);

@@ -1,7 +1,7 @@
 #include "remotesetup/directory_file.h"
 
-#include "remotesetup/internal/directory_file_document.h"
 #include "remotesetup/directory_file_io.h"
+#include "remotesetup/internal/directory_file_document.h"
 #include "remotesetup/internal/directory_file_records.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@ packages=(
   libcups2-dev cups-daemon cups-client
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libpugixml-dev zlib1g-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth imagemagick xdotool fonts-wqy-microhei fonts-tlwg-loma
   dpkg-dev lintian desktop-file-utils appstream librsvg2-bin man-db file
 )

@@ -123,13 +123,15 @@ std::string NamedObject::FolderProblem() {
         const std::string refusal = SharedFolderRefusal(path, mode, sharing);
         return refusal.empty() ? refusal : std::string(what) + " " + path + " " + refusal;
     };
-    if (std::string machine = problem("the object folder", MachineFolderPath(), 01777, FolderSharing::kMachineWide);
+    if (std::string machine =
+            problem("the object folder", MachineFolderPath(), 01777, FolderSharing::kMachineWide);
         !machine.empty()) {
         return machine;
     }
     const std::string session = SessionFolderOverride();
     if (!session.empty()) return problem("the session folder", session, 0700, FolderSharing::kPrivate);
-    if (std::string runtime = problem("the runtime folder", RuntimeFolderPath(), 0700, FolderSharing::kPrivate);
+    if (std::string runtime =
+            problem("the runtime folder", RuntimeFolderPath(), 0700, FolderSharing::kPrivate);
         !runtime.empty()) {
         return runtime;
     }
@@ -230,7 +232,8 @@ NamedObject NamedObject::Acquire(std::string_view name) {
 NamedObject NamedObject::AcquireWithin(std::string_view name, int timeout_ms) {
     const int fd = OpenFile(name);
     if (fd < 0) return {};
-    if (PollUntil(timeout_ms, [fd] { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; })) return NamedObject(fd, true);
+    if (PollUntil(timeout_ms, [fd] { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }))
+        return NamedObject(fd, true);
     ::close(fd);
     return {};
 }

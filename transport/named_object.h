@@ -64,7 +64,8 @@ class NamedObject {
     // handle lives, and nobody waits on it until it is owned (OwnWithin). `status` is Created when no
     // other handle had it open, AlreadyExists when one had, or Failed/Denied as for Create; the
     // handle is valid for Created and AlreadyExists. `file` as for Create.
-    static NamedObject CreateUnowned(std::string_view name, NamedObjectStatus* status, LockFileId* file = nullptr);
+    static NamedObject CreateUnowned(std::string_view name, NamedObjectStatus* status,
+                                     LockFileId* file = nullptr);
 
     // Waits up to `timeout_ms` milliseconds until this handle owns the object it opened; true when
     // it does. Ownership ends with the handle. A handle from Create or Acquire already owns it.

@@ -8,8 +8,8 @@
 #include "transport/internal/last_error.h"
 #include "transport/internal/monitor_port.h"
 #include "transport/internal/network_port.h"
-#include "transport/transport_codes.h"
 #include "transport/internal/usb_port.h"
+#include "transport/transport_codes.h"
 
 namespace orvane {
 namespace {

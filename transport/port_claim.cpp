@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "remotesetup/text_codec.h"
+#include "text/utf_text.h"
 #include "transport/port_kind.h"
 #include "transport/transport_codes.h"
 

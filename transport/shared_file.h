@@ -13,9 +13,9 @@
 //   and the survey folder): every local user may create files here, so it is created with mode
 //   1777. An existing one must be a real folder with the sticky bit, so that no user can remove or
 //   rename another user's file in it, or one that nobody but its owner can write, owned by this
-//   user or root (a private folder: nobody else can plant or remove anything there). A file in it may still be planted by anyone before we come:
-//   it is used only when it is a regular file with a single link, and its mode and content are
-//   left alone unless this call created it.
+//   user or root (a private folder: nobody else can plant or remove anything there). A file in it may still
+//   be planted by anyone before we come: it is used only when it is a regular file with a single link, and
+//   its mode and content are left alone unless this call created it.
 // - Private (FolderSharing::kPrivate; the session folder, default $XDG_RUNTIME_DIR/velor, with the
 //   session objects and the port-claim table): like ssh's folder, a real folder owned by this user
 //   and writable by nobody else (created 0700). Only this user can put anything there, so what is

@@ -17,7 +17,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "figures.h"
 #include "first_window.h"
@@ -26,6 +25,7 @@
 #include "settings_folder.h"
 #include "sim_printer.h"
 #include "sim_printers_file.h"
+#include "ui/language_module.h"
 #include "window_timing.h"
 
 namespace {

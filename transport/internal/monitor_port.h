@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "transport/loaded_module.h"
 #include "transport/internal/monitor_table.h"
 #include "transport/internal/port_back_end.h"
+#include "transport/loaded_module.h"
 
 namespace orvane {
 

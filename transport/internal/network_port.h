@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "transport/internal/port_back_end.h"
 #include "transport/loaded_module.h"
 #include "transport/netpap_table.h"
 #include "transport/os_family.h"
-#include "transport/internal/port_back_end.h"
 
 namespace orvane {
 

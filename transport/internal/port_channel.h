@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "transport/os_family.h"
 #include "transport/internal/port_back_end.h"
 #include "transport/internal/port_claim.h"
+#include "transport/os_family.h"
 #include "transport/port_kind.h"
 
 namespace orvane {

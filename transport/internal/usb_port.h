@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <string>
 
-#include "transport/os_family.h"
 #include "transport/internal/port_back_end.h"
+#include "transport/os_family.h"
 
 namespace orvane {
 

@@ -4,12 +4,12 @@
 //
 // Input: one byte choosing the format (its value modulo 3) and the printer (divided by 3, modulo
 // 2: Latin 1 coded + 2 one-touch slots, or kana 2 + 2 with wider fields), then the text.
-#include "remotesetup/directory_check.h"
-#include "remotesetup/directory_csv.h"
-#include "remotesetup/directory_diff.h"
-#include "remotesetup/directory_fit.h"
-#include "remotesetup/directory_json.h"
-#include "remotesetup/directory_vcard.h"
+#include "directorytools/directory_check.h"
+#include "directorytools/directory_csv.h"
+#include "directorytools/directory_diff.h"
+#include "directorytools/directory_fit.h"
+#include "directorytools/directory_json.h"
+#include "directorytools/directory_vcard.h"
 #include "remotesetup/slot_order.h"
 
 #include <cstddef>

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "netport/internal/netport_address.h"
-#include "remotesetup/text_codec.h"
+#include "text/utf_text.h"
 #include "transport/internal/port_claim.h"
 #include "transport/port_kind.h"
 

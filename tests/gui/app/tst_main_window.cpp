@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;

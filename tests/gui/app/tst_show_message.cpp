@@ -1,10 +1,10 @@
 #include <QtTest>
 
-#include "app/language_module.h"
-#include "app/show_message.h"
 #include "message_box_watcher.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
+#include "ui/language_module.h"
+#include "ui/show_message.h"
 
 using orvane::MessageStyle;
 

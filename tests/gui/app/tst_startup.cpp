@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include "app/instance_channel.h"
-#include "app/language_module.h"
 #include "app/single_instance.h"
 #include "message_box_watcher.h"
 #include "planted_name.h"
@@ -15,6 +14,7 @@
 #include "resources/language_table.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
+#include "ui/language_module.h"
 
 using orvane::InstanceOutcome;
 using orvane::NamedObject;
@@ -211,8 +211,9 @@ void StartupTest::languageWithoutItsModuleFallsBackToEnglish() {
     QCOMPARE(UserLanguage(), QStringLiteral("040c"));  // the choice stays for when the module is back
     process.terminate();
     QVERIFY(process.waitForFinished(kProcessTimeoutMs));
-    QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
-             "orvane: cannot load the language module " + QFileInfo(program).dir().filePath("ORVI_FR.qm") + "\n");
+    QCOMPARE(
+        QString::fromUtf8(process.readAllStandardError()),
+        "orvane: cannot load the language module " + QFileInfo(program).dir().filePath("ORVI_FR.qm") + "\n");
 }
 
 void StartupTest::missingModuleEndsWithoutAWindow() {
@@ -223,8 +224,9 @@ void StartupTest::missingModuleEndsWithoutAWindow() {
     QVERIFY(process.waitForFinished(kProcessTimeoutMs));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 1);
-    QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
-             "orvane: cannot load the language module " + QFileInfo(program).dir().filePath("ORVI_EN.qm") + "\n");
+    QCOMPARE(
+        QString::fromUtf8(process.readAllStandardError()),
+        "orvane: cannot load the language module " + QFileInfo(program).dir().filePath("ORVI_EN.qm") + "\n");
     QCOMPARE(UserLanguage(), QStringLiteral("0409"));
     QVERIFY(!NamedObject::Exists(orvane::kInstanceObjectName));
 }
@@ -245,8 +247,8 @@ void StartupTest::secondStartRestoresTheMinimizedWindow_data() {
     QTest::addColumn<int>("shown");
     QTest::addColumn<int>("restored");
     QTest::newRow("minimized") << int(Qt::WindowMinimized) << int(Qt::WindowNoState);
-    QTest::newRow("minimized from maximized") << int(Qt::WindowMinimized | Qt::WindowMaximized)
-                                              << int(Qt::WindowMaximized);
+    QTest::newRow("minimized from maximized")
+        << int(Qt::WindowMinimized | Qt::WindowMaximized) << int(Qt::WindowMaximized);
     QTest::newRow("maximized stays maximized") << int(Qt::WindowMaximized) << int(Qt::WindowMaximized);
 }
 

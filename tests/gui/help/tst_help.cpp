@@ -3,12 +3,12 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "message_box_answerer.h"
 #include "recording_opener.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;
@@ -180,14 +180,27 @@ void HelpTest::incompleteRegistrationDisablesHelp_data() {
     QTest::addColumn<QString>("printer");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("no registration") << "Unregistered" << "" << "";
-    QTest::newRow("no HelpRegName") << "Unnamed" << "" << "";
-    QTest::newRow("viewer missing") << "Local" << "APP_PATH" << "no-such-viewer";
-    QTest::newRow("viewer is a folder") << "Local" << "APP_PATH" << ".";
-    QTest::newRow("info_PATH missing") << "Local" << "info_PATH" << "no-such-manual.info";
-    QTest::newRow("ORV_MAIN empty") << "Local" << "ORV_MAIN" << "";
+    QTest::newRow("no registration") << "Unregistered"
+                                     << ""
+                                     << "";
+    QTest::newRow("no HelpRegName") << "Unnamed"
+                                    << ""
+                                    << "";
+    QTest::newRow("viewer missing") << "Local"
+                                    << "APP_PATH"
+                                    << "no-such-viewer";
+    QTest::newRow("viewer is a folder") << "Local"
+                                        << "APP_PATH"
+                                        << ".";
+    QTest::newRow("info_PATH missing") << "Local"
+                                       << "info_PATH"
+                                       << "no-such-manual.info";
+    QTest::newRow("ORV_MAIN empty") << "Local"
+                                    << "ORV_MAIN"
+                                    << "";
     QTest::newRow("info_PATH over 259 characters")
-        << "Local" << "info_PATH" << QString("./").repeated(130) + "manual.info";
+        << "Local"
+        << "info_PATH" << QString("./").repeated(130) + "manual.info";
 }
 
 void HelpTest::incompleteRegistrationDisablesHelp() {

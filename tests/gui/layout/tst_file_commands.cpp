@@ -3,7 +3,6 @@
 #include <unistd.h>
 #include <QTreeWidget>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "file_dialog_answerer.h"
 #include "message_box_answerer.h"
@@ -11,6 +10,7 @@
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;

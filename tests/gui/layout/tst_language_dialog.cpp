@@ -8,11 +8,11 @@
 #include <functional>
 
 #include "app/about_dialog.h"
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "read_window.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
+#include "ui/language_module.h"
 
 using orvane::CAboutDlg;
 using orvane::CRSUMain;
@@ -241,7 +241,8 @@ void LanguageDialogTest::contextMenuOfTheWindowOpensIt() {
     QContextMenuEvent request(QContextMenuEvent::Mouse, inside, window.mapToGlobal(inside));
     QApplication::sendEvent(&window, &request);
     QTRY_VERIFY(chosen != nullptr);
-    QCOMPARE(items, QStringList{orvane::LoadString(ids::kIdsLanguageMenuItem)});
+    QCOMPARE(items, (QStringList{orvane::LoadString(ids::kIdsLanguageMenuItem),
+                                 orvane::LoadString(ids::kIdsCheckMenuItem)}));
     QCOMPARE(chosen->objectName(), QStringLiteral("16"));
     bool shown = false;
     WhenDialogShows([&](CAboutDlg* dialog) {

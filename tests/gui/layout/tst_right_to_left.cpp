@@ -4,14 +4,14 @@
 #include <QTreeWidget>
 
 #include "app/about_dialog.h"
-#include "app/language.h"
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "pages/rsu_page.h"
 #include "read_window.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
+#include "ui/language.h"
+#include "ui/language_module.h"
 #include "x_display.h"
 
 using orvane::CRSUMain;

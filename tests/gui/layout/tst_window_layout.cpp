@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <QTreeWidget>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "message_box_answerer.h"
 #include "pages/rsu_list_ctrl.h"
@@ -14,6 +13,8 @@
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
+#include "sim_printers_file.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;
@@ -46,8 +47,8 @@ class WindowLayoutTest : public QObject {
     void everyLanguageFitsTheMinimumSize();
     void controlsFollowTheGrowthOfTheWindow();
     void pageButtonsKeepTheirDistanceFromTheBottomRight();
-    void tabFromLoadEntersThePageList_data();
-    void tabFromLoadEntersThePageList();
+    void tabFromMoreEntersThePageList_data();
+    void tabFromMoreEntersThePageList();
     void tabOnARowWithoutPageFollowsTheFocusOrder();
 
   private:
@@ -199,10 +200,10 @@ void WindowLayoutTest::controlsFollowTheGrowthOfTheWindow() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(ReadPrinter(window, "Office Fax"));
-    const QList<int> controls = {ids::kIdcTree,        ids::kIdcPageHeading,    ids::kIdOk,
-                                 ids::kIdcSave,        ids::kIdcLoad,           ids::kIdCancel,
-                                 ids::kIdcHelp,        ids::kIdcBottomStatic,   ids::kIdcRead,
-                                 ids::kIdcPrinterList, ids::kIdcDirectoryStatic};
+    const QList<int> controls = {ids::kIdcTree,  ids::kIdcPageHeading, ids::kIdOk,
+                                 ids::kIdcSave,  ids::kIdcLoad,        ids::kIdcMore,
+                                 ids::kIdCancel, ids::kIdcHelp,        ids::kIdcBottomStatic,
+                                 ids::kIdcRead,  ids::kIdcPrinterList, ids::kIdcDirectoryStatic};
     QMap<int, QRect> before;
     for (int id : controls) before[id] = RectIn(window, Find<QWidget>(window, id));
     const QWidget* page = Find<QWidget>(window, ids::kIddSpeedDialPage);
@@ -217,7 +218,7 @@ void WindowLayoutTest::controlsFollowTheGrowthOfTheWindow() {
     auto after = [&](int id) { return RectIn(window, Find<QWidget>(window, id)); };
     QCOMPARE(after(ids::kIdcTree), before[ids::kIdcTree].adjusted(0, 0, 0, dy));
     QCOMPARE(after(ids::kIdcPageHeading), before[ids::kIdcPageHeading].adjusted(0, 0, dx, 0));
-    for (int id : {ids::kIdOk, ids::kIdcSave, ids::kIdcLoad}) {
+    for (int id : {ids::kIdOk, ids::kIdcSave, ids::kIdcLoad, ids::kIdcMore}) {
         QCOMPARE(after(id), before[id].translated(0, dy));
     }
     for (int id : {ids::kIdCancel, ids::kIdcHelp}) QCOMPARE(after(id), before[id].translated(dx, dy));
@@ -253,7 +254,7 @@ void WindowLayoutTest::pageButtonsKeepTheirDistanceFromTheBottomRight() {
     QCOMPARE(page->List()->geometry(), list_before.adjusted(0, 0, 150, 90));
 }
 
-void WindowLayoutTest::tabFromLoadEntersThePageList_data() {
+void WindowLayoutTest::tabFromMoreEntersThePageList_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("list");
     QTest::addColumn<int>("delete_button");
@@ -264,7 +265,7 @@ void WindowLayoutTest::tabFromLoadEntersThePageList_data() {
         << ids::kIdsTreeRejected << ids::kIdcRejectList << ids::kIdcRejectDelete;
 }
 
-void WindowLayoutTest::tabFromLoadEntersThePageList() {
+void WindowLayoutTest::tabFromMoreEntersThePageList() {
     QFETCH(int, row);
     QFETCH(int, list);
     QFETCH(int, delete_button);
@@ -278,10 +279,14 @@ void WindowLayoutTest::tabFromLoadEntersThePageList() {
     tree->setCurrentItem(tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0));
     QCOMPARE(tree->currentItem()->text(0), text);
 
+    // Load, then the More menu button beside it, then the page.
     auto* load = Find<QPushButton>(window, ids::kIdcLoad);
     load->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), load);
     QTest::keyClick(load, Qt::Key_Tab);
+    auto* more = Find<QPushButton>(window, ids::kIdcMore);
+    QTRY_COMPARE(QApplication::focusWidget(), more);
+    QTest::keyClick(more, Qt::Key_Tab);
     QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(window, list));
 
     auto* write = Find<QPushButton>(window, ids::kIdOk);
@@ -293,7 +298,11 @@ void WindowLayoutTest::tabFromLoadEntersThePageList() {
 
 void WindowLayoutTest::tabOnARowWithoutPageFollowsTheFocusOrder() {
     StartPrinter();
-    CRSUMain window(nullptr, ORVANE_TEST_PROGRAM_DIR);
+    // A model with the scanner function, whose tree has a row without a page.
+    const QString program = folder_.filePath("multifunction");
+    QVERIFY(QDir().mkpath(program));
+    QVERIFY(WriteMultifunctionModelList(program));
+    CRSUMain window(nullptr, program);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QVERIFY(ReadPrinter(window, "Office Fax"));
@@ -301,12 +310,12 @@ void WindowLayoutTest::tabOnARowWithoutPageFollowsTheFocusOrder() {
     tree->setCurrentItem(
         tree->findItems("Scanner Dummy Element", Qt::MatchExactly | Qt::MatchRecursive).value(0));
     QVERIFY(tree->currentItem() != nullptr);
-    auto* load = Find<QPushButton>(window, ids::kIdcLoad);
-    load->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), load);
-    QTest::keyClick(load, Qt::Key_Tab);
-    // The next control after Load in the window's own order, not the page shown.
-    QTRY_VERIFY(QApplication::focusWidget() != load);
+    auto* more = Find<QPushButton>(window, ids::kIdcMore);
+    more->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), more);
+    QTest::keyClick(more, Qt::Key_Tab);
+    // The next control after More in the window's own order, not the page shown.
+    QTRY_VERIFY(QApplication::focusWidget() != more);
     const QWidget* page = Find<QWidget>(window, ids::kIddSpeedDialPage);
     QVERIFY(!page->isAncestorOf(QApplication::focusWidget()));
     QVERIFY(window.isAncestorOf(QApplication::focusWidget()));

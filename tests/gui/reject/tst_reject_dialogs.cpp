@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/language_module.h"
 #include "message_box_answerer.h"
 #include "pages/rsu_reception_reject.h"
 #include "pages/rsu_tti.h"
 #include "resources/resource_ids.h"
 #include "retype.h"
 #include "test_directory.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUReceptionReject;
 using orvane::CRSUTTI;

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "message_box_answerer.h"
 #include "modal_steps.h"
@@ -16,6 +15,7 @@
 #include "settings_folder.h"
 #include "sim_printer.h"
 #include "sim_printers_file.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;

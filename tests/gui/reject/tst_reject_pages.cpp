@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/language_module.h"
 #include "modal_steps.h"
 #include "pages/page_reception_reject.h"
 #include "pages/page_tti.h"
@@ -15,6 +14,7 @@
 #include "resources/resource_ids.h"
 #include "retype.h"
 #include "test_directory.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUListCtrl;
 using orvane::CRSUPage;

@@ -8,8 +8,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/deferred_notice.h"
-#include "app/language_module.h"
 #include "page_fixture.h"
 #include "pages/rsu_edit_dialog.h"
 #include "pages/rsu_list_ctrl.h"
@@ -17,6 +15,8 @@
 #include "pages/speed_dial_individual.h"
 #include "pages/speed_dial_type_select.h"
 #include "resources/resource_ids.h"
+#include "ui/deferred_notice.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUEditDialog;
 namespace ids = orvane::ids;

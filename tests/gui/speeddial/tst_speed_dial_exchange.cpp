@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "message_box_answerer.h"
 #include "modal_steps.h"
@@ -15,6 +14,7 @@
 #include "settings_folder.h"
 #include "sim_printer.h"
 #include "sim_printers_file.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUListCtrl;
 using orvane::CRSUMain;

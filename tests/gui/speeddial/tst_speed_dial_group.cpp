@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
-#include "app/language_module.h"
 #include "modal_steps.h"
 #include "page_fixture.h"
 #include "pages/page_speed_dial.h"
@@ -12,6 +12,7 @@
 #include "popup_menu.h"
 #include "remotesetup/directory_data.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 using orvane::CMPSpeedDialGroup;
 using orvane::CRSUListCtrl;
@@ -157,18 +158,33 @@ void SpeedDialGroupTest::newGroupListsEveryRegisteredSlotButItsOwn() {
 }
 
 void SpeedDialGroupTest::membersAreInsertedInSlotOrder_data() {
+    QTest::addColumn<bool>("one_touch_first");  // else the printer sends its coded slots first
     QTest::addColumn<QStringList>("added");
     QTest::addColumn<QStringList>("members");
-    QTest::newRow("*05, 02, *01") << QStringList{"*05", "02", "*01"} << QStringList{"02", "*01", "*05"};
-    QTest::newRow("02, 01") << QStringList{"02", "01"} << QStringList{"01", "02"};
-    QTest::newRow("*03, *01, 02") << QStringList{"*03", "*01", "02"} << QStringList{"02", "*01", "*03"};
-    QTest::newRow("another group") << QStringList{"*02", "01"} << QStringList{"01", "*02"};
+    QTest::newRow("one-touch first: *05, 02, *01")
+        << true << QStringList{"*05", "02", "*01"} << QStringList{"02", "*01", "*05"};
+    QTest::newRow("coded first: *05, 02, *01")
+        << false << QStringList{"*05", "02", "*01"} << QStringList{"*01", "*05", "02"};
+    QTest::newRow("coded first: 02, 01") << false << QStringList{"02", "01"} << QStringList{"01", "02"};
+    QTest::newRow("coded first: *03, *01, 02")
+        << false << QStringList{"*03", "*01", "02"} << QStringList{"*01", "*03", "02"};
+    QTest::newRow("coded first: *01, 01, 02")
+        << false << QStringList{"*01", "01", "02"} << QStringList{"*01", "01", "02"};
+    QTest::newRow("coded first: another group")
+        << false << QStringList{"*02", "01"} << QStringList{"*02", "01"};
 }
 
 void SpeedDialGroupTest::membersAreInsertedInSlotOrder() {
+    QFETCH(bool, one_touch_first);
     QFETCH(QStringList, added);
     QFETCH(QStringList, members);
     Page view;
+    if (one_touch_first) {
+        // The same slots as a printer sends them that lists its three one-touch slots first.
+        std::vector<orvane::DialEntry>& entries = view.fixture.Working().entries;
+        std::rotate(entries.begin(), entries.end() - 3, entries.end());
+        view.page.RefreshList();
+    }
     QStringList listed;
     ModalSteps steps;
     ChooseGroup(steps);
@@ -178,7 +194,7 @@ void SpeedDialGroupTest::membersAreInsertedInSlotOrder() {
         QTest::keyClicks(Find<QLineEdit>(dialog, ids::kIdcGroupName), "Team");
         PressOk(dialog);
     });
-    view.Edit(0, steps);
+    view.Edit(RowOf(view.page.List(), "*00"), steps);
     QCOMPARE(listed, members);
     const orvane::DialEntry& group = view.fixture.Entry("*00");
     QCOMPARE(group.kind, EntryKind::Group);
@@ -236,10 +252,10 @@ void SpeedDialGroupTest::rowsMoveEveryWay() {
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     view.Edit(2, steps);
-    QCOMPARE(after_add, QStringList({"01", "*03"}));
+    QCOMPARE(after_add, QStringList({"*03", "01"}));
     QCOMPARE(after_remove, QStringList({"*03"}));
-    // One-touch rows go before coded ones, wherever the coded rows were listed.
-    QCOMPARE(candidates_after, QStringList({"01", "*01", "*05", "02"}));
+    // Rows keep the printer's slot order, coded slots first here.
+    QCOMPARE(candidates_after, QStringList({"*01", "*05", "01", "02"}));
     if (way == "menu") {
         QCOMPARE(add_menu, QString::number(ids::kMenuCandidatesContext));
         QCOMPARE(remove_menu, QString::number(ids::kMenuMembersContext));
@@ -290,8 +306,8 @@ void SpeedDialGroupTest::movingKeepsASelectionInTheSource() {
         // Candidates *01 *03 *05 02 (01 is a member): move *03 and *05.
         CRSUListCtrl* candidates = Candidates(dialog);
         candidates->SelectRow(1);
-        candidates->selectionModel()->select(candidates->model()->index(2, 0),
-                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::mouseClick(candidates->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          candidates->visualRect(candidates->model()->index(2, 0)).center());
         QTest::mouseClick(Find<QPushButton>(dialog, ids::kIdcGroupAdd), Qt::LeftButton);
         source_selection = candidates->SelectedRows();
         members_selection = Members(dialog)->SelectedRows();
@@ -299,9 +315,10 @@ void SpeedDialGroupTest::movingKeepsASelectionInTheSource() {
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     view.Edit(2, steps);
-    // The row now at the first moved row's index (02), and the members' earlier selection (01).
+    // The row now at the first moved row's index (02), and the members' earlier selection (01, after
+    // the coded rows moved in before it).
     QCOMPARE(source_selection, QList<int>{1});
-    QCOMPARE(members_selection, QList<int>{0});
+    QCOMPARE(members_selection, QList<int>{2});
     QVERIFY(add_focused);
 }
 

@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/language_module.h"
 #include "modal_steps.h"
 #include "page_fixture.h"
 #include "pages/page_speed_dial.h"
 #include "pages/rsu_list_ctrl.h"
 #include "remotesetup/directory_data.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUPageSpeedDial;
 using orvane::EntryKind;
@@ -49,6 +49,8 @@ class SpeedDialIndividualTest : public QObject {
     void nameWithoutNumberShows166AndFocusesTheNumber();
     void editorIsReachedFromKeyboardAndMouse_data();
     void editorIsReachedFromKeyboardAndMouse();
+    void onlyALeftDoubleClickEdits_data();
+    void onlyALeftDoubleClickEdits();
     void editWithoutSelectionMarkOpensNothing();
     void editsAreLimitedToThePrinterLengths();
     void numberFieldTakesDialCharactersOnly();
@@ -247,6 +249,30 @@ void SpeedDialIndividualTest::editorIsReachedFromKeyboardAndMouse() {
     QTRY_COMPARE(view.page.focusWidget(), view.page.EditButton());
 }
 
+void SpeedDialIndividualTest::onlyALeftDoubleClickEdits_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("edits");
+    QTest::newRow("left") << Qt::LeftButton << true;
+    QTest::newRow("right") << Qt::RightButton << false;
+    QTest::newRow("middle") << Qt::MiddleButton << false;
+}
+
+void SpeedDialIndividualTest::onlyALeftDoubleClickEdits() {
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, edits);
+    Page view;
+    view.fixture.SetIndividual("*03", "Bo", "12");
+    view.Reload();
+    ModalSteps steps;
+    steps.Then(kIndividual, [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    const QPoint at = view.List()->visualRect(view.List()->model()->index(3, 1)).center();
+    QTest::mouseClick(view.List()->viewport(), button, Qt::NoModifier, at);
+    QTest::mouseDClick(view.List()->viewport(), button, Qt::NoModifier, at);
+    // The editor runs inside the double-click: it was met, or never opened, once the click returns.
+    QCOMPARE(steps.Met(), edits ? QStringList{kIndividual} : QStringList());
+    QCOMPARE(view.List()->SelectedRows(), QList<int>{3});
+}
+
 void SpeedDialIndividualTest::editWithoutSelectionMarkOpensNothing() {
     Page view;
     view.List()->setFocus();
@@ -254,6 +280,8 @@ void SpeedDialIndividualTest::editWithoutSelectionMarkOpensNothing() {
     view.List()->selectionModel()->clear();
     view.List()->selectionModel()->select(view.List()->model()->index(2, 0),
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    // A row selected from outside the list takes the mark, as a click would: take it away again.
+    view.List()->selectionModel()->clearCurrentIndex();
     QCOMPARE(view.List()->SelectionMark(), -1);
     QVERIFY(view.page.EditButton()->isEnabled());
     ModalSteps steps;

@@ -1,16 +1,18 @@
 #include <QtTest>
 
+#include <QAccessible>
 #include <QAction>
 #include <QLayout>
 #include <QPushButton>
+#include <algorithm>
 
-#include "app/language_module.h"
 #include "page_fixture.h"
 #include "pages/page_speed_dial.h"
 #include "pages/rsu_list_ctrl.h"
 #include "popup_menu.h"
 #include "remotesetup/directory_data.h"
 #include "resources/resource_ids.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUPageSpeedDial;
 using orvane::EntryKind;
@@ -26,7 +28,10 @@ class SpeedDialPageTest : public QObject {
     void selectAllThenDeleteEmptiesEveryDialSlot();
     void deleteEmptiesEachSelectedRow();
     void deleteKeepsTheSlotInItsGroups();
+    void deleteRestoresTopRowSelectionAndFocus_data();
     void deleteRestoresTopRowSelectionAndFocus();
+    void selectAllKeepsTheView();
+    void rowIsChosenThroughAccessibility();
     void enterActsOnTheFocusedControl_data();
     void enterActsOnTheFocusedControl();
     void editButtonFollowsTheSelection();
@@ -162,22 +167,63 @@ void SpeedDialPageTest::deleteKeepsTheSlotInItsGroups() {
     QCOMPARE(view.fixture.Members("02"), QStringList({"01", "*05"}));
 }
 
+void SpeedDialPageTest::deleteRestoresTopRowSelectionAndFocus_data() {
+    QTest::addColumn<int>("click_top");  // the top row while the rows are clicked
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<int>("top");  // the top row when Delete is pressed
+    QTest::newRow("rows in view") << 3 << QList<int>{5, 4} << 3;
+    QTest::newRow("row above the view") << 0 << QList<int>{0} << 3;
+    QTest::newRow("row below the view") << 6 << QList<int>{8} << 0;
+}
+
 void SpeedDialPageTest::deleteRestoresTopRowSelectionAndFocus() {
+    QFETCH(int, click_top);
+    QFETCH(QList<int>, rows);
+    QFETCH(int, top);
     Page view;
     view.page.resize(520, 100);
     view.page.layout()->activate();
     view.fixture.SetIndividual("*05", "Bo", "12");
     view.page.RefreshList();
-    view.List()->ScrollToTopRow(3);
-    QCOMPARE(view.List()->TopRow(), 3);
-    view.Select({5, 4});
+    view.List()->ScrollToTopRow(click_top);
+    QCOMPARE(view.List()->TopRow(), click_top);
+    view.Select(rows);
+    view.List()->ScrollToTopRow(top);
+    QCOMPARE(view.List()->TopRow(), top);
     view.fixture.SetSavedFlag();
     QTest::mouseClick(view.page.DeleteButton(), Qt::LeftButton);
-    QCOMPARE(view.List()->TopRow(), 3);
-    QCOMPARE(view.List()->SelectedRows(), QList<int>{4});
-    QCOMPARE(view.List()->currentIndex().row(), 4);
+    const int first = *std::min_element(rows.begin(), rows.end());
+    QCOMPARE(view.List()->TopRow(), top);
+    QCOMPARE(view.List()->SelectedRows(), QList<int>{first});
+    QCOMPARE(view.List()->currentIndex().row(), first);
     QVERIFY(!view.fixture.IsSaved());
     QTRY_VERIFY(view.page.DeleteButton()->hasFocus());
+}
+
+void SpeedDialPageTest::selectAllKeepsTheView() {
+    Page view;
+    view.page.resize(520, 100);
+    view.page.layout()->activate();
+    view.List()->ScrollToTopRow(2);
+    QTest::mouseClick(view.page.SecondButton(), Qt::LeftButton);
+    QCOMPARE(view.List()->SelectedRows().size(), 9);
+    QCOMPARE(view.List()->currentIndex().row(), 8);
+    QCOMPARE(view.List()->TopRow(), 2);
+}
+
+void SpeedDialPageTest::rowIsChosenThroughAccessibility() {
+    Page view;
+    view.page.resize(520, 100);
+    view.page.layout()->activate();
+    view.Select({1, 2});
+    // Row 7, out of view, as a screen reader finds it, chosen with its action.
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(view.List())->tableInterface();
+    QAccessibleInterface* cell = table->cellAt(7, 1);
+    QVERIFY(cell != nullptr);
+    cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(view.List()->SelectedRows(), QList<int>{7});
+    QCOMPARE(view.List()->SelectionMark(), 7);
+    QVERIFY(view.page.EditButton()->isEnabled());
 }
 
 void SpeedDialPageTest::enterActsOnTheFocusedControl_data() {

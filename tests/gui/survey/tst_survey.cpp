@@ -1,13 +1,12 @@
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <QComboBox>
 #include <QPushButton>
-#include <sys/stat.h>
 #include <cstring>
 #include <functional>
 
 #include "app/command_line.h"
-#include "app/language_module.h"
 #include "app/rsu_main.h"
 #include "app/usage_counter.h"
 #include "message_box_answerer.h"
@@ -17,6 +16,7 @@
 #include "settings_folder.h"
 #include "sim_printer.h"
 #include "transport/named_object.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUMain;
 using orvane::UsageCounter;
@@ -94,7 +94,8 @@ class SurveyTest : public QObject {
 void SurveyTest::initTestCase() {
     QVERIFY(folder_.isValid());
     UseSettingsFolder(folder_);
-    for (const char* name : {"common", "objects", "session", "program"}) QVERIFY(QDir().mkpath(folder_.filePath(name)));
+    for (const char* name : {"common", "objects", "session", "program"})
+        QVERIFY(QDir().mkpath(folder_.filePath(name)));
     // The object folders as the program makes them: shared with every user, and this user's own.
     QCOMPARE(::chmod(QFile::encodeName(folder_.filePath("objects")).constData(), 01777), 0);
     QCOMPARE(::chmod(QFile::encodeName(folder_.filePath("session")).constData(), 0700), 0);
@@ -102,7 +103,8 @@ void SurveyTest::initTestCase() {
     qputenv("ORVANE_OBJECT_DIR", folder_.filePath("objects").toUtf8());
     qputenv("ORVANE_SESSION_DIR", folder_.filePath("session").toUtf8());
     qputenv("SURVEY_RECORDER_FILE", folder_.filePath("reports").toUtf8());
-    qputenv("ORVANE_PRINTERS", WriteFile(folder_.filePath("printers"), "Fax\tVelor Survey\tUSB001\n").toUtf8());
+    qputenv("ORVANE_PRINTERS",
+            WriteFile(folder_.filePath("printers"), "Fax\tVelor Survey\tUSB001\n").toUtf8());
 }
 
 void SurveyTest::init() {
@@ -182,7 +184,8 @@ QList<Report> SurveyTest::Reports() {
         }
     }
     QList<Report> reports;
-    for (qsizetype i = 0; i + 2 < texts.size(); i += 3) reports.append({texts[i], texts[i + 1], texts[i + 2]});
+    for (qsizetype i = 0; i + 2 < texts.size(); i += 3)
+        reports.append({texts[i], texts[i + 1], texts[i + 2]});
     return reports;
 }
 
@@ -195,8 +198,10 @@ void SurveyTest::reportOfOneLaunchIsTheElementSequence() {
     QCOMPARE(reports.size(), 1);
     QCOMPARE(reports[0].record_name, ThisMonthsRecord());
     QCOMPARE(reports[0].application_name, QString("OrvaneApp"));
-    QCOMPARE(reports[0].text,
-             QString("<Application NAME=\"OrvaneApp\"><LangID>0409</LangID><ORVLaunch>1</ORVLaunch></Application>"));
+    QCOMPARE(
+        reports[0].text,
+        QString(
+            "<Application NAME=\"OrvaneApp\"><LangID>0409</LangID><ORVLaunch>1</ORVLaunch></Application>"));
 }
 
 void SurveyTest::firstRunWritesTheFileAndLaterRunsKeepFirstTime() {
@@ -213,13 +218,14 @@ void SurveyTest::firstRunWritesTheFileAndLaterRunsKeepFirstTime() {
     QCOMPARE(SurveyValue("Version"), QString("1.20"));
     QCOMPARE(SurveyValue("DevID"), QString());
     QCOMPARE(SurveyValue("ORVLaunch"), QString("1"));
-    for (const char* key : {"ORVupload", "ORVdownload", "ORVsavetoPC", "ORVloadfromPC", "ORVhelp", "ORVTALVLaunch",
-                            "ORVDSLaunch"}) {
+    for (const char* key : {"ORVupload", "ORVdownload", "ORVsavetoPC", "ORVloadfromPC", "ORVhelp",
+                            "ORVTALVLaunch", "ORVDSLaunch"}) {
         QCOMPARE(SurveyValue(key), QString("0"));
     }
     QCOMPARE(Reports().size(), 1);
-    QCOMPARE(Reports()[0].text, "<Application NAME=\"OrvaneApp\"><LangID>0409</LangID><FirstTime>" + Today() +
-                                    "</FirstTime><Version>1.20</Version><ORVLaunch>1</ORVLaunch></Application>");
+    QCOMPARE(Reports()[0].text,
+             "<Application NAME=\"OrvaneApp\"><LangID>0409</LangID><FirstTime>" + Today() +
+                 "</FirstTime><Version>1.20</Version><ORVLaunch>1</ORVLaunch></Application>");
 
     // A later run keeps the first day, and whatever else another program keeps in the file.
     QSettings edit(SurveyFilePath(), QSettings::IniFormat);
@@ -229,7 +235,8 @@ void SurveyTest::firstRunWritesTheFileAndLaterRunsKeepFirstTime() {
     RunOnce();
     QCOMPARE(SurveyValue("FirstTime"), QString("2001-02-03"));
     QCOMPARE(SurveyValue("ORVLaunch"), QString("2"));
-    QCOMPARE(QSettings(SurveyFilePath(), QSettings::IniFormat).value("Other/Kept").toString(), QString("yes"));
+    QCOMPARE(QSettings(SurveyFilePath(), QSettings::IniFormat).value("Other/Kept").toString(),
+             QString("yes"));
 }
 
 void SurveyTest::countersAreHexadecimal() {
@@ -334,8 +341,9 @@ void SurveyTest::readAndWriteAreCountedWithTheSurveyModel() {
     QCOMPARE(SurveyValue("ORVdownload"), QString("1"));
     QCOMPARE(SurveyValue("DevID"), QString("SV-1"));
     QCOMPARE(Reports().size(), 1);
-    QVERIFY(Reports()[0].text.contains("<DevID>SV-1</DevID><ORVLaunch>1</ORVLaunch><ORVupload>2</ORVupload>"
-                                       "<ORVdownload>1</ORVdownload></Application>"));
+    QVERIFY(
+        Reports()[0].text.contains("<DevID>SV-1</DevID><ORVLaunch>1</ORVLaunch><ORVupload>2</ORVupload>"
+                                   "<ORVdownload>1</ORVdownload></Application>"));
     // The written message was the only one shown.
     QCOMPARE(answerer_->Texts(), QStringList{orvane::LoadString(ids::kMsgWritten)});
     answerer_ = std::make_unique<MessageBoxAnswerer>();
@@ -346,7 +354,8 @@ void SurveyTest::componentProblemsStillWriteTheFile_data() {
     QTest::addColumn<int>("status");
     using Status = orvane::SurveyReportStatus;
     QTest::newRow("not registered") << QVariant() << int(Status::NotInstalled);
-    QTest::newRow("file missing") << QVariant(folder_.filePath("no-such-library.so")) << int(Status::NotInstalled);
+    QTest::newRow("file missing") << QVariant(folder_.filePath("no-such-library.so"))
+                                  << int(Status::NotInstalled);
     QTest::newRow("relative path") << QVariant("libsurvey_recorder.so") << int(Status::NotInstalled);
     QTest::newRow("not a library") << QVariant(folder_.filePath("printers")) << int(Status::NotLoaded);
     QTest::newRow("no WriteAppInfoW") << QVariant(ORVANE_SURVEY_NO_ENTRY) << int(Status::NoEntry);
@@ -364,7 +373,8 @@ void SurveyTest::componentProblemsStillWriteTheFile() {
 
 void SurveyTest::refusedReportIsQuiet() {
     qputenv("SURVEY_RECORDER_RESULT", "0");
-    QCOMPARE(orvane::ReportToSurveyComponent("OrvaneApp200001", "OrvaneApp", "<x/>"), orvane::SurveyReportStatus::Refused);
+    QCOMPARE(orvane::ReportToSurveyComponent("OrvaneApp200001", "OrvaneApp", "<x/>"),
+             orvane::SurveyReportStatus::Refused);
     RunOnce();
     qunsetenv("SURVEY_RECORDER_RESULT");
     QCOMPARE(SurveyValue("ORVLaunch"), QString("1"));
@@ -445,9 +455,8 @@ void SurveyTest::counterIgnoresIndicesOutsideItsRange() {
     for (int index : {-1, 8, 9}) counter->Count(index);
     counter->SetText(7, "x");
     for (int index = 0; index < UsageCounter::kCounterCount; ++index) QCOMPARE(counter->Counter(index), 0u);
-    QCOMPARE(counter->ReportText(),
-             "<Application NAME=\"OrvaneApp\"><LangID>0409</LangID><FirstTime>" + Today() +
-                 "</FirstTime></Application>");
+    QCOMPARE(counter->ReportText(), "<Application NAME=\"OrvaneApp\"><LangID>0409</LangID><FirstTime>" +
+                                        Today() + "</FirstTime></Application>");
     QCOMPARE(UsageCounter::RecordName(QDate(2027, 3, 9)), QString("OrvaneApp202703"));
 }
 

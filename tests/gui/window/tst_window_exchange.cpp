@@ -1,23 +1,27 @@
 #include <QtTest>
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QTreeWidget>
 
-#include "app/language_module.h"
 #include "app/rsu_main.h"
+#include "directorytools/directory_backup.h"
 #include "message_box_answerer.h"
 #include "pages/rsu_page.h"
 #include "planted_name.h"
-#include "remotesetup/directory_backup.h"
 #include "remotesetup/remote_setup.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
 #include "sim_printer.h"
-#include "transport/named_object.h"
 #include "sim_printers_file.h"
+#include "transport/named_object.h"
+#include "ui/language_module.h"
 
 using orvane::CRSUMain;
 namespace ids = orvane::ids;
@@ -30,6 +34,10 @@ class WindowExchangeTest : public QObject {
     void init();
     void readFillsThePagesAndTheTree_data();
     void readFillsThePagesAndTheTree();
+    void treeRowsAreChosenThroughAccessibility_data();
+    void treeRowsAreChosenThroughAccessibility();
+    void treeShowsItsNamesWholeAtTheDefaultSize_data();
+    void treeShowsItsNamesWholeAtTheDefaultSize();
     void readOfAModifiedDirectoryAsksUnlessSaved();
     void failedPreparationShowsItsMessageThen159();
     void writeOfAnUnchangedDirectorySendsNothing();
@@ -49,6 +57,9 @@ class WindowExchangeTest : public QObject {
   private:
     // Writes the printers file: "Office Fax" on USB001, "Net Fax" on the TCP port, both MX100.
     void InstallPrinters(const SimPrinter& printer);
+    // The program folder whose model list the window reads: the shipped one (fax only), or with
+    // `dummies` one whose MX100 also has the scanner and printer functions.
+    QString ProgramFolder(bool dummies);
     template <typename Control>
     static Control* Find(CRSUMain& window, int id) {
         return window.findChild<Control*>(QString::number(id));
@@ -57,6 +68,12 @@ class WindowExchangeTest : public QObject {
         QTest::mouseClick(Find<QPushButton>(window, id), Qt::LeftButton);
     }
     static void Select(CRSUMain& window, const QString& printer);
+    // Shows `window` and reads the printer chosen; true when a directory is shown.
+    static bool ShowAndRead(CRSUMain& window) {
+        window.show();
+        Press(window, ids::kIdcRead);
+        return window.RemoteSetup() != nullptr;
+    }
     static int Rows(CRSUMain& window, int list_id) {
         return Find<QTreeView>(window, list_id)->model()->rowCount();
     }
@@ -81,6 +98,13 @@ void WindowExchangeTest::init() {
 
 void WindowExchangeTest::InstallPrinters(const SimPrinter& printer) {
     QVERIFY(InstallSimPrinters(printer, folder_.filePath("printers")));
+}
+
+QString WindowExchangeTest::ProgramFolder(bool dummies) {
+    if (!dummies) return ORVANE_TEST_PROGRAM_DIR;
+    const QString program = folder_.filePath("multifunction");
+    QDir().mkpath(program);
+    return WriteMultifunctionModelList(program) ? program : QString();
 }
 
 void WindowExchangeTest::Select(CRSUMain& window, const QString& printer) {
@@ -119,11 +143,12 @@ void WindowExchangeTest::readFillsThePagesAndTheTree() {
     QVERIFY(Find<QPushButton>(window, ids::kIdcSpeedDialDelete)->isEnabled());
     QVERIFY(!Find<QPushButton>(window, ids::kIdcSenderSpare)->isEnabled());
 
-    // Printer, scanner and printer dummies, the fax heading and its three pages.
+    // The printer, the fax heading and its three pages: the shipped model list gives the model the
+    // fax function alone.
     auto* tree = Find<QTreeWidget>(window, ids::kIdcTree);
     QVERIFY(tree->isVisible());
     QCOMPARE(tree->topLevelItem(0)->text(0), printer);
-    QTreeWidgetItem* fax = tree->topLevelItem(0)->child(2);
+    QTreeWidgetItem* fax = tree->topLevelItem(0)->child(0);
     QCOMPARE(fax->text(0), Text(ids::kIdsTreeFax));
     QCOMPARE(fax->childCount(), capability.current_reject_tel_num != 0 ? 3 : 2);
     QCOMPARE(tree->currentItem()->text(0), Text(ids::kIdsTreeSpeedDial));
@@ -135,6 +160,67 @@ void WindowExchangeTest::readFillsThePagesAndTheTree() {
     QCOMPARE(Find<QLabel>(window, ids::kIdcPageHeading)->text(), Text(ids::kIdsHeadingSender));
     QSettings user(UserSettingsFile(folder_), QSettings::IniFormat);
     QCOMPARE(user.value("SelectedDevice").toString(), printer);
+}
+
+void WindowExchangeTest::treeRowsAreChosenThroughAccessibility_data() {
+    QTest::addColumn<bool>("dummies");
+    QTest::addColumn<int>("row");  // the string of the row chosen
+    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("heading");
+    QTest::newRow("sender, below the dummy rows")
+        << true << ids::kIdsTreeSender << ids::kIdcSenderList << ids::kIdsHeadingSender;
+    QTest::newRow("rejected numbers, below the dummy rows")
+        << true << ids::kIdsTreeRejected << ids::kIdcRejectList << ids::kIdsHeadingRejected;
+    QTest::newRow("sender, fax only")
+        << false << ids::kIdsTreeSender << ids::kIdcSenderList << ids::kIdsHeadingSender;
+}
+
+void WindowExchangeTest::treeRowsAreChosenThroughAccessibility() {
+    QFETCH(bool, dummies);
+    QFETCH(int, row);
+    QFETCH(int, list);
+    QFETCH(int, heading);
+    SimPrinter sim;
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ProgramFolder(dummies));
+    QVERIFY(ShowAndRead(window));
+    auto* tree = Find<QTreeWidget>(window, ids::kIdcTree);
+    QCOMPARE(tree->topLevelItem(0)->childCount(), dummies ? 3 : 1);
+    // The row as a screen reader finds it, chosen with its action.
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(tree)->tableInterface();
+    QAccessibleInterface* cell = nullptr;
+    for (int line = 0; line < table->rowCount() && cell == nullptr; ++line) {
+        if (table->cellAt(line, 0)->text(QAccessible::Name) == Text(row)) cell = table->cellAt(line, 0);
+    }
+    QVERIFY(cell != nullptr);
+    cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(tree->currentItem()->text(0), Text(row));
+    QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{tree->currentItem()});
+    QVERIFY(Find<QTreeView>(window, list)->isVisible());
+    QVERIFY(!Find<QTreeView>(window, ids::kIdcSpeedDialList)->isVisible());
+    QCOMPARE(Find<QLabel>(window, ids::kIdcPageHeading)->text(), Text(heading));
+}
+
+void WindowExchangeTest::treeShowsItsNamesWholeAtTheDefaultSize_data() {
+    QTest::addColumn<bool>("dummies");
+    QTest::newRow("fax only") << false;
+    QTest::newRow("with the dummy rows") << true;
+}
+
+void WindowExchangeTest::treeShowsItsNamesWholeAtTheDefaultSize() {
+    QFETCH(bool, dummies);
+    SimPrinter sim;
+    InstallPrinters(sim);
+    CRSUMain window(nullptr, ProgramFolder(dummies));
+    QVERIFY(ShowAndRead(window));
+    window.layout()->activate();
+    QCOMPARE(window.size(), QSize(788, 500));
+    auto* tree = Find<QTreeWidget>(window, ids::kIdcTree);
+    // The column is as wide as its widest text, and the tree shows all of it.
+    const int widest = static_cast<const QAbstractItemView*>(tree)->sizeHintForColumn(0);
+    QVERIFY(tree->header()->sectionSize(0) >= widest);
+    QVERIFY(tree->header()->sectionSize(0) <= tree->viewport()->width());
+    QVERIFY(!tree->horizontalScrollBar()->isVisible());
 }
 
 void WindowExchangeTest::readOfAModifiedDirectoryAsksUnlessSaved() {
@@ -368,7 +454,8 @@ void WindowExchangeTest::failedPreparationShowsItsMessageThen159() {
     printers.close();
     MessageBoxAnswerer answerer;
     Press(window, ids::kIdcRead);
-    QCOMPARE(answerer.Texts(), (QStringList{Text(ids::kMsgGeneralFailure), Text(ids::kMsgCommunicationFailed)}));
+    QCOMPARE(answerer.Texts(),
+             (QStringList{Text(ids::kMsgGeneralFailure), Text(ids::kMsgCommunicationFailed)}));
     QVERIFY(window.RemoteSetup() == nullptr);
     QCOMPARE(sim.Count("StartJob"), 0);
 }

@@ -2,10 +2,11 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardItemModel>
 
-#include "app/language_module.h"
 #include "app/result_message.h"
 #include "app/rsu_main.h"
 #include "message_box_answerer.h"
@@ -15,6 +16,7 @@
 #include "platform/printer_enumeration.h"
 #include "resources/resource_ids.h"
 #include "settings_folder.h"
+#include "ui/language_module.h"
 
 namespace ids = orvane::ids;
 
@@ -39,6 +41,8 @@ class WindowPartsTest : public QObject {
     void usbUriFindsItsNode();
     void treeSelectsOnlyPages();
     void listKeepsItsSelection();
+    void wheelOverTheHorizontalBarScrollsSideways_data();
+    void wheelOverTheHorizontalBarScrollsSideways();
     void everyControlHasAnAccessibleName();
 
   private:
@@ -283,6 +287,57 @@ void WindowPartsTest::listKeepsItsSelection() {
     QCOMPARE(list.SelectedRows(), QList<int>{1});
     QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(list.SelectedRows(), QList<int>{1});
+}
+
+void WindowPartsTest::wheelOverTheHorizontalBarScrollsSideways_data() {
+    QTest::addColumn<bool>("tree");
+    QTest::addColumn<bool>("over_bar");  // else over the rows
+    QTest::addColumn<int>("turn");       // the wheel's angle: positive away from the user
+    QTest::addColumn<int>("sideways");   // -1 left, 1 right: by 10 pixels in a list, a line in the tree
+    QTest::newRow("list, away: left") << false << true << 120 << -1;
+    QTest::newRow("list, towards: right") << false << true << -120 << 1;
+    QTest::newRow("tree, away: left") << true << true << 120 << -1;
+    QTest::newRow("tree, towards: right") << true << true << -120 << 1;
+    QTest::newRow("list, over the rows: down") << false << false << -120 << 0;
+    QTest::newRow("tree, over the rows: down") << true << false << -120 << 0;
+}
+
+void WindowPartsTest::wheelOverTheHorizontalBarScrollsSideways() {
+    QFETCH(bool, tree);
+    QFETCH(bool, over_bar);
+    QFETCH(int, turn);
+    QFETCH(int, sideways);
+    // Rows wider and more than the control shows, scrolled to the middle both ways.
+    const QString wide(60, 'W');
+    QStandardItemModel model(40, 3);
+    for (int row = 0; row < 40; ++row) model.setItem(row, 0, new QStandardItem(wide));
+    orvane::CRSUListCtrl list;
+    list.setModel(&model);
+    list.header()->resizeSection(0, 700);
+    orvane::CRSUTreeCtrl tree_ctrl;
+    auto* root = new QTreeWidgetItem(QStringList(wide));
+    tree_ctrl.addTopLevelItem(root);
+    for (int row = 0; row < 40; ++row) new QTreeWidgetItem(root, QStringList(wide));
+    tree_ctrl.expandAll();
+    QAbstractItemView* view = tree ? static_cast<QAbstractItemView*>(&tree_ctrl) : &list;
+    view->resize(200, 200);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    QScrollBar* horizontal = view->horizontalScrollBar();
+    QScrollBar* vertical = view->verticalScrollBar();
+    QVERIFY(horizontal->isVisible() && vertical->isVisible());
+    horizontal->setValue(horizontal->maximum() / 2);
+    vertical->setValue(vertical->maximum() / 2);
+    const int left = horizontal->value();
+    const int top = vertical->value();
+
+    QWidget* target = over_bar ? static_cast<QWidget*>(horizontal) : view->viewport();
+    const QPointF at = target->rect().center();
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, turn), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+    QCOMPARE(horizontal->value() - left, sideways * (tree ? horizontal->singleStep() : 10));
+    QCOMPARE(vertical->value() != top, !over_bar);
 }
 
 void WindowPartsTest::everyControlHasAnAccessibleName() {

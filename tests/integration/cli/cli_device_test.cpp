@@ -2,8 +2,8 @@
 // library (VLNETP_127.0.0.1:<port>).
 #include "cli_sim_printer.h"
 #include "planted_files.h"
-#include "transport/named_object.h"
 #include "transport/internal/port_claim.h"
+#include "transport/named_object.h"
 
 #include <gtest/gtest.h>
 
@@ -183,7 +183,8 @@ TEST_P(CliObjectFolder, IsUsedOrRefusedByName) {
         EXPECT_NE(run.out.find("01"), std::string::npos) << run.out;
     } else {
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "orvane-cli: the object folder " + objects.string() + " " + GetParam().refusal + "\n");
+        EXPECT_EQ(run.err,
+                  "orvane-cli: the object folder " + objects.string() + " " + GetParam().refusal + "\n");
         EXPECT_EQ(printer.Log(), "");  // nothing reached the printer
     }
     struct stat info {};
@@ -193,10 +194,11 @@ TEST_P(CliObjectFolder, IsUsedOrRefusedByName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, CliObjectFolder,
-    ::testing::Values(ObjectFolderRow{"Private", 0700, ""}, ObjectFolderRow{"ReadableByAll", 0755, ""},
-                      ObjectFolderRow{"Sticky", 01777, ""},
-                      ObjectFolderRow{"WorldWritable", 0777, "can be written by other users but lacks the sticky bit"},
-                      ObjectFolderRow{"GroupWritable", 0770, "can be written by other users but lacks the sticky bit"}),
+    ::testing::Values(
+        ObjectFolderRow{"Private", 0700, ""}, ObjectFolderRow{"ReadableByAll", 0755, ""},
+        ObjectFolderRow{"Sticky", 01777, ""},
+        ObjectFolderRow{"WorldWritable", 0777, "can be written by other users but lacks the sticky bit"},
+        ObjectFolderRow{"GroupWritable", 0770, "can be written by other users but lacks the sticky bit"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

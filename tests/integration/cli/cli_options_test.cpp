@@ -71,12 +71,22 @@ INSTANTIATE_TEST_SUITE_P(
               {"restore", "--port", "USB001", "--printer", "Nobody", "--all-of-model", "M", "--product-id",
                "1", "--force", "--no-verify", "absent/a.rsd"},
               kNoFile),
+        Taken("WriteMerge",
+              {"write", "--port", "USB001", "absent/a.rsd", "--product-id", "1", "--base", "absent/b.rsd",
+               "--prefer", "printer"},
+              kNoFile),
+        Taken("RestoreMerge",
+              {"restore", "--port", "USB001", "absent/a.rsd", "--product-id", "1", "--base", "absent/b.rsd",
+               "--prefer", "file"},
+              kNoFile),
         Taken("Show", {"show", "absent/a.rsd", "--json"},
               "reading absent/a.rsd: The directory file cannot be opened. (code 14)"),
         Taken("Export",
               {"export", "--printer", "Nobody", "--format", "csv", "--out", "x.csv", "--product-id", "1"},
               kNoPrinter),
-        Taken("ImportIntoFile", {"import", "absent/a.csv", "--into", "x.rsd", "--out", "y.rsd", "--replace"},
+        Taken("ImportIntoFile",
+              {"import", "absent/a.csv", "--into", "x.rsd", "--out", "y.rsd", "--replace", "--columns",
+               "name=Name,number=Fax"},
               kNoSource),
         Taken("ImportIntoPrinter",
               {"import", "absent/a.csv", "--into", "--printer", "Nobody", "--product-id", "1", "--force",
@@ -101,8 +111,23 @@ INSTANTIATE_TEST_SUITE_P(
         Refused("JsonForExport", {"export", "a.rsd", "--format", "json", "--json"},
                 "export has no option --json"),
         Refused("PortForBackups", {"backups", "--port", "USB001"}, "backups has no option --port"),
+        Refused("PreferWithoutBase", {"write", "--port", "USB001", "a.rsd", "--force", "--prefer", "file"},
+                "write --prefer settles the conflicts of a merge: give --base BASE.rsd"),
+        Refused("PreferOfNeitherSide", {"write", "--port", "USB001", "a.rsd", "--prefer", "mine"},
+                "--prefer takes file or printer, not \"mine\""),
+        Refused("BaseFromStandardInput", {"write", "--port", "USB001", "a.rsd", "--base", "-"},
+                "--base takes a file, not standard input"),
+        Refused("BaseForImport", {"import", "a.csv", "--into", "x.rsd", "--base", "b.rsd"},
+                "import has no option --base"),
         Refused("OutWithoutValue", {"export", "a.rsd", "--format", "csv", "--out"}, "--out needs a value"),
         Refused("FormatWithoutValue", {"export", "a.rsd", "--format"}, "--format needs a value"),
+        Refused("ColumnsWithoutNumber", {"import", "a.csv", "--into", "b.rsd", "--columns", "name=Name"},
+                "--columns takes name=HEADER,number=HEADER, not \"name=Name\""),
+        Refused("ColumnsWithEmptyHeader",
+                {"import", "a.csv", "--into", "b.rsd", "--columns", "number=,name=N"},
+                "--columns needs a header for the name and one for the number, not \"number=,name=N\""),
+        Refused("ColumnsForExport", {"export", "a.rsd", "--format", "csv", "--columns", "name=N,number=F"},
+                "export has no option --columns"),
         Refused("OptionInsteadOfPort", {"read", "--port", "--json"}, "--port needs a value"),
         Refused("OptionInsteadOfProductId", {"write", "--port", "USB001", "a.rsd", "--product-id", "--force"},
                 "--product-id needs a value")),
@@ -146,7 +171,7 @@ TEST(CliHelp, SynopsisNamesTheOptionsThatEachCommandTakes) {
     const std::string synopsis = run.out.substr(0, commands);
     const std::string entries = run.out.substr(options, run.out.find("\n\n", options) - options);
     const OptionUse listed = OptionsUse(entries);
-    EXPECT_EQ(listed.size(), 12u) << entries;
+    EXPECT_EQ(listed.size(), 15u) << entries;
     EXPECT_EQ(SynopsisUse(synopsis), listed);
 }
 

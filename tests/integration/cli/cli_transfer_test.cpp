@@ -95,6 +95,55 @@ TEST(CliImportVcard, CardsWithoutSlotsFillFreeSlotsAndTheReportSaysWhatDidNotFit
     EXPECT_NE(shown.out.find("  *00  individual  Di N  49 3\n"), std::string::npos) << shown.out;
 }
 
+struct AddressBookRow {
+    const char* label;
+    std::string text;
+    std::vector<std::string> options;
+};
+
+void PrintTo(const AddressBookRow& row, std::ostream* os) {
+    *os << row.label;
+}
+
+class CliImportAddressBook : public ::testing::TestWithParam<AddressBookRow> {};
+
+TEST_P(CliImportAddressBook, PutsEachContactIntoAFreeSlot) {
+    SimPrinter printer;  // "*00" is the only free slot
+    TemporaryFolder folder;
+    const std::string saved = printer.SaveRead(folder);
+    const std::string contacts = (folder / "contacts.csv").string();
+    WriteBytes(contacts, GetParam().text);
+    const std::string out = (folder / "b.rsd").string();
+    std::vector<std::string> arguments = {"import", contacts, "--into", saved, "--out", out};
+    arguments.insert(arguments.end(), GetParam().options.begin(), GetParam().options.end());
+    const CliRun run = RunCli(arguments);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Every entry of " + contacts + " arrived as given.\nSaved " + out + "\n");
+    const CliRun shown = RunCli({"show", out});
+    EXPECT_NE(shown.out.find("  *00  individual  Di    12\n"), std::string::npos) << shown.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliImportAddressBook,
+    ::testing::Values(
+        AddressBookRow{"Outlook", "First Name;Last Name;Business Phone;Business Fax\r\nDi;;99;12\r\n", {}},
+        AddressBookRow{
+            "ColumnsNamed", "Kontakt,Rufnummer\nDi,12\n", {"--columns", "name=Kontakt,number=Rufnummer"}},
+        AddressBookRow{"ColumnsNamedNumberFirst",
+                       "Kontakt\tRufnummer\tName\nDi\t12\tx\n",
+                       {"--columns", "number=rufnummer,name=kontakt"}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(CliImportAddressBook, ColumnsThatAreNotInTheHeaderAreRefused) {
+    TemporaryFolder folder;
+    const std::string contacts = (folder / "contacts.csv").string();
+    WriteBytes(contacts, "Kontakt,Rufnummer\nDi,12\n");
+    const CliRun run = RunCli(
+        {"import", contacts, "--into", (folder / "a.rsd").string(), "--columns", "name=Name,number=Fax"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "orvane-cli: " + contacts + ": line 1: the header has no column \"Name\"\n");
+}
+
 TEST(CliWriteJson, ReadJsonEditedAndPipedIntoWrite) {
     SimPrinter printer;
     const CliRun read = printer.Run({"read", "--port", "USB001", "--json"});
@@ -172,7 +221,10 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedRow{"CsvFieldCount", "a.csv",
                      "slot,kind,name,number,members\n01,individual,Bo,12,\n02,individual\n",
                      "line 3: 2 fields where the header has 5"},
-        MalformedRow{"CsvNoHeader", "a.csv", "01,individual,Bo,12,\n", "line 1: unknown column \"01\""},
+        MalformedRow{
+            "CsvNoHeader", "a.csv", "01,individual,Bo,12,\n",
+            "line 1: the columns of the name and the fax number are not recognised among \"01\", "
+            "\"individual\", \"Bo\", \"12\", \"\"; name them with --columns name=HEADER,number=HEADER"},
         MalformedRow{"VcardNotClosed", "a.vcf", "BEGIN:VCARD\nFN:Bo\nTEL:12\nEND:VCARD\nBEGIN:VCARD\nFN:Cy\n",
                      "line 5: BEGIN:VCARD without END:VCARD"},
         MalformedRow{"JsonSyntax", "a.json", "{\"slots\": [\n  {\"id\": \"01\",}\n]}",

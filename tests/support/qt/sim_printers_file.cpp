@@ -17,3 +17,11 @@ bool InstallSimPrinters(const SimPrinter& printer, const QString& path) {
     qputenv("ORVANE_PRINTERS", file.fileName().toUtf8());
     return true;
 }
+
+bool WriteMultifunctionModelList(const QString& program) {
+    QFile file(program + "/orvkit.dat");
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const QByteArray models =
+        "[Velor MX100 series]\nDeviceInfo=1\nScanner=1\nPrinter=1\nFax=1\nProductID=4660\n";
+    return file.write(models) == models.size();
+}

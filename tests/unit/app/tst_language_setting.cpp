@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "app/language.h"
+#include "ui/language.h"
 
 using orvane::LanguageSetting;
 using orvane::SettingsStore;

@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "app/language.h"
-#include "app/language_module.h"
 #include "platform/ui_language.h"
 #include "resources/language_table.h"
+#include "ui/language.h"
+#include "ui/language_module.h"
 
 class LanguageTablesTest : public QObject {
     Q_OBJECT

@@ -1,5 +1,5 @@
 // Backups before writes: names, the newest 20 per printer, and a folder others could plant links in.
-#include "remotesetup/directory_backup.h"
+#include "directorytools/directory_backup.h"
 #include "remote_setup_fixtures.h"
 
 #include <gtest/gtest.h>

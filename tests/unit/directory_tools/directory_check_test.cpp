@@ -1,5 +1,6 @@
 // check on hand-made broken directories: each problem is found, and found once.
-#include "remotesetup/directory_check.h"
+#include "directorytools/directory_check.h"
+#include "directorytools/directory_new_problems.h"
 #include "remote_setup_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,66 @@ TEST(CheckDirectory, RulesFollowTheKeycodeSetAndTheLimits) {
                   "duplicate-rejected 01: the number \"7\" is in the reject slots 01, 02 and 03",
               }));
 }
+
+// One edit: the dial slots before and after it, and the problems it brings in ("kind slot").
+struct EditRow {
+    const char* label;
+    std::vector<PortableEntry> before;
+    std::vector<PortableEntry> after;
+    std::vector<std::string> brought_in;
+};
+
+void PrintTo(const EditRow& row, std::ostream* os) {
+    *os << row.label;
+}
+
+class ProblemsOfAnEdit : public ::testing::TestWithParam<EditRow> {};
+
+TEST_P(ProblemsOfAnEdit, AreOnlyThoseTheDirectoryDidNotHave) {
+    const EditRow& row = GetParam();
+    PortableDirectory before;
+    before.entries = row.before;
+    PortableDirectory after;
+    after.entries = row.after;
+    std::vector<std::string> found;
+    for (const DirectoryProblem& problem :
+         NewProblems(CheckDirectory(Capability(), before), CheckDirectory(Capability(), after))) {
+        found.push_back(problem.kind + " " + problem.slot);
+    }
+    EXPECT_EQ(found, row.brought_in);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ProblemsOfAnEdit,
+    ::testing::Values(
+        EditRow{"Unchanged",
+                {Individual("01", u"A", u"12"), Individual("02", u"B", u"12"), Group("03", u"G", {})},
+                {Individual("01", u"A", u"12"), Individual("02", u"B", u"12"), Group("03", u"G", {})},
+                {}},
+        EditRow{"NumberRepeated",
+                {Individual("01", u"A", u"12"), Individual("02", u"B", u"34")},
+                {Individual("01", u"A", u"12"), Individual("02", u"B", u"12")},
+                {"duplicate-number 01"}},
+        EditRow{"RepeatedInOneMoreSlot",
+                {Individual("01", u"A", u"12"), Individual("02", u"B", u"12"), Empty("03")},
+                {Individual("01", u"A", u"12"), Individual("02", u"B", u"12"), Individual("03", u"C", u"12")},
+                {"duplicate-number 01"}},
+        EditRow{"RepeatedInFewerSlots",
+                {Individual("01", u"A", u"12"), Individual("02", u"B", u"12"), Individual("03", u"C", u"12")},
+                {Empty("01"), Individual("02", u"B", u"12"), Individual("03", u"C", u"12")},
+                {}},
+        EditRow{"MemberEmptied",
+                {Individual("01", u"A", u"12"), Group("02", u"G", {"01"})},
+                {Empty("01"), Group("02", u"G", {"01"})},
+                {"empty-member 02"}},
+        EditRow{"GroupRenamedKeepsItsOldProblems",
+                {Empty("01"), Group("02", u"G", {"01"}), Group("03", u"H", {})},
+                {Empty("01"), Group("02", u"K", {"01"}), Group("03", u"L", {})},
+                {}},
+        EditRow{"AnotherRefusedName",
+                {Individual("01", u"C~y", u"12")},
+                {Individual("01", u"C~z", u"12")},
+                {"name-refused 01"}}));
 
 }  // namespace
 }  // namespace orvane

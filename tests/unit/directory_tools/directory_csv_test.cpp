@@ -1,5 +1,5 @@
 // The CSV form of a directory: what a spreadsheet saves, read back with the line of every problem.
-#include "remotesetup/directory_csv.h"
+#include "directorytools/directory_csv.h"
 
 #include <gtest/gtest.h>
 
@@ -81,8 +81,8 @@ TEST(DirectoryCsv, SpacesAroundANumberGoUnlessTheFieldIsQuoted) {
     EXPECT_EQ(back.entries[0].number, u"1p ");
 
     PortableDirectory typed;
-    ASSERT_TRUE(ParseDirectoryCsv("slot,kind,name,number,members\n01,,A, 12 ,\n02,,B,\" 34 \",\n",
-                                  &typed, &error))
+    ASSERT_TRUE(
+        ParseDirectoryCsv("slot,kind,name,number,members\n01,,A, 12 ,\n02,,B,\" 34 \",\n", &typed, &error))
         << error;
     ASSERT_EQ(typed.entries.size(), 2u);
     EXPECT_EQ(typed.entries[0].number, u"12");

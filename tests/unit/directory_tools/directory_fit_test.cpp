@@ -1,5 +1,6 @@
 // Fitting a directory from a file into a printer's slots with the input rules of the window's fields.
-#include "remotesetup/directory_fit.h"
+#include "directorytools/directory_fit.h"
+#include "directorytools/directory_csv.h"
 #include "remote_setup_fixtures.h"
 #include "remotesetup/text_codec.h"
 
@@ -186,6 +187,67 @@ TEST_F(Fit, UnchangedTextsKeepTheirStoredBytes) {
     EXPECT_EQ(Number("01"), "p12");
     EXPECT_EQ(Number("02"), "12");
     EXPECT_EQ(report.Text(), "slot 02: number \"p12\" was changed to \"12\"\n");
+}
+
+// Where a part of the source went and how; the window's report shows these.
+struct ItemRow {
+    std::size_t line;
+    FitPart part;
+    std::string slot;
+    std::u16string name;
+    std::u16string number;
+    FitOutcome outcome;
+    bool operator==(const ItemRow&) const = default;
+};
+
+void PrintTo(const ItemRow& row, std::ostream* os) {
+    *os << "line " << row.line << " slot " << row.slot << " " << Utf16ToUtf8(row.name) << " "
+        << Utf16ToUtf8(row.number) << " outcome " << static_cast<int>(row.outcome);
+}
+
+TEST_F(Fit, EveryPartOfTheSourceIsReportedWithItsOutcome) {
+    PortableDirectory source;
+    source.entries = {Individual("", u"Ann", u"1", 2), Individual("01", u"Bartholomew", u"12", 3),
+                      Individual("02", u"Zo\u00EB~", u"3-4", 4), Individual("05", u"Dan", u"5", 5)};
+    source.sender = PortableSender{u"Al", u"5", 6};
+    source.rejects = {{"", u"7", 7}};
+    const FitReport report = Run(source);
+    std::vector<ItemRow> items;
+    for (const FitItem& item : report.items)
+        items.push_back({item.line, item.part, item.slot, item.name, item.number, item.outcome});
+    EXPECT_EQ(items, (std::vector<ItemRow>{
+                         {2, FitPart::Dial, "*00", u"Ann", u"1", FitOutcome::Placed},
+                         {3, FitPart::Dial, "01", u"Bartholome", u"12", FitOutcome::Cut},
+                         {4, FitPart::Dial, "02", u"Zo\u00EB", u"34", FitOutcome::Changed},
+                         {5, FitPart::Dial, "05", u"Dan", u"5", FitOutcome::NotPlaced},
+                         {6, FitPart::Sender, "", u"Al", u"5", FitOutcome::Placed},
+                         {7, FitPart::Reject, "", u"", u"7", FitOutcome::NotPlaced},
+                     }));
+    std::vector<std::pair<FitIssue, std::size_t>> notes;
+    for (const FitNote& note : report.notes) notes.emplace_back(note.issue, note.item);
+    EXPECT_EQ(notes, (std::vector<std::pair<FitIssue, std::size_t>>{{FitIssue::NameCut, 1},
+                                                                    {FitIssue::NameChanged, 2},
+                                                                    {FitIssue::NumberChanged, 2},
+                                                                    {FitIssue::NoSuchSlot, 3},
+                                                                    {FitIssue::NoFreeSlot, 5}}));
+    EXPECT_EQ(report.notes[0].given, u"Bartholomew");
+    EXPECT_EQ(report.notes[0].stored, u"Bartholome");
+    EXPECT_EQ(report.notes[0].limit, 10u);
+    EXPECT_EQ(report.notes[3].given, u"05");
+}
+
+TEST(FitDirectoryCopy, LeavesWorkingAsItWas) {
+    CRSUFuncRemoteSetup setup;
+    Prepare(setup, ExampleTexts({}), {DirectoryCopy::Working});
+    FillExample(*setup.Copy(DirectoryCopy::Working));
+    const std::string before = DirectoryCsv(ToPortable(*setup.Copy(DirectoryCopy::Working)));
+    PortableDirectory source;
+    source.entries = {{"*00", EntryKind::Individual, u"Ann", u"1", {}, 1}};
+    DirectoryData fitted;
+    FitReport report;
+    ASSERT_EQ(FitDirectory(source, FitMode::Merge, setup, &fitted, &report), rs::kSuccess);
+    EXPECT_EQ(DeviceNameToUtf16(FieldText(fitted.entries[0].name)), u"Ann");
+    EXPECT_EQ(DirectoryCsv(ToPortable(*setup.Copy(DirectoryCopy::Working))), before);
 }
 
 TEST(FitWithoutWorking, IsRefused) {

@@ -1,6 +1,6 @@
 // The JSON reader and the directory documents read from it.
-#include "remotesetup/directory_json.h"
-#include "remotesetup/json_text.h"
+#include "directorytools/directory_json.h"
+#include "directorytools/json_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // vCards as address books write them, and the cards of a directory read back.
-#include "remotesetup/directory_vcard.h"
+#include "directorytools/directory_vcard.h"
 
 #include <gtest/gtest.h>
 

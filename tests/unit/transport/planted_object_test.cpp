@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "planted_files.h"
-#include "transport/named_object.h"
 #include "transport/internal/port_claim.h"
-#include "transport/transport_codes.h"
 #include "transport/internal/usb_port.h"
+#include "transport/named_object.h"
+#include "transport/transport_codes.h"
 #include "transport_test_env.h"
 
 namespace orvane {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "remotesetup/text_codec.h"
+#include "text/utf_text.h"
 #include "transport/port_kind.h"
 #include "transport/transport_codes.h"
 #include "transport_test_env.h"
@@ -75,7 +75,8 @@ TEST(ClaimNameTest, LongNamesAndBackslashes) {
 
 TEST(ClaimNameTest, Utf8NamesBecomeUtf16) {
     std::string utf16;
-    ASSERT_TRUE(Utf8ToUtf16Le("\xc3\xa9\xe2\x82\xac\xf0\x9f\x96\xa8", &utf16));  // e-acute, euro, printer emoji
+    ASSERT_TRUE(
+        Utf8ToUtf16Le("\xc3\xa9\xe2\x82\xac\xf0\x9f\x96\xa8", &utf16));  // e-acute, euro, printer emoji
     EXPECT_EQ(utf16, std::string("\xe9\x00\xac\x20\x3d\xd8\xa8\xdd", 8));
     EXPECT_EQ(ClaimMutexName("VLNETP_\xc3\xa9\xc3\xa9"),
               "Global\\objectfilemutex_vlmshare-VLNETP_\xc3\xa9-" +

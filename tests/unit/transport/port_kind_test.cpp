@@ -4,8 +4,8 @@
 
 #include "transport/internal/last_error.h"
 #include "transport/internal/port_channel.h"
-#include "transport/transport_codes.h"
 #include "transport/internal/usb_port.h"
+#include "transport/transport_codes.h"
 #include "transport_test_env.h"
 
 namespace orvane {

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "planted_files.h"
-#include "transport/named_object.h"
 #include "transport/internal/port_claim.h"
+#include "transport/named_object.h"
 #include "transport/shared_file.h"
 #include "transport/transport_codes.h"
 #include "transport_test_env.h"
