@@ -52,11 +52,15 @@ bool ModuleExists(std::uint16_t language) {
     return ModuleExistsIn(language, ProgramDirectory());
 }
 
-bool ModuleExistsIn(std::uint16_t language, const QString& directory) {
+QString LanguageModuleFile(std::uint16_t language) {
     const LanguageRow* row = FindLanguageRow(language);
-    if (row == nullptr) return false;
-    const QString file = QString::fromLatin1(row->module.data(), static_cast<qsizetype>(row->module.size()));
-    return QFileInfo(QDir(directory).filePath(file)).isFile();
+    if (row == nullptr) return {};
+    return QString::fromLatin1(row->module.data(), static_cast<qsizetype>(row->module.size()));
+}
+
+bool ModuleExistsIn(std::uint16_t language, const QString& directory) {
+    const QString file = LanguageModuleFile(language);
+    return !file.isEmpty() && QFileInfo(QDir(directory).filePath(file)).isFile();
 }
 
 LanguageSetting::LanguageSetting(SettingsStore settings, SettingsStore installation,

@@ -30,6 +30,10 @@ bool IsRightToLeftLanguage(std::uint16_t language);
 // The layout direction of windows and message boxes in `language`.
 Qt::LayoutDirection LayoutDirectionOf(std::uint16_t language);
 
+// The file name of `language`'s module in the language module table ("ORVI_FR.qm"); empty when
+// the language has no row.
+QString LanguageModuleFile(std::uint16_t language);
+
 // True when `language` has a row in the language module table and its module file exists in
 // the program's directory.
 bool ModuleExists(std::uint16_t language);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "resources/language_table.h"
+#include "ui/language.h"
 
 namespace orvane {
 namespace {
@@ -37,14 +38,8 @@ void LoadQtTexts(const QString& locale_name) {
     }
 }
 
-QString ModuleFileName(std::uint16_t language) {
-    const LanguageRow* row = FindLanguageRow(language);
-    if (row == nullptr) return {};
-    return QString::fromLatin1(row->module.data(), static_cast<qsizetype>(row->module.size()));
-}
-
 void ReportUnloadable(std::uint16_t language, const QString& directory) {
-    const QString file = ModuleFileName(language);
+    const QString file = LanguageModuleFile(language);
     const QString text = file.isEmpty() ? QStringLiteral("orvane: no language module for language %1\n")
                                               .arg(language, 4, 16, QLatin1Char('0'))
                                         : QStringLiteral("orvane: cannot load the language module %1\n")
@@ -61,7 +56,7 @@ QString Lookup(const QString& text_id) {
 }  // namespace
 
 bool LoadLanguageModule(std::uint16_t language, const QString& directory) {
-    const QString file = ModuleFileName(language);
+    const QString file = LanguageModuleFile(language);
     if (file.isEmpty()) return false;
     auto module = std::make_unique<QTranslator>();
     if (!module->load(QDir(directory).filePath(file)) || module->isEmpty()) return false;
